@@ -1,0 +1,31 @@
+# Thin wrapper over the CMake presets.
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build build-asan test demo run bench clean
+
+deps:
+	@bash scripts/install-deps
+
+build: deps
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default -j $(JOBS)
+
+build-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+
+test: build build-asan
+	ctest --preset default -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+demo: build
+	@bash scripts/demo
+
+run: build
+	./build/bin/calvora
+
+bench: build
+	@bash scripts/bench
+
+clean:
+	rm -rf build build-asan

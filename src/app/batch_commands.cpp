@@ -1,0 +1,11 @@
+#include "app/batch_command.h"
+#include "app/batch_commands_list.h"
+
+namespace calvora {
+
+std::vector<std::unique_ptr<BatchCommand>> MakeBatchCommands() {
+  std::vector<std::unique_ptr<BatchCommand>> commands;
+  return commands;
+}
+
+}  // namespace calvora

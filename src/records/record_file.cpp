@@ -1,0 +1,230 @@
+#include "records/record_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+namespace calvora {
+
+FileError FileError::FromErrno(const std::filesystem::path& path, int error) {
+  return FileError(path, std::strerror(error));
+}
+
+namespace {
+
+void WriteAll(int fd, const std::filesystem::path& path, const std::uint8_t* data,
+              std::size_t size, off_t offset) {
+  while (size > 0) {
+    const ssize_t done = ::pwrite(fd, data, size, offset);
+    if (done < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      throw FileError::FromErrno(path, errno);
+    }
+    data += done;
+    size -= static_cast<std::size_t>(done);
+    offset += done;
+  }
+}
+
+void ReadAll(int fd, const std::filesystem::path& path, std::uint8_t* data, std::size_t size,
+             off_t offset) {
+  while (size > 0) {
+    const ssize_t done = ::pread(fd, data, size, offset);
+    if (done < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      throw FileError::FromErrno(path, errno);
+    }
+    if (done == 0) {
+      throw FileError(path, "Unexpected end of file");
+    }
+    data += done;
+    size -= static_cast<std::size_t>(done);
+    offset += done;
+  }
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+
+}  // namespace
+
+RecordFile::RecordFile(std::filesystem::path path, std::size_t recordLength)
+    : path_(std::move(path)), recordLength_(recordLength) {
+  OpenDescriptor();
+}
+
+RecordFile::~RecordFile() { CloseDescriptor(); }
+
+RecordFile::RecordFile(RecordFile&& other) noexcept
+    : path_(std::move(other.path_)),
+      recordLength_(other.recordLength_),
+      fd_(other.fd_),
+      count_(other.count_),
+      faultHook_(std::move(other.faultHook_)) {
+  other.fd_ = -1;
+  other.count_ = 0;
+}
+
+RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
+  if (this != &other) {
+    CloseDescriptor();
+    path_ = std::move(other.path_);
+    recordLength_ = other.recordLength_;
+    fd_ = other.fd_;
+    count_ = other.count_;
+    faultHook_ = std::move(other.faultHook_);
+    other.fd_ = -1;
+    other.count_ = 0;
+  }
+  return *this;
+}
+
+void RecordFile::OpenDescriptor() {
+  const int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    throw FileError::FromErrno(path_, errno);
+  }
+  fd_ = fd;
+  try {
+    Recount();
+  } catch (...) {
+    CloseDescriptor();
+    throw;
+  }
+}
+
+void RecordFile::CloseDescriptor() noexcept {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+}
+
+void RecordFile::Recount() {
+  struct stat info {};
+  if (::fstat(fd_, &info) != 0) {
+    throw FileError::FromErrno(path_, errno);
+  }
+  const auto records = static_cast<std::uintmax_t>(info.st_size) / recordLength_;
+  if (records > static_cast<std::uintmax_t>(kMaxRecordCount)) {
+    throw FileError(path_, "The file holds " + std::to_string(records) +
+                               " records, more than the 32,767 a working file can have");
+  }
+  count_ = static_cast<int>(records);
+}
+
+void RecordFile::Read(int n, std::span<std::uint8_t> out) const {
+  if (n < 1 || n > count_ || out.size() != recordLength_) {
+    throw FileError(path_, "Record " + std::to_string(n) + " does not exist");
+  }
+  ReadAll(fd_, path_, out.data(), recordLength_,
+          static_cast<off_t>(static_cast<std::size_t>(n - 1) * recordLength_));
+}
+
+void RecordFile::Write(int n, std::span<const std::uint8_t> bytes) {
+  if (n < 1 || n > count_ + 1 || bytes.size() != recordLength_) {
+    throw FileError(path_, "Record " + std::to_string(n) + " cannot be written");
+  }
+  if (n > kMaxRecordCount) {
+    throw FileError(path_, "A working file cannot hold more than 32,767 records");
+  }
+  WriteAll(fd_, path_, bytes.data(), recordLength_,
+           static_cast<off_t>(static_cast<std::size_t>(n - 1) * recordLength_));
+  Recount();
+}
+
+void RecordFile::Insert(int p) {
+  if (p < 1 || p > count_ + 1) {
+    throw FileError(path_, "Cannot insert at record " + std::to_string(p));
+  }
+  if (count_ >= kMaxRecordCount) {
+    throw FileError(path_, "A working file cannot hold more than 32,767 records");
+  }
+  Rebuild(p, true);
+}
+
+void RecordFile::Delete(int p) {
+  if (p < 1 || p > count_) {
+    throw FileError(path_, "Record " + std::to_string(p) + " does not exist");
+  }
+  Rebuild(p, false);
+}
+
+void RecordFile::Fault(RebuildStep step) const {
+  if (faultHook_) {
+    faultHook_(step);
+  }
+}
+
+void RecordFile::Rebuild(int at, bool insert) {
+  const auto folder = path_.parent_path();
+  std::string pattern = (folder / ("." + path_.filename().string() + ".temp.del.XXXXXX")).string();
+  Fault(RebuildStep::CreateScratch);
+  const int scratch = ::mkostemp(pattern.data(), O_CLOEXEC);
+  if (scratch < 0) {
+    throw FileError::FromErrno(folder, errno);
+  }
+  const std::filesystem::path scratchPath = pattern;
+  try {
+    std::vector<std::uint8_t> record(recordLength_);
+    int target = 1;
+    for (int source = 1; source <= count_; ++source) {
+      if (insert && source == at) {
+        std::fill(record.begin(), record.end(), std::uint8_t{0});
+        WriteAll(scratch, scratchPath, record.data(), recordLength_,
+                 static_cast<off_t>(static_cast<std::size_t>(target - 1) * recordLength_));
+        ++target;
+      }
+      if (!insert && source == at) {
+        continue;
+      }
+      Fault(RebuildStep::CopyRecord);
+      Read(source, record);
+      WriteAll(scratch, scratchPath, record.data(), recordLength_,
+               static_cast<off_t>(static_cast<std::size_t>(target - 1) * recordLength_));
+      ++target;
+    }
+    if (insert && at == count_ + 1) {
+      std::fill(record.begin(), record.end(), std::uint8_t{0});
+      WriteAll(scratch, scratchPath, record.data(), recordLength_,
+               static_cast<off_t>(static_cast<std::size_t>(target - 1) * recordLength_));
+    }
+    Fault(RebuildStep::Flush);
+    if (::fsync(scratch) != 0) {
+      throw FileError::FromErrno(scratchPath, errno);
+    }
+    struct stat original {};
+    if (::fstat(fd_, &original) == 0) {
+      ::fchmod(scratch, original.st_mode & 07777);
+    }
+    Fault(RebuildStep::Rename);
+    if (::rename(scratchPath.c_str(), path_.c_str()) != 0) {
+      throw FileError::FromErrno(path_, errno);
+    }
+  } catch (...) {
+    ::close(scratch);
+    ::unlink(scratchPath.c_str());
+    throw;
+  }
+  ::close(scratch);
+  SyncFolder(folder);
+  // The new file is in place; reopen it under this object.
+  CloseDescriptor();
+  Fault(RebuildStep::Reopen);
+  OpenDescriptor();
+}
+
+}  // namespace calvora

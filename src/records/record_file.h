@@ -1,0 +1,79 @@
+#pragma once
+// A working file of fixed-length records without header; record numbers are 1-based.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "records/file_error.h"
+
+namespace calvora {
+
+inline constexpr int kMaxRecordCount = 32767;
+
+// Steps of rebuilding a file for insert and delete; a fault hook may throw at each.
+enum class RebuildStep { CreateScratch, CopyRecord, Flush, Rename, Reopen };
+
+class RecordFile {
+ public:
+  // Opens for reading and writing, creating an empty file if none exists.
+  // Throws FileError, also for a file holding more than 32,767 records.
+  RecordFile(std::filesystem::path path, std::size_t recordLength);
+  ~RecordFile();
+  RecordFile(RecordFile&& other) noexcept;
+  RecordFile& operator=(RecordFile&& other) noexcept;
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::size_t RecordLength() const { return recordLength_; }
+  // Whole records in the file; a trailing partial record does not count.
+  int Count() const { return count_; }
+
+  // 1 <= n <= Count(); out must hold RecordLength() bytes.
+  void Read(int n, std::span<std::uint8_t> out) const;
+  // 1 <= n <= Count() + 1; writing Count() + 1 appends.
+  void Write(int n, std::span<const std::uint8_t> bytes);
+  // Rebuilds the file through a scratch file beside it, replaced by one atomic rename:
+  // Insert puts a zero record at p (1 <= p <= Count() + 1), Delete removes record p.
+  void Insert(int p);
+  void Delete(int p);
+
+  // For tests: called before each rebuild step; throwing aborts the rebuild.
+  void SetFaultHook(std::function<void(RebuildStep)> hook) { faultHook_ = std::move(hook); }
+
+ private:
+  void OpenDescriptor();
+  void Recount();
+  void CloseDescriptor() noexcept;
+  void Rebuild(int skipOrZeroAt, bool insert);
+  void Fault(RebuildStep step) const;
+
+  std::filesystem::path path_;
+  std::size_t recordLength_ = 0;
+  int fd_ = -1;
+  int count_ = 0;
+  std::function<void(RebuildStep)> faultHook_;
+};
+
+// Typed access through the record's codec (EncodeRecord / DecodeRecord).
+template <typename Record>
+Record ReadRecord(const RecordFile& file, int n) {
+  std::vector<std::uint8_t> bytes(Record::kLength);
+  file.Read(n, bytes);
+  Record record;
+  DecodeRecord(bytes, record);
+  return record;
+}
+
+template <typename Record>
+void WriteRecord(RecordFile& file, int n, const Record& record) {
+  std::vector<std::uint8_t> bytes(Record::kLength);
+  EncodeRecord(record, bytes);
+  file.Write(n, bytes);
+}
+
+}  // namespace calvora

@@ -1,0 +1,32 @@
+#pragma once
+// Creating, opening and saving a project.
+
+#include <string>
+
+#include "shell/project_state.h"
+#include "shell/shell_window.h"
+#include "shell/user_dialogs.h"
+
+namespace calvora {
+
+// The file dialog request of "New" (save) and "Open" (open).
+FileDialogRequest NewProjectRequest();
+FileDialogRequest OpenProjectRequest();
+
+// Makes path the open project: caption, project file, "Properties". Reads nothing.
+// Returns false after telling the person why when the file cannot serve as a project.
+bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shell,
+                 UserDialogs& dialogs, bool creating);
+
+// "New" after the file dialog: opens the file, sets the new-project fields, writes record 1.
+bool CreateProject(ProjectState& state, const std::string& path, ShellWindow& shell,
+                   UserDialogs& dialogs);
+
+// "Open" after the file dialog: opens the file, reads record 1, opens the working files.
+bool OpenExistingProject(ProjectState& state, const std::string& path, ShellWindow& shell,
+                         UserDialogs& dialogs);
+
+// Writes the project record to record 1; false after a refusal message (a text that does not fit).
+bool SaveProjectRecord(ProjectState& state, UserDialogs& dialogs);
+
+}  // namespace calvora
