@@ -7,8 +7,10 @@
 
 namespace calvora {
 
-// Proposes the base name up to the first "." of its file name plus extension (".XYZ",
-// "_D.CRV"), asks with "Select XYZ File" and its filter; "" when the person cancels.
+// Proposes the base name up to the first "." of its file name (a dot in a folder name does not
+// count) plus extension (".XYZ", "_D.CRV"), asks with the title "Select XYZ File" and the filter
+// "Output Files (*.XYZ)|*.XYZ" (XYZ: the extension's last three characters), confirming before
+// an existing file is replaced; "" when the person cancels or confirms an empty name.
 std::string PromptOutputFile(const std::string& baseName, const std::string& extension,
                              UserDialogs& dialogs);
 
