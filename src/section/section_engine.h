@@ -1,0 +1,33 @@
+#pragma once
+// The section engine: places a section's typical cross-section on its surveyed ground.
+
+#include "records/project_record.h"
+#include "records/record_file.h"
+#include "section/section_results.h"
+#include "shell/project_state.h"
+#include "shell/user_dialogs.h"
+
+namespace calvora {
+
+class SectionEngine {
+ public:
+  // ComputeSection: reads section `record` of the survey data file and its typical
+  // cross-section from the typical cross-section file (fresh copies, every call), builds the
+  // bodies and returns the station in metres (Kilo * 1000 + Meter, single precision), or -1
+  // when the variant number is bad (message shown, nothing else computed). Data errors are
+  // shown as messages and leave Results().Invalid set. A record that cannot be read (record
+  // outside 1..count, I/O failure) throws FileError. Uses Thickness, DecaMethod and DecaThick
+  // of the project. Results() stays valid until the next call.
+  float ComputeSection(const RecordFile& dataFile, const RecordFile& varFile,
+                       const ProjectRecord& project, int record, UserDialogs& dialogs);
+  // The same on the project's open working files; never touches DataRec or VarRec. With no
+  // typical cross-section file loaded every variant number is bad.
+  float ComputeSection(const ProjectState& state, int record, UserDialogs& dialogs);
+
+  const SectionResults& Results() const { return results_; }
+
+ private:
+  SectionResults results_;
+};
+
+}  // namespace calvora
