@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/signed_array.h"
+
 namespace calvora {
 
 class ByteWriter {
@@ -34,5 +36,29 @@ class ByteReader {
  private:
   std::span<const std::uint8_t> bytes_;
 };
+
+// A float table stored column by column: cell (k, c) at base + 4 * ((k - Lo) + c * rows).
+template <int Lo, int Hi>
+constexpr std::size_t TableCellOffset(std::size_t base, int k, int column) {
+  return base + 4 * static_cast<std::size_t>((k - Lo) + column * (Hi - Lo + 1));
+}
+
+template <int Lo, int Hi>
+void WriteTable(ByteWriter& w, std::size_t base, const SignedTable<float, Lo, Hi>& table) {
+  for (int c = 0; c <= 1; ++c) {
+    for (int k = Lo; k <= Hi; ++k) {
+      w.Float32(TableCellOffset<Lo, Hi>(base, k, c), table(k, c));
+    }
+  }
+}
+
+template <int Lo, int Hi>
+void ReadTable(const ByteReader& rd, std::size_t base, SignedTable<float, Lo, Hi>& table) {
+  for (int c = 0; c <= 1; ++c) {
+    for (int k = Lo; k <= Hi; ++k) {
+      table(k, c) = rd.Float32(TableCellOffset<Lo, Hi>(base, k, c));
+    }
+  }
+}
 
 }  // namespace calvora

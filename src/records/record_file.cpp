@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -50,6 +51,8 @@ void ReadAll(int fd, const std::filesystem::path& path, std::uint8_t* data, std:
     offset += done;
   }
 }
+
+constexpr const char* kNoRoomForMore = "A working file cannot hold more than 32,767 records";
 
 void SyncFolder(const std::filesystem::path& folder) {
   const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -120,8 +123,8 @@ void RecordFile::Recount() {
   }
   const auto records = static_cast<std::uintmax_t>(info.st_size) / recordLength_;
   if (records > static_cast<std::uintmax_t>(kMaxRecordCount)) {
-    throw FileError(path_, "The file holds " + std::to_string(records) +
-                               " records, more than the 32,767 a working file can have");
+    throw TooManyRecordsError(path_, "The file holds " + std::to_string(records) +
+                                         " records, more than the 32,767 a working file can have");
   }
   count_ = static_cast<int>(records);
 }
@@ -139,7 +142,7 @@ void RecordFile::Write(int n, std::span<const std::uint8_t> bytes) {
     throw FileError(path_, "Record " + std::to_string(n) + " cannot be written");
   }
   if (n > kMaxRecordCount) {
-    throw FileError(path_, "A working file cannot hold more than 32,767 records");
+    throw TooManyRecordsError(path_, kNoRoomForMore);
   }
   WriteAll(fd_, path_, bytes.data(), recordLength_,
            static_cast<off_t>(static_cast<std::size_t>(n - 1) * recordLength_));
@@ -151,7 +154,7 @@ void RecordFile::Insert(int p) {
     throw FileError(path_, "Cannot insert at record " + std::to_string(p));
   }
   if (count_ >= kMaxRecordCount) {
-    throw FileError(path_, "A working file cannot hold more than 32,767 records");
+    throw TooManyRecordsError(path_, kNoRoomForMore);
   }
   Rebuild(p, true);
 }
@@ -171,6 +174,7 @@ void RecordFile::Fault(RebuildStep step) const {
 
 void RecordFile::Rebuild(int at, bool insert) {
   const auto folder = path_.parent_path();
+  // mkostemp picks a name nobody else holds, in the file's own folder so the rename is atomic.
   std::string pattern = (folder / ("." + path_.filename().string() + ".temp.del.XXXXXX")).string();
   Fault(RebuildStep::CreateScratch);
   const int scratch = ::mkostemp(pattern.data(), O_CLOEXEC);
@@ -178,29 +182,25 @@ void RecordFile::Rebuild(int at, bool insert) {
     throw FileError::FromErrno(folder, errno);
   }
   const std::filesystem::path scratchPath = pattern;
+  int written = 0;
   try {
     std::vector<std::uint8_t> record(recordLength_);
-    int target = 1;
-    for (int source = 1; source <= count_; ++source) {
+    const auto put = [&] {
+      WriteAll(scratch, scratchPath, record.data(), recordLength_,
+               static_cast<off_t>(static_cast<std::size_t>(written) * recordLength_));
+      ++written;
+    };
+    for (int source = 1; source <= count_ + 1; ++source) {
       if (insert && source == at) {
         std::fill(record.begin(), record.end(), std::uint8_t{0});
-        WriteAll(scratch, scratchPath, record.data(), recordLength_,
-                 static_cast<off_t>(static_cast<std::size_t>(target - 1) * recordLength_));
-        ++target;
+        put();
       }
-      if (!insert && source == at) {
+      if (source > count_ || (!insert && source == at)) {
         continue;
       }
       Fault(RebuildStep::CopyRecord);
       Read(source, record);
-      WriteAll(scratch, scratchPath, record.data(), recordLength_,
-               static_cast<off_t>(static_cast<std::size_t>(target - 1) * recordLength_));
-      ++target;
-    }
-    if (insert && at == count_ + 1) {
-      std::fill(record.begin(), record.end(), std::uint8_t{0});
-      WriteAll(scratch, scratchPath, record.data(), recordLength_,
-               static_cast<off_t>(static_cast<std::size_t>(target - 1) * recordLength_));
+      put();
     }
     Fault(RebuildStep::Flush);
     if (::fsync(scratch) != 0) {
@@ -219,12 +219,11 @@ void RecordFile::Rebuild(int at, bool insert) {
     ::unlink(scratchPath.c_str());
     throw;
   }
-  ::close(scratch);
-  SyncFolder(folder);
-  // The new file is in place; reopen it under this object.
+  // The scratch descriptor now is the file: nothing is left that could fail.
   CloseDescriptor();
-  Fault(RebuildStep::Reopen);
-  OpenDescriptor();
+  fd_ = scratch;
+  count_ = written;
+  SyncFolder(folder);
 }
 
 }  // namespace calvora

@@ -14,13 +14,20 @@ namespace calvora {
 
 inline constexpr int kMaxRecordCount = 32767;
 
-// Steps of rebuilding a file for insert and delete; a fault hook may throw at each.
-enum class RebuildStep { CreateScratch, CopyRecord, Flush, Rename, Reopen };
+// Steps of rebuilding a file for insert and delete; a fault hook may throw before each. After
+// the rename the scratch file's own descriptor serves the file, so no step follows it.
+enum class RebuildStep { CreateScratch, CopyRecord, Flush, Rename };
+
+// A working file too long for int16 record numbers; the file is left as it is.
+class TooManyRecordsError : public FileError {
+ public:
+  using FileError::FileError;
+};
 
 class RecordFile {
  public:
-  // Opens for reading and writing, creating an empty file if none exists.
-  // Throws FileError, also for a file holding more than 32,767 records.
+  // Opens for reading and writing, creating an empty file if none exists. Throws FileError, or
+  // TooManyRecordsError for a file holding more than 32,767 records.
   RecordFile(std::filesystem::path path, std::size_t recordLength);
   ~RecordFile();
   RecordFile(RecordFile&& other) noexcept;

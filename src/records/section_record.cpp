@@ -16,10 +16,6 @@ constexpr std::size_t kPointCount = 14;
 constexpr std::size_t kVar = 20;
 constexpr std::size_t kGroundPoints = 22;
 
-std::size_t GroundOffset(int i, int column) {
-  return kGroundPoints + 4 * static_cast<std::size_t>((i + 10) + 21 * column);
-}
-
 }  // namespace
 
 int SectionRecord::PointsOnSide(int side) const {
@@ -36,11 +32,7 @@ void EncodeRecord(const SectionRecord& r, std::span<std::uint8_t> bytes) {
     w.Int16(kPointCount + 2 * static_cast<std::size_t>(s + 1), r.PointCount[s]);
   }
   w.Int16(kVar, r.Var);
-  for (int c = 0; c <= 1; ++c) {
-    for (int i = -10; i <= 10; ++i) {
-      w.Float32(GroundOffset(i, c), r.GroundPoints(i, c));
-    }
-  }
+  WriteTable(w, kGroundPoints, r.GroundPoints);
 }
 
 void DecodeRecord(std::span<const std::uint8_t> bytes, SectionRecord& r) {
@@ -53,11 +45,7 @@ void DecodeRecord(std::span<const std::uint8_t> bytes, SectionRecord& r) {
     r.PointCount[s] = rd.Int16(kPointCount + 2 * static_cast<std::size_t>(s + 1));
   }
   r.Var = rd.Int16(kVar);
-  for (int c = 0; c <= 1; ++c) {
-    for (int i = -10; i <= 10; ++i) {
-      r.GroundPoints(i, c) = rd.Float32(GroundOffset(i, c));
-    }
-  }
+  ReadTable(rd, kGroundPoints, r.GroundPoints);
 }
 
 }  // namespace calvora

@@ -18,26 +18,6 @@ constexpr std::size_t kCutTran = 212;
 constexpr std::size_t kFillTran = 396;
 constexpr std::size_t kSubG = 484;
 
-template <int Lo, int Hi, typename Visit>
-void ForEachCell(std::size_t base, Visit visit) {
-  constexpr int rows = Hi - Lo + 1;
-  for (int c = 0; c <= 1; ++c) {
-    for (int k = Lo; k <= Hi; ++k) {
-      visit(k, c, base + 4 * static_cast<std::size_t>((k - Lo) + c * rows));
-    }
-  }
-}
-
-template <int Lo, int Hi>
-void WriteTable(ByteWriter& w, std::size_t base, const SignedTable<float, Lo, Hi>& t) {
-  ForEachCell<Lo, Hi>(base, [&](int k, int c, std::size_t at) { w.Float32(at, t(k, c)); });
-}
-
-template <int Lo, int Hi>
-void ReadTable(const ByteReader& rd, std::size_t base, SignedTable<float, Lo, Hi>& t) {
-  ForEachCell<Lo, Hi>(base, [&](int k, int c, std::size_t at) { t(k, c) = rd.Float32(at); });
-}
-
 void WriteSides(ByteWriter& w, std::size_t base, const SignedArray<float, -1, 1>& a) {
   for (int s = -1; s <= 1; ++s) {
     w.Float32(base + 4 * static_cast<std::size_t>(s + 1), a[s]);

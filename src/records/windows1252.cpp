@@ -73,6 +73,10 @@ std::optional<std::string> ToWindows1252(std::string_view utf8) {
       }
       cp = (cp << 6) | (next & 0x3F);
     }
+    constexpr std::array<char32_t, 5> kShortestFrom = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kShortestFrom[length]) {
+      return std::nullopt;  // an overlong form hides the character it stands for
+    }
     const auto byte = EncodeCodePoint(cp);
     if (!byte) {
       return std::nullopt;
