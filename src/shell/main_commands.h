@@ -1,0 +1,55 @@
+#pragma once
+// The main window's commands without the window: creating and opening projects, the recent
+// list, and the tests that stand in front of the editors, the drawing and the computations.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "shell/progress.h"
+#include "shell/project_state.h"
+#include "shell/recent_projects.h"
+#include "shell/shell_window.h"
+#include "shell/user_dialogs.h"
+#include "shell/working_files.h"
+
+namespace calvora {
+
+// A computation run from a menu: it asks through the dialogs and shows its pass on the progress.
+using Computation = std::function<void(ProjectState&, UserDialogs&, Progress&)>;
+
+// What a computation needs loaded before it may start.
+enum class ComputationNeeds { Nothing, AlignmentFile, DataFile };
+
+class MainCommands {
+ public:
+  MainCommands(ProjectState& state, ShellWindow& shell, UserDialogs& dialogs, Progress& progress,
+               RecentProjects& recent);
+
+  // "New" and "Open": the file dialog, then the project; the recent list on success.
+  void New();
+  void Open();
+  // A recent entry (0 = newest) or a path from the command line: "File Not found." when gone.
+  void OpenRecent(std::size_t index);
+  void OpenPath(const std::string& path);
+
+  // The editors open only when their file is loaded; nothing is said otherwise.
+  bool MayEdit(WorkingFileKind kind) const;
+  // The properties dialog opens only while a project is open.
+  bool MayShowProperties() const { return state_.ProjectOpen(); }
+  // The cross-section drawing needs sections and typical sections; says which is missing.
+  bool MayDrawCrossSections();
+
+  // Runs the computation when what it needs is loaded, else says what is missing. An error
+  // escaping it is shown rather than carried into the window system.
+  void Run(ComputationNeeds needs, const Computation& computation);
+
+ private:
+  ProjectState& state_;
+  ShellWindow& shell_;
+  UserDialogs& dialogs_;
+  Progress& progress_;
+  RecentProjects& recent_;
+};
+
+}  // namespace calvora
