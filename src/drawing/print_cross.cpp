@@ -1,0 +1,76 @@
+#include "drawing/print_cross.h"
+
+#include <optional>
+
+#include "drawing/trim_blanks.h"
+
+namespace calvora {
+
+namespace {
+
+// Puts the window's sheet size, pen factor and drawing object back after printing.
+class PrintScope {
+ public:
+  explicit PrintScope(CrossSheet& sheets)
+      : sheets_(sheets), sheet_(sheets.Sheet), penFactor_(sheets.PenFactor),
+        object_(sheets.Graphic.Object()), font_(sheets.Graphic.Font()) {}
+  ~PrintScope() {
+    sheets_.Sheet = sheet_;
+    sheets_.PenFactor = penFactor_;
+    sheets_.Graphic.SetFont(font_);
+    if (object_ != nullptr) {
+      sheets_.Graphic.SetObject(*object_);
+    } else {
+      sheets_.Graphic.ClearObject();
+    }
+  }
+  PrintScope(const PrintScope&) = delete;
+  PrintScope& operator=(const PrintScope&) = delete;
+
+ private:
+  CrossSheet& sheets_;
+  SheetSize sheet_;
+  float penFactor_;
+  GraphicDevice* object_;
+  GraphicFont font_;
+};
+
+GraphicFont PrinterFont(const ProjectFont& font) {
+  return {TrimBlanks(font.Name), static_cast<float>(font.Size), font.Bold != 0, font.Italic != 0};
+}
+
+}  // namespace
+
+int PrintCross(CrossSheet& sheets, const SheetRangeChoice& choice, SheetPrinter& printer,
+               Progress& progress) {
+  PrintScope scope(sheets);
+  sheets.Sheet = printer.PageSheet();
+  UserDialogs& dialogs = sheets.Dialogs();
+  if (const std::string problem = sheets.SettingsProblem(); !problem.empty()) {
+    dialogs.Message(problem);
+    return 0;
+  }
+  const std::optional<SheetRange> range =
+      ResolveSheetRange(choice, sheets.SheetCount(), sheets.CurrentSheet, dialogs);
+  if (!range) {
+    return 0;
+  }
+  sheets.PenFactor = 1;
+  sheets.Graphic.SetFont(PrinterFont(sheets.State().Project.Font));
+  progress.Start(range->Count());
+  int printed = 0;
+  for (int sheet = range->First; sheet <= range->Last; ++sheet) {
+    sheets.Graphic.SetObject(printer.StartSheet(sheet));
+    sheets.DrawOnObject(sheet);
+    printer.EndSheet();
+    ++printed;
+    if (progress.Step(printed)) {
+      break;
+    }
+  }
+  progress.Finish();
+  printer.EndDoc();
+  return printed;
+}
+
+}  // namespace calvora
