@@ -5,20 +5,22 @@
 namespace calvora {
 
 // The station is rounded before it is split, so float noise (999.70001) and carries (999.9996
-// to 3 decimals) land in the kilometres instead of showing as metres of 1000 or more.
+// to 3 decimals) land in the kilometres instead of showing as metres of 1000 or more. fmod is
+// exact, so the metres hold no noise of a division.
 std::string StationLabel(double station, int digits) {
   if (!std::isfinite(station)) {
     return PlainNumber(station);
   }
   const double rounded = RoundTo(station, digits);
-  double kilometres = std::floor(rounded / 1000);
-  double metres = RoundTo(rounded - kilometres * 1000, digits);
-  if (metres >= 1000) {  // the division landed one kilometre short
+  double metres = std::fmod(rounded, 1000);
+  if (metres < 0) {
+    metres += 1000;
+  }
+  double kilometres = std::round((rounded - metres) / 1000);
+  metres = RoundTo(metres, digits);
+  if (metres >= 1000) {  // a remainder just below a whole kilometre
     kilometres += 1;
     metres = RoundTo(metres - 1000, digits);
-  } else if (metres < 0) {  // or one kilometre beyond
-    kilometres -= 1;
-    metres = RoundTo(metres + 1000, digits);
   }
   return PlainNumber(kilometres) + "+" + PlainNumber(metres);
 }

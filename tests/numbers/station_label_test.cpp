@@ -36,10 +36,17 @@ TEST(StationLabel, CarryGoesIntoTheKilometres) {
 TEST(StationLabel, NegativeStationsCountKilometresDownward) {
   EXPECT_EQ(StationLabel(-20, 3), "-1+980");
   EXPECT_EQ(StationLabel(-1000, 3), "-1+0");
+  EXPECT_EQ(StationLabel(-0.0000001, 7), "-1+999.9999999");
+  EXPECT_EQ(StationLabel(-0.00000001, 7), "0+0");
 }
 
 TEST(StationLabel, ExtremeMagnitudesUseTheExponentForm) {
   EXPECT_EQ(StationLabel(1e20, 3), "1E+17+0");
+  // Far beyond any road the label still holds metres below 1000.
+  const std::string huge = StationLabel(1.2345678901234567e20, 3);
+  const double metres = LeadingNumber(huge.substr(huge.rfind('+') + 1));
+  EXPECT_GE(metres, 0) << huge;
+  EXPECT_LT(metres, 1000) << huge;
   EXPECT_EQ(StationLabel(0.00001, 6), "0+1E-05");
   EXPECT_EQ(StationLabel(0.00001, 3), "0+0");
 }
