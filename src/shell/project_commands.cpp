@@ -39,10 +39,16 @@ bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shel
     dialogs.Message("The project file " + path + " does not exist.");
     return false;
   }
+  const std::string notAProject = "The file " + path +
+                                  " is not a project file (one record of 728 bytes). It was left "
+                                  "unchanged.";
   std::optional<RecordFile> file;
   while (!file) {
     try {
       file.emplace(path, ProjectRecord::kLength);
+    } catch (const TooManyRecordsError&) {
+      dialogs.Message(notAProject);
+      return false;
     } catch (const FileError& error) {
       if (!dialogs.RetryCancel(error.what())) {
         return false;
@@ -50,11 +56,11 @@ bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shel
     }
   }
   if (!creating && file->Count() < 1) {
-    dialogs.Message("The file " + path + " is not a project file: it is shorter than " +
-                    std::to_string(ProjectRecord::kLength) + " bytes. It was left unchanged.");
+    dialogs.Message(notAProject);
     return false;
   }
-  state.ProjectPath = path;
+  const auto absolute = std::filesystem::absolute(path, ec);
+  state.ProjectPath = ec ? path : absolute.lexically_normal().string();
   state.ProjectFile = std::move(file);
   shell.SetCaption("Calvora - [" + FileNameOf(path) + "]");
   shell.EnableProperties(true);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <system_error>
+#include <vector>
 
 #include "shell/file_names.h"
 
@@ -36,21 +38,57 @@ std::string Lower(std::string text) {
   return text;
 }
 
+std::string TrimBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 fs::path ProjectFolder(const std::string& projectPath) {
   const fs::path folder = fs::path(projectPath).parent_path();
   return folder.empty() ? fs::current_path() : folder;
 }
 
+// The file of that name in folder: the exact name first, else the first (by name) that matches
+// without regard to case.
+std::optional<fs::path> FindIgnoringCase(const fs::path& folder, const std::string& name) {
+  std::error_code ec;
+  if (name.empty()) {
+    return std::nullopt;
+  }
+  if (fs::is_regular_file(folder / name, ec)) {
+    return folder / name;
+  }
+  const std::string wanted = Lower(name);
+  std::optional<fs::path> found;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->is_regular_file(ec) && Lower(it->path().filename().string()) == wanted &&
+        (!found || it->path() < *found)) {
+      found = it->path();
+    }
+  }
+  return found;
+}
+
+// Whether both paths lead to one file, also when it does not exist yet.
 bool SameFile(const fs::path& a, const fs::path& b) {
   std::error_code ec;
   const bool same = fs::equivalent(a, b, ec);
-  return !ec && same;
+  if (!ec) {
+    return same;
+  }
+  std::error_code ecA;
+  std::error_code ecB;
+  const fs::path canonicalA = fs::weakly_canonical(a, ecA);
+  const fs::path canonicalB = fs::weakly_canonical(b, ecB);
+  return !ecA && !ecB && canonicalA == canonicalB;
 }
 
-// The other loaded kinds whose open file is the one at path.
+// The other loaded kind whose open file is the one at path.
 const char* KindNamingSameFile(ProjectState& state, WorkingFileKind kind, const fs::path& path) {
-  for (const auto other :
-       {WorkingFileKind::Data, WorkingFileKind::Variant, WorkingFileKind::Alignment}) {
+  for (const auto other : kWorkingFileKinds) {
     if (other == kind) {
       continue;
     }
@@ -60,6 +98,18 @@ const char* KindNamingSameFile(ProjectState& state, WorkingFileKind kind, const 
     }
   }
   return nullptr;
+}
+
+std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind) {
+  switch (kind) {
+    case WorkingFileKind::Data:
+      return project.DataFile;
+    case WorkingFileKind::Variant:
+      return project.VariantFile;
+    case WorkingFileKind::Alignment:
+      break;
+  }
+  return project.AlignFile;
 }
 
 }  // namespace
@@ -79,24 +129,23 @@ WorkingFile& WorkingFileOf(ProjectState& state, WorkingFileKind kind) {
 std::size_t RecordLengthOf(WorkingFileKind kind) { return InfoOf(kind).recordLength; }
 
 fs::path ResolveWorkingFilePath(const std::string& storedName, const std::string& projectPath) {
+  const fs::path folder = ProjectFolder(projectPath);
   const bool foreign = LooksForeign(storedName);
-  const fs::path asWritten(storedName);
+  const fs::path asWritten = foreign ? fs::path() : folder / storedName;  // absolute stays so
   std::error_code ec;
-  if (!foreign && asWritten.is_absolute() && fs::exists(asWritten, ec)) {
+  if (!foreign && fs::exists(asWritten, ec)) {
     return asWritten;
   }
-  const fs::path folder = ProjectFolder(projectPath);
-  if (!foreign && asWritten.is_relative() && fs::exists(folder / asWritten, ec)) {
-    return folder / asWritten;
+  if (!foreign && fs::path(storedName).is_relative()) {
+    return FindIgnoringCase(asWritten.parent_path(), asWritten.filename().string())
+        .value_or(asWritten);
   }
   const std::string name = FileNameOf(storedName);
-  const std::string wanted = Lower(name);
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (it->is_regular_file(ec) && Lower(it->path().filename().string()) == wanted) {
-      return it->path();
-    }
+  if (auto beside = FindIgnoringCase(folder, name)) {
+    return *beside;
   }
-  if (!foreign && asWritten.is_absolute()) {
+  // A new file goes where it was named only when that folder exists on this system.
+  if (!foreign && fs::is_directory(asWritten.parent_path(), ec)) {
     return asWritten;
   }
   return folder / name;
@@ -111,24 +160,28 @@ void OpenWorkingFile(ProjectState& state, WorkingFileKind kind, UserDialogs& dia
   file.Current = 0;
   const KindInfo info = InfoOf(kind);
   const fs::path path = ResolveWorkingFilePath(file.FileName, state.ProjectPath);
+  if (const char* other = KindNamingSameFile(state, kind, path)) {
+    dialogs.Message("The " + std::string(info.word) + " " + path.string() +
+                    " is already open as the " + other +
+                    " of this project. Choose another file.");
+    file.FileName.clear();
+    return;
+  }
   std::error_code ec;
   if (!fs::exists(path, ec) && !dialogs.YesNo(info.notFound)) {
     file.FileName.clear();
     return;
   }
-  if (fs::exists(path, ec)) {
-    if (const char* other = KindNamingSameFile(state, kind, path)) {
-      dialogs.Message("The " + std::string(info.word) + " " + path.string() +
-                      " is already open as the " + other +
-                      " of this project. Choose another file.");
-      file.FileName.clear();
-      return;
-    }
-  }
   while (true) {
     try {
       file.File.emplace(path, info.recordLength);
       file.Current = 1;
+      return;
+    } catch (const TooManyRecordsError&) {
+      dialogs.Message("The " + std::string(info.word) + " " + path.string() +
+                      " holds more than 32,767 records and cannot be opened. It was left as it "
+                      "is.");
+      file.FileName.clear();
       return;
     } catch (const FileError& error) {
       if (!dialogs.RetryCancel(error.what())) {
@@ -140,22 +193,22 @@ void OpenWorkingFile(ProjectState& state, WorkingFileKind kind, UserDialogs& dia
 }
 
 void OpenWorkingFiles(ProjectState& state, UserDialogs& dialogs) {
-  struct Field {
-    std::string& stored;
-    WorkingFileKind kind;
-  };
-  for (Field field : {Field{state.Project.DataFile, WorkingFileKind::Data},
-                      Field{state.Project.VariantFile, WorkingFileKind::Variant},
-                      Field{state.Project.AlignFile, WorkingFileKind::Alignment}}) {
-    const auto first = field.stored.find_first_not_of(' ');
-    field.stored = first == std::string::npos
-                       ? std::string()
-                       : field.stored.substr(first, field.stored.find_last_not_of(' ') - first + 1);
-    WorkingFile& file = WorkingFileOf(state, field.kind);
-    if (field.stored != file.FileName) {
-      file.FileName = field.stored;
-      OpenWorkingFile(state, field.kind, dialogs);
+  std::vector<WorkingFileKind> changed;
+  for (const auto kind : kWorkingFileKinds) {
+    std::string& stored = StoredNameOf(state.Project, kind);
+    stored = TrimBlanks(stored);
+    WorkingFile& file = WorkingFileOf(state, kind);
+    if (stored != file.FileName) {
+      changed.push_back(kind);
+      // Closed before any is opened, so names swapped between kinds are no clash.
+      if (!stored.empty()) {
+        file.File.reset();
+      }
     }
+  }
+  for (const auto kind : changed) {
+    WorkingFileOf(state, kind).FileName = StoredNameOf(state.Project, kind);
+    OpenWorkingFile(state, kind, dialogs);
   }
 }
 

@@ -10,19 +10,24 @@
 namespace calvora {
 
 enum class WorkingFileKind { Data, Variant, Alignment };
+// In the order OpenWorkingFiles takes them.
+inline constexpr WorkingFileKind kWorkingFileKinds[] = {
+    WorkingFileKind::Data, WorkingFileKind::Variant, WorkingFileKind::Alignment};
 
 WorkingFile& WorkingFileOf(ProjectState& state, WorkingFileKind kind);
 std::size_t RecordLengthOf(WorkingFileKind kind);
 
-// Where a stored name lies on this system: as written when it exists; otherwise a file of the
-// same name (compared without regard to case) beside the project file; otherwise, for a name
-// from another system (drive letter, backslashes) or a relative one, the place beside the
-// project file where it would be created.
+// Where a stored name lies on this system. A relative name is taken from the project's folder.
+// A name that does not exist as written is looked for without regard to case: a relative name
+// in its own folder, any other name (drive letter or backslashes from another system, or an
+// absolute path) beside the project file by its file name. A file not found lies where it would
+// be created: as written when that folder exists on this system, else beside the project file.
 std::filesystem::path ResolveWorkingFilePath(const std::string& storedName,
                                              const std::string& projectPath);
 
 // Opens the file named in the state's file name of that kind, asking "... not found.Create New ?"
-// for a missing one; No (or a refusal) leaves the kind not loaded.
+// for a missing one; No, or a refusal (a file another kind has open, one of more than 32,767
+// records), leaves the kind not loaded.
 void OpenWorkingFile(ProjectState& state, WorkingFileKind kind, UserDialogs& dialogs);
 inline void OpenDataFile(ProjectState& s, UserDialogs& d) {
   OpenWorkingFile(s, WorkingFileKind::Data, d);
@@ -34,7 +39,8 @@ inline void OpenAlignmentFile(ProjectState& s, UserDialogs& d) {
   OpenWorkingFile(s, WorkingFileKind::Alignment, d);
 }
 
-// Brings the three names from the project record into the state and opens each that changed.
+// Trims the three names of the project record, brings them into the state and opens each that
+// changed; an unchanged one stays open with its count and current record.
 void OpenWorkingFiles(ProjectState& state, UserDialogs& dialogs);
 
 }  // namespace calvora

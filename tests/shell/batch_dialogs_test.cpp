@@ -1,0 +1,107 @@
+#include "shell/batch_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+TEST(BatchDialogs, AYesNoQuestionWithoutAnAnswerStopsTheCommand) {
+  std::ostringstream err;
+  BatchDialogs dialogs(err);
+  try {
+    dialogs.YesNo("Data file not found.Create New ?");
+    FAIL() << "answered without an option";
+  } catch (const UnansweredQuestion& question) {
+    EXPECT_EQ(std::string(question.what()),
+              "The question \"Data file not found.Create New ?\" needs an answer: run again "
+              "with --yes to answer Yes.");
+  }
+  dialogs.AnswerYes(true);
+  EXPECT_TRUE(dialogs.YesNo("Data file not found.Create New ?"));
+}
+
+TEST(BatchDialogs, SpecificAnswersComeBeforeYes) {
+  std::ostringstream err;
+  BatchDialogs dialogs(err);
+  dialogs.AnswerYes(true);
+  dialogs.AnswerYesNo("Overwrite", false);
+  EXPECT_FALSE(dialogs.YesNo("Overwrite the\nfile ?"));
+  EXPECT_TRUE(dialogs.YesNo("Something else ?"));
+}
+
+TEST(BatchDialogs, MessagesAndErrorsGoToStderr) {
+  std::ostringstream err;
+  BatchDialogs dialogs(err);
+  dialogs.Message("Done.");
+  EXPECT_FALSE(dialogs.ErrorShown());
+  EXPECT_FALSE(dialogs.RetryCancel("No space left on device"));  // Cancel: never loops
+  EXPECT_TRUE(dialogs.ErrorShown());
+  EXPECT_EQ(err.str(), "Done.\nerror: No space left on device\n");
+  EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{"Done.", "No space left on device"}));
+}
+
+TEST(BatchDialogs, InputBoxesAreAnsweredByTheirRules) {
+  std::ostringstream err;
+  BatchDialogs dialogs(err);
+  dialogs.AnswerInput("Start station", AnswersInTurn({"0+100", "0+200"}), "--from");
+  dialogs.AnswerInput("Speed", AnswersThenDefault({"80"}), "--speed");
+  EXPECT_EQ(dialogs.InputBox("Start station ?", "T", "0"), "0+100");
+  EXPECT_EQ(dialogs.InputBox("Start station ?", "T", "0"), "0+200");
+  try {
+    dialogs.InputBox("Start station ?", "T", "0");
+    FAIL() << "a third answer out of two";
+  } catch (const UnansweredQuestion& question) {
+    EXPECT_NE(std::string(question.what()).find("--from"), std::string::npos);
+  }
+  EXPECT_EQ(dialogs.InputBox("Speed (km/h)", "T", "60"), "80");
+  EXPECT_EQ(dialogs.InputBox("Speed (km/h)", "T", "60"), "60");
+  EXPECT_THROW(dialogs.InputBox("Radius", "T", ""), UnansweredQuestion);
+}
+
+TEST(BatchDialogs, FileNamesComeFromOptionsOrTheProposal) {
+  testing::TempFolder folder;
+  std::ostringstream err;
+  BatchDialogs dialogs(err);
+  FileDialogRequest request;
+  request.title = "Output file";
+  request.confirmOverwrite = true;
+  request.proposedName = (folder / "R1.VOL").string();
+  EXPECT_EQ(dialogs.SaveFileName(request), request.proposedName);
+  dialogs.AnswerSaveFile((folder / "OTHER.VOL").string());
+  EXPECT_EQ(dialogs.SaveFileName(request), (folder / "OTHER.VOL").string());
+  EXPECT_EQ(dialogs.SaveFileName(request), request.proposedName);  // the answer served once
+
+  testing::WriteBytes(folder / "R1.VOL", {1});
+  EXPECT_THROW(dialogs.SaveFileName(request), UnansweredQuestion);
+  dialogs.AnswerYes(true);
+  EXPECT_EQ(dialogs.SaveFileName(request), request.proposedName);
+
+  request.proposedName.clear();
+  EXPECT_THROW(dialogs.SaveFileName(request), UnansweredQuestion);
+  EXPECT_THROW(dialogs.OpenFileName(request), UnansweredQuestion);
+  dialogs.AnswerOpenFile("/x/R.PRJ");
+  EXPECT_EQ(dialogs.OpenFileName(request), "/x/R.PRJ");
+}
+
+TEST(BatchProgress, ReportsOnlyToATerminal) {
+  std::ostringstream quiet;
+  BatchProgress silent(quiet, false, "Volumes");
+  silent.Start(3);
+  EXPECT_FALSE(silent.Step(1));
+  silent.Finish();
+  EXPECT_EQ(quiet.str(), "");
+
+  std::ostringstream shown;
+  BatchProgress terminal(shown, true, "Volumes");
+  terminal.Start(3);
+  EXPECT_FALSE(terminal.Step(2));
+  terminal.Finish();
+  EXPECT_EQ(shown.str(), "Volumes: 0 of 3\rVolumes: 2 of 3\n");
+}
+
+}  // namespace
+}  // namespace calvora

@@ -1,0 +1,180 @@
+#include "shell/project_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "shell/working_files.h"
+#include "support/record_bytes.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Bytes;
+using testing::FloatAt;
+using testing::Int16At;
+using testing::ReadBytes;
+using testing::ScriptedDialogs;
+using testing::TempFolder;
+using testing::TextAt;
+using testing::WriteBytes;
+
+class ProjectCommandsTest : public ::testing::Test {
+ protected:
+  std::string ProjectIn(const std::string& name) const { return (folder_ / name).string(); }
+
+  TempFolder folder_;
+  ProjectState state_;
+  NoShellWindow window_;
+  ScriptedDialogs dialogs_;
+};
+
+TEST_F(ProjectCommandsTest, NewWritesTheDocumentedRecord) {
+  const std::string path = ProjectIn("ROAD.PRJ");
+  ASSERT_TRUE(CreateProject(state_, path, window_, dialogs_));
+  const Bytes b = ReadBytes(path);
+  ASSERT_EQ(b.size(), 728U);
+  EXPECT_EQ(TextAt(b, 0, 600), std::string(600, ' '));
+  EXPECT_EQ((Bytes{b[600], b[601], b[602], b[603]}), (Bytes{0x02, 0x00, 0xFF, 0xFF}));
+  EXPECT_EQ(TextAt(b, 606, 30), "Courier New" + std::string(19, ' '));
+  EXPECT_EQ((Bytes{b[636], b[637]}), (Bytes{0x0A, 0x00}));
+  EXPECT_EQ((Bytes{b[690], b[691]}), (Bytes{0x40, 0x00}));
+  // A fresh program's unchanged fields are zero.
+  EXPECT_EQ(Bytes(b.begin() + 692, b.end()), Bytes(36, 0));
+  EXPECT_EQ(window_.Caption(), "Calvora - [ROAD.PRJ]");
+  EXPECT_TRUE(window_.PropertiesEnabled());
+  EXPECT_EQ(state_.ProjectPath, path);
+}
+
+TEST_F(ProjectCommandsTest, NewKeepsTheUnchangedFieldsOfThePreviousRecord) {
+  state_.Project.DrawDatum = -1;
+  state_.Project.CalcMethod = 1;
+  state_.Project.DecaMethod = 1;
+  state_.Project.Margin = {0.5F, 1.5F, 2.5F, 3.5F};
+  state_.Project.Pen = {0.1F, 0.2F, 0.3F, 0.4F, 0.5F};
+  state_.Project.TitleLeft = "Old title";
+  state_.Project.NumLines = 50;
+  const std::string path = ProjectIn("NEW.PRJ");
+  ASSERT_TRUE(CreateProject(state_, path, window_, dialogs_));
+  const Bytes b = ReadBytes(path);
+  EXPECT_EQ(Int16At(b, 604), -1);
+  EXPECT_EQ(Int16At(b, 682), 1);
+  EXPECT_EQ(Int16At(b, 684), 1);
+  EXPECT_EQ(FloatAt(b, 692), 0.5F);
+  EXPECT_EQ(FloatAt(b, 704), 3.5F);
+  EXPECT_EQ(FloatAt(b, 708), 0.1F);
+  EXPECT_EQ(FloatAt(b, 724), 0.5F);
+  EXPECT_EQ(TextAt(b, 300, 9), std::string(9, ' '));
+  EXPECT_EQ(Int16At(b, 690), 64);
+}
+
+TEST_F(ProjectCommandsTest, NewLeavesThePreviousWorkingFilesOpen) {
+  WriteBytes(folder_ / "OLD.DAT", Bytes(190 * 2));
+  state_.ProjectPath = ProjectIn("OLD.PRJ");
+  state_.Project.DataFile = ProjectIn("OLD.DAT");
+  OpenWorkingFiles(state_, dialogs_);
+  state_.Data.Current = 2;
+  ASSERT_TRUE(CreateProject(state_, ProjectIn("NEW.PRJ"), window_, dialogs_));
+  EXPECT_EQ(state_.Project.DataFile, "");
+  EXPECT_TRUE(state_.Data.Loaded());
+  EXPECT_EQ(state_.Data.FileName, ProjectIn("OLD.DAT"));
+  EXPECT_EQ(state_.Data.Count(), 2);
+  EXPECT_EQ(state_.Data.Current, 2);
+}
+
+TEST_F(ProjectCommandsTest, OpenReadsTheRecordAndOpensTheWorkingFiles) {
+  WriteBytes(folder_ / "R.DAT", Bytes(190 * 5));
+  ProjectRecord record;
+  InitialiseNewProject(record);
+  record.DataFile = "C:\\ROADS\\r.dat";
+  record.TitleCenter = "Km 0 – 5";
+  record.SectionsPerSheet = 3;
+  Bytes bytes(728);
+  EncodeRecord(record, bytes);
+  WriteBytes(folder_ / "R.PRJ", bytes);
+
+  dialogs_.ExpectYesNo("Alignment file not found.Create New ?", false);
+  record.AlignFile = "R.CRV";
+  EncodeRecord(record, bytes);
+  WriteBytes(folder_ / "R.PRJ", bytes);
+  ASSERT_TRUE(OpenExistingProject(state_, ProjectIn("R.PRJ"), window_, dialogs_));
+  EXPECT_EQ(state_.Project, record);
+  EXPECT_EQ(state_.Data.File->Path(), folder_ / "R.DAT");
+  EXPECT_EQ(state_.Data.Count(), 5);
+  EXPECT_FALSE(state_.Align.Loaded());
+  EXPECT_EQ(window_.Caption(), "Calvora - [R.PRJ]");
+  EXPECT_EQ(ReadBytes(folder_ / "R.PRJ"), bytes);  // opening writes nothing
+}
+
+TEST_F(ProjectCommandsTest, AShortProjectFileIsRefusedAndLeftUntouched) {
+  ASSERT_TRUE(CreateProject(state_, ProjectIn("GOOD.PRJ"), window_, dialogs_));
+  const Bytes shortFile(727, 'x');
+  WriteBytes(folder_ / "SHORT.PRJ", shortFile);
+  dialogs_.ExpectMessage("The file " + ProjectIn("SHORT.PRJ") +
+                         " is not a project file (one record of 728 bytes). It was left "
+                         "unchanged.");
+  EXPECT_FALSE(OpenExistingProject(state_, ProjectIn("SHORT.PRJ"), window_, dialogs_));
+  EXPECT_EQ(ReadBytes(folder_ / "SHORT.PRJ"), shortFile);
+  // The project open before stays open.
+  EXPECT_EQ(state_.ProjectPath, ProjectIn("GOOD.PRJ"));
+  EXPECT_EQ(window_.Caption(), "Calvora - [GOOD.PRJ]");
+}
+
+TEST_F(ProjectCommandsTest, AnEmptyOrMissingProjectFileIsRefused) {
+  WriteBytes(folder_ / "EMPTY.PRJ", {});
+  dialogs_.ExpectAnyMessage().ExpectMessage("The project file " + ProjectIn("NONE.PRJ") +
+                                            " does not exist.");
+  EXPECT_FALSE(OpenExistingProject(state_, ProjectIn("EMPTY.PRJ"), window_, dialogs_));
+  EXPECT_FALSE(OpenExistingProject(state_, ProjectIn("NONE.PRJ"), window_, dialogs_));
+  EXPECT_EQ(fs::file_size(folder_ / "EMPTY.PRJ"), 0U);
+  EXPECT_FALSE(fs::exists(folder_ / "NONE.PRJ"));
+  EXPECT_FALSE(state_.ProjectOpen());
+  EXPECT_FALSE(window_.PropertiesEnabled());
+}
+
+TEST_F(ProjectCommandsTest, ARelativeProjectPathIsKeptAbsolute) {
+  const auto previous = fs::current_path();
+  fs::current_path(folder_.Path());
+  const bool created = CreateProject(state_, "REL.PRJ", window_, dialogs_);
+  fs::current_path(previous);
+  ASSERT_TRUE(created);
+  EXPECT_EQ(state_.ProjectPath, ProjectIn("REL.PRJ"));
+}
+
+TEST_F(ProjectCommandsTest, SaveWritesRecordOneAndRefusesTextsThatDoNotFit) {
+  ASSERT_TRUE(CreateProject(state_, ProjectIn("P.PRJ"), window_, dialogs_));
+  state_.Project.TitleRight = "Tramo º2";
+  ASSERT_TRUE(SaveProjectRecord(state_, dialogs_));
+  const Bytes saved = ReadBytes(folder_ / "P.PRJ");
+  EXPECT_EQ(TextAt(saved, 500, 8), "Tramo \xBA" "2");
+
+  state_.Project.DataFile = "/" + std::string(100, 'd');
+  dialogs_.ExpectMessage("Data file: \"" + state_.Project.DataFile +
+                         "\" is longer than 100 characters and cannot be stored.");
+  EXPECT_FALSE(SaveProjectRecord(state_, dialogs_));
+  state_.Project.DataFile = "/roads/道路.DAT";
+  dialogs_.ExpectMessage("Data file: \"/roads/道路.DAT\" has characters that cannot be stored "
+                         "in the file.");
+  EXPECT_FALSE(SaveProjectRecord(state_, dialogs_));
+  EXPECT_EQ(ReadBytes(folder_ / "P.PRJ"), saved);
+}
+
+TEST(ProjectFileDialogs, NewAsksToSaveAndOpenWantsAnExistingFile) {
+  const FileDialogRequest save = NewProjectRequest();
+  EXPECT_EQ(save.title, "Select Project File");
+  EXPECT_EQ(save.filter, "Project Files (*.PRJ)|*.PRJ");
+  EXPECT_EQ(save.proposedName, "");
+  EXPECT_TRUE(save.confirmOverwrite);
+  EXPECT_FALSE(save.mustExist);
+  const FileDialogRequest open = OpenProjectRequest();
+  EXPECT_EQ(open.title, "Select Project File");
+  EXPECT_EQ(open.filter, "Project Files (*.PRJ)|*.PRJ");
+  EXPECT_TRUE(open.mustExist);
+  EXPECT_FALSE(open.confirmOverwrite);
+}
+
+}  // namespace
+}  // namespace calvora
