@@ -1,0 +1,27 @@
+#pragma once
+// "&Widen ground": every section's ground prolonged on both sides to a distance from the centre
+// line, along its outermost ground segment. Changes the survey data file in place.
+
+#include "alignment/command_result.h"
+#include "records/section_record.h"
+#include "shell/progress.h"
+#include "shell/project_state.h"
+#include "shell/user_dialogs.h"
+
+namespace calvora {
+
+class WidenGround {
+ public:
+  CommandResult Run(ProjectState& state, UserDialogs& dialogs, Progress& progress);
+};
+
+enum class SideWidening {
+  Widened,
+  Unchanged,    // already wide enough, or nine points
+  NoSegment,    // fewer than two points, or its two outermost points share one offset
+};
+
+// Widens one side (-1 left, +1 right) of a section to distance w (> 0) from the centre line.
+SideWidening WidenSide(SectionRecord& section, int side, float w);
+
+}  // namespace calvora

@@ -1,0 +1,17 @@
+#pragma once
+// "&Horizontal curves": a circular curve at every corner of the polygon, its radius suggested
+// by the design-speed table and confirmed or changed by the engineer, written to "_D.CRV".
+
+#include "alignment/command_result.h"
+#include "shell/progress.h"
+#include "shell/project_state.h"
+#include "shell/user_dialogs.h"
+
+namespace calvora {
+
+class DesignHorizontalCurves {
+ public:
+  CommandResult Run(ProjectState& state, UserDialogs& dialogs, Progress& progress);
+};
+
+}  // namespace calvora

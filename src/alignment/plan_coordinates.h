@@ -1,0 +1,17 @@
+#pragma once
+// "&Plan coordinates": X, Y and profile elevation of stations at a regular interval along the
+// horizontal alignment, and of its main points, written to ".XYZ".
+
+#include "alignment/command_result.h"
+#include "shell/progress.h"
+#include "shell/project_state.h"
+#include "shell/user_dialogs.h"
+
+namespace calvora {
+
+class CalcPlanCoordinates {
+ public:
+  CommandResult Run(ProjectState& state, UserDialogs& dialogs, Progress& progress);
+};
+
+}  // namespace calvora

@@ -1,0 +1,22 @@
+#pragma once
+// "&Calculate proj. elev.": the project elevation of every section from the grades and vertical
+// curves of the alignment file, written into the survey data file after a backup of it.
+
+#include <string>
+
+#include "alignment/command_result.h"
+#include "shell/progress.h"
+#include "shell/project_state.h"
+#include "shell/user_dialogs.h"
+
+namespace calvora {
+
+class CalcProjectElevations {
+ public:
+  CommandResult Run(ProjectState& state, UserDialogs& dialogs, Progress& progress);
+};
+
+// The backup of a survey data file: its name up to the first "." and "BAK" (ROAD.DAT: ROAD.BAK).
+std::string DataBackupName(const std::string& dataPath);
+
+}  // namespace calvora
