@@ -1,0 +1,278 @@
+// Drawing one sheet of cross-sections: bands, mapping, elements, labels, decoration, and the
+// sections that end a sheet or are drawn with a note.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/cross_sheet.h"
+#include "drawing/section_labels.h"
+#include "drawing/recording_device.h"
+#include "drawing/road_project.h"
+#include "numbers/number_text.h"
+#include "drawing/collecting_dialogs.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+using testing::CollectingDialogs;
+using testing::DrawnLine;
+using testing::DrawnText;
+using testing::RecordingDevice;
+using testing::RoadOptions;
+using testing::ScriptedDialogs;
+using testing::TempFolder;
+
+constexpr double kSheetWidth = 60;
+constexpr double kSheetHeight = 42;
+
+class CrossSheetTest : public ::testing::Test {
+ protected:
+  void Open(const RoadOptions& options, UserDialogs& dialogs) {
+    testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), options), dialogs);
+    sheets.emplace(state, dialogs);
+    sheets->Sheet = {kSheetWidth, kSheetHeight};
+    sheets->Graphic.SetObject(device);
+  }
+  double UsableWidth() const { return kSheetWidth - 2 * state.Project.Margin[2]; }
+  double UsableHeight() const { return kSheetHeight - 2 * state.Project.Margin[0]; }
+  double BandHeight() const { return UsableHeight() / state.Project.SectionsPerSheet; }
+  // Vertical centre of the band of the slot-th section of a sheet (0 at the top).
+  double BandCentre(int slot) const { return UsableHeight() - (slot + 0.5) * BandHeight(); }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const DrawnText& t : device.texts) {
+      texts.push_back(t.text);
+    }
+    return texts;
+  }
+  std::size_t CountStartingWith(const std::string& start) const {
+    const auto texts = Texts();
+    return static_cast<std::size_t>(std::count_if(texts.begin(), texts.end(), [&](auto& t) {
+      return t.rfind(start, 0) == 0;
+    }));
+  }
+
+  TempFolder folder;
+  ProjectState state;
+  RecordingDevice device;
+  std::optional<CrossSheet> sheets;
+};
+
+TEST_F(CrossSheetTest, SheetHoldsItsSectionsTopDownAndTheLastSheetFewer) {
+  ScriptedDialogs dialogs;
+  Open({}, dialogs);
+  EXPECT_EQ(sheets->SheetCount(), 3);
+  EXPECT_TRUE(sheets->DrawOnObject(1));
+  for (int slot = 0; slot < 4; ++slot) {
+    const DrawnText* number =
+        device.TextStartingWith("Section No.: " + std::to_string(slot + 1));
+    ASSERT_NE(number, nullptr);
+    // Line 1 of the left column: 2 units inside the usable width, one pitch under the band top.
+    EXPECT_DOUBLE_EQ(number->x, -UsableWidth() / 2 + 2);
+    EXPECT_DOUBLE_EQ(number->y, BandCentre(slot) + BandHeight() / 2 - 1.0);
+  }
+  device = RecordingDevice();
+  sheets->Graphic.SetObject(device);
+  EXPECT_TRUE(sheets->DrawOnObject(3));
+  EXPECT_EQ(CountStartingWith("Section No.: "), 1u);
+  EXPECT_NE(device.TextStartingWith("Section No.: 9"), nullptr);
+  EXPECT_TRUE(dialogs.Done());
+}
+
+TEST_F(CrossSheetTest, ScaleCoversThePageWithTheUsableSheetCentredOnTheOffset) {
+  ScriptedDialogs dialogs;
+  Open({.margin = 1.5f}, dialogs);
+  sheets->XOffset = 100;
+  sheets->DrawOnObject(1);
+  EXPECT_DOUBLE_EQ(device.scale.Left, 100 - (kSheetWidth - 3) / 2 - 1.5);
+  EXPECT_DOUBLE_EQ(device.scale.Top, kSheetHeight - 3 + 1.5);
+  EXPECT_DOUBLE_EQ(device.scale.Width, kSheetWidth);
+  EXPECT_DOUBLE_EQ(device.scale.Height, -kSheetHeight);
+}
+
+TEST_F(CrossSheetTest, SectionIsMappedWithTheMiddleOfItsCentreElevationsOnTheBandCentre) {
+  ScriptedDialogs dialogs;
+  Open({}, dialogs);
+  sheets->DrawOnObject(1);
+  const SectionRecord first = testing::RoadSection(1, {});
+  const double middle = (first.GRElev + first.PRElev) / 2.0;
+  const double groundCentreY = first.GRElev - middle + BandCentre(0);
+  const auto ground = device.LinesOn("Ground", 2);
+  ASSERT_EQ(ground.size(), 4u * 12u);  // 6 points each side and the centre, per section
+  const bool centreFound = std::any_of(ground.begin(), ground.end(), [&](const DrawnLine& l) {
+    return l.x2 == 0 && std::abs(l.y2 - groundCentreY) < 1e-4;
+  });
+  EXPECT_TRUE(centreFound);
+  // The leftmost and rightmost ground points of section 1.
+  const double leftY = first.GroundPoints(-6, 1) - middle + BandCentre(0);
+  EXPECT_DOUBLE_EQ(ground.front().x1, -30);
+  EXPECT_NEAR(ground.front().y1, leftY, 1e-4);
+  EXPECT_DOUBLE_EQ(ground[11].x2, 30);
+}
+
+TEST_F(CrossSheetTest, ElementsOnTheirLayersWithTheirPensAndColours) {
+  ScriptedDialogs dialogs;
+  Open({.layers = true}, dialogs);
+  sheets->PenFactor = 0.5f;
+  sheets->DrawOnObject(1);
+  const auto project = device.LinesOn("Project", 1);
+  const auto layers = device.LinesOn("Compact", 5);
+  const auto strip = device.LinesOn("Deco", 4);
+  const auto mark = device.LinesOn("0", 3);
+  EXPECT_FALSE(project.empty());
+  EXPECT_FALSE(layers.empty());
+  EXPECT_FALSE(strip.empty());
+  EXPECT_EQ(mark.size(), 4u * 3u);
+  EXPECT_FLOAT_EQ(project.front().width, 2 * 0.5f);
+  EXPECT_FLOAT_EQ(device.LinesOn("Ground", 2).front().width, 0.5f);
+  EXPECT_EQ(device.lines.size(), project.size() + layers.size() + strip.size() + mark.size() +
+                                     device.LinesOn("Ground", 2).size() +
+                                     device.LinesOn("0", 0).size() + device.LinesOn("0", 1).size());
+  // Border along the margins and the title strip line.
+  const auto border = device.LinesOn("0", 1);
+  ASSERT_EQ(border.size(), 5u);
+  EXPECT_DOUBLE_EQ(border[4].y1, 1);
+  EXPECT_NE(device.TextStartingWith("Test road"), nullptr);
+  EXPECT_NE(device.TextStartingWith("Cross sections"), nullptr);
+}
+
+TEST_F(CrossSheetTest, DatumLineAtTheRoundedElevationOfTheBandsLowerEdge) {
+  ScriptedDialogs dialogs;
+  Open({}, dialogs);
+  sheets->DrawOnObject(1);
+  const SectionRecord first = testing::RoadSection(1, {});
+  const double middle = (first.GRElev + first.PRElev) / 2.0;
+  const double datum = std::round(middle - BandHeight() / 2);
+  const auto datumLines = device.LinesOn("0", 0);
+  ASSERT_EQ(datumLines.size(), 4u);
+  const DrawnLine& line = datumLines.front();
+  EXPECT_NEAR(line.y1, BandCentre(0) + datum - middle, 1e-9);
+  EXPECT_EQ(line.y1, line.y2);
+  EXPECT_DOUBLE_EQ(line.x1, -UsableWidth() / 2 + 2);
+  EXPECT_DOUBLE_EQ(line.x2, UsableWidth() / 2 - 2);
+  const DrawnText* base = device.TextStartingWith("Base: ");
+  ASSERT_NE(base, nullptr);
+  EXPECT_EQ(base->text, "Base: " + FormatNumber(datum, "###0.00"));
+  EXPECT_DOUBLE_EQ(base->x, line.x1);
+  EXPECT_DOUBLE_EQ(base->y, line.y1 + 1);
+}
+
+TEST_F(CrossSheetTest, NoDatumLineWhenSwitchedOff) {
+  ScriptedDialogs dialogs;
+  Open({.drawDatum = false}, dialogs);
+  sheets->DrawOnObject(1);
+  EXPECT_TRUE(device.LinesOn("0", 0).empty());
+  EXPECT_EQ(device.TextStartingWith("Base: "), nullptr);
+}
+
+TEST_F(CrossSheetTest, AreaLabelsNameEachCompactionLayer) {
+  ScriptedDialogs dialogs;
+  Open({.layers = true}, dialogs);
+  sheets->DrawOnObject(1);
+  const double x = UsableWidth() / 2 - 7;
+  std::vector<DrawnText> column;
+  for (const DrawnText& t : device.texts) {
+    if (t.x == x) {
+      column.push_back(t);
+    }
+  }
+  ASSERT_EQ(column.size(), 4u * 4u);
+  const double top = BandCentre(0) + BandHeight() / 2;
+  const char* const kStarts[] = {"Cut : ", "Fill %95 : ", "Fill %90 : ", "Deca: "};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(column[k].text.rfind(kStarts[k], 0), 0u) << column[k].text;
+    EXPECT_TRUE(column[k].text.ends_with(" m2")) << column[k].text;
+    EXPECT_DOUBLE_EQ(column[k].y, top - (k + 1));
+  }
+  EXPECT_EQ(CountStartingWith("X = "), 8u);
+  EXPECT_EQ(CountStartingWith("PL= "), 4u);
+}
+
+TEST(SectionLabels, FillLinesFollowTheCompactionSettings) {
+  ProjectRecord project;
+  SectionAreas areas;
+  areas.CutArea = 1.5;
+  areas.FillArea = 12.25;
+  areas.LayerArea = {3, 2.5, 0, 0, 0};
+  areas.TopsoilArea = 0.75;
+  EXPECT_EQ(AreaLabels(project, areas),
+            (std::vector<std::string>{"Cut : 1.50 m2", "Fill: 12.25 m2", "Deca: 0.75 m2"}));
+  project.Compaction = {95, 92.5f, 0, 88, 0};
+  EXPECT_EQ(AreaLabels(project, areas),
+            (std::vector<std::string>{"Cut : 1.50 m2", "Fill %95 : 12.25 m2",
+                                      "Fill %92.5 : 3.00 m2", "Deca: 0.75 m2"}));
+  project.Compaction = {0.5f, 0, 0, 0, 0};
+  EXPECT_EQ(AreaLabels(project, areas)[1], "Fill %.5 : 12.25 m2");
+}
+
+TEST(SectionLabels, StationElevationsAndCatchPoints) {
+  SectionResults results;
+  results.Section.Kilo = 1;
+  results.Section.Meter = 20.5f;
+  results.SectionGroundCentre = 101.234;
+  results.SectionProjectCentre = 102.5;
+  results.GroundLine[1] = {{0, 101.034}, {5, 101}};
+  results.CatchPoint[-1] = {-7.125, 100};
+  results.CatchPoint[1] = {6.5, 100};
+  EXPECT_EQ(StationLabels(12, results),
+            (std::vector<std::string>{"Section No.: 12", "KM: 1+020.50", "GL: 101.03",
+                                      "PL: 102.50"}));
+  EXPECT_EQ(CatchPointLabel(results, -1), "X = 7.13");
+  EXPECT_EQ(CatchPointLabel(results, 1), "X = 6.50");
+  EXPECT_EQ(DatumLabel(95), "Base: 95.00");
+  EXPECT_EQ(CentreLineLabel(results), "PL= 102.5");
+  EXPECT_EQ(WallLabel(1.234), "Wall : 1.23  m");
+}
+
+TEST_F(CrossSheetTest, BadTypicalSectionNumberEndsTheSheet) {
+  CollectingDialogs dialogs;
+  Open({.badVariantAt = 2}, dialogs);
+  EXPECT_FALSE(sheets->DrawOnObject(1));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].rfind("Bad Variant number at station : ", 0), 0u);
+  EXPECT_NE(device.TextStartingWith("Section No.: 1"), nullptr);
+  EXPECT_EQ(CountStartingWith("Section No.: "), 1u);
+  EXPECT_TRUE(device.LinesOn("0", 1).empty());  // no border
+  EXPECT_EQ(device.TextStartingWith("Test road"), nullptr);
+  // The next sheet is drawn normally.
+  EXPECT_TRUE(sheets->DrawOnObject(2));
+}
+
+TEST_F(CrossSheetTest, SectionWithADataErrorShowsItsLabelsAndANoteButNoBodies) {
+  CollectingDialogs dialogs;
+  Open({.sectionsPerSheet = 1, .narrowGroundAt = 1}, dialogs);
+  EXPECT_TRUE(sheets->DrawOnObject(1));
+  EXPECT_FALSE(dialogs.messages.empty());
+  EXPECT_NE(device.TextStartingWith(kDataErrorNote), nullptr);
+  EXPECT_NE(device.TextStartingWith("Section No.: 1"), nullptr);
+  EXPECT_NE(device.TextStartingWith("Cut : "), nullptr);
+  EXPECT_TRUE(device.LinesOn("Project", 1).empty());
+  EXPECT_TRUE(device.LinesOn("Deco", 4).empty());
+  EXPECT_EQ(device.LinesOn("Ground", 2).size(), 2u);  // its short surveyed ground stays
+  for (const DrawnLine& line : device.lines) {
+    EXPECT_TRUE(std::isfinite(line.x1) && std::isfinite(line.y1) && std::isfinite(line.x2) &&
+                std::isfinite(line.y2));
+  }
+  // A valid section carries no note.
+  device = RecordingDevice();
+  sheets->Graphic.SetObject(device);
+  EXPECT_TRUE(sheets->DrawOnObject(2));
+  EXPECT_EQ(device.TextStartingWith(kDataErrorNote), nullptr);
+}
+
+TEST_F(CrossSheetTest, SettingsWithoutRoomDrawNothing) {
+  ScriptedDialogs dialogs;
+  Open({.sectionsPerSheet = 0}, dialogs);
+  EXPECT_EQ(sheets->SheetCount(), 0);
+  EXPECT_NE(sheets->SettingsProblem(), "");
+  EXPECT_FALSE(sheets->DrawOnObject(1));
+  EXPECT_TRUE(device.lines.empty());
+  EXPECT_TRUE(device.texts.empty());
+}
+
+}  // namespace
+}  // namespace calvora
