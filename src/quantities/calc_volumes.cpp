@@ -1,0 +1,120 @@
+#include "quantities/calc_volumes.h"
+
+#include "numbers/number_text.h"
+#include "numbers/prompt_output_file.h"
+#include "quantities/interval_quantities.h"
+#include "quantities/quantity_file.h"
+#include "quantities/surfaces_report.h"
+#include "quantities/write_volume_reports.h"
+#include "records/file_error.h"
+#include "section/section_engine.h"
+#include "shell/file_names.h"
+
+namespace calvora {
+
+namespace {
+
+std::string LeftOutNote(const SectionSlot& section) {
+  return "Note: section " + std::to_string(section.Number) + " (" +
+         StationLabel(section.Station, 2) +
+         ") has a data error and is left out; the volumes span the sections beside it.";
+}
+
+VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath,
+                            UserDialogs& dialogs, Progress& progress) {
+  VolumeRunSummary summary;
+  summary.SectionCount = state.Data.Count();
+  const ProjectRecord& project = state.Project;
+
+  ReportFile quantityFile(quantityPath);
+  ReportFile surfacesFile(StemBeforeFirstDot(quantityPath) + ".SRF");
+  SurfacesReport surfaces(surfacesFile, project);
+  SectionEngine engine;
+  std::optional<SectionSlot> previous;
+  std::vector<std::string> notes;
+
+  progress.Start(summary.SectionCount);
+  for (int n = 1; n <= summary.SectionCount; ++n) {
+    if (n > 1 && progress.Step(n)) {
+      summary.Cancelled = true;
+      break;
+    }
+    const float station = engine.ComputeSection(state, n, dialogs);
+    const SectionResults& results = engine.Results();
+    if (results.BadVariant) {
+      summary.BadVariant = true;
+      break;
+    }
+    SectionSlot current{n,       results.Section.Kilo,  results.Section.Meter,
+                        station, results.SideState[-1], ComputeSectionAreas(results)};
+    if (!results.Valid()) {
+      summary.LeftOut.push_back(n);
+      notes.push_back(LeftOutNote(current));
+      continue;
+    }
+    if (previous) {
+      const IntervalQuantities interval = ComputeVolumes(*previous, current, project.CalcMethod);
+      quantityFile.Line(QuantityIntervalLine(interval));
+      surfaces.Interval(interval);
+    }
+    quantityFile.Line(QuantitySectionLine(current));
+    surfaces.Section(current);
+    ++summary.SectionsReported;
+    previous = std::move(current);
+  }
+  progress.Finish();
+  if (summary.BadVariant) {
+    return summary;  // the scratch files go; the reports of an earlier run stay as they were
+  }
+
+  surfaces.Finish();
+  quantityFile.Commit();
+  surfacesFile.Commit();
+  summary.Files = {quantityFile.Target(), surfacesFile.Target()};
+
+  VolumeReportsResult reports = WriteVolumeReports(quantityPath, project, notes, dialogs);
+  summary.Volumes = reports.Volumes;
+  summary.Transport = reports.Transport;
+  summary.Files.insert(summary.Files.end(), reports.Written.begin(), reports.Written.end());
+  summary.Written = true;
+
+  if (!summary.LeftOut.empty()) {
+    std::string text = "Left out of the quantities for a data error: section";
+    text += summary.LeftOut.size() > 1 ? "s" : "";
+    for (std::size_t i = 0; i < summary.LeftOut.size(); ++i) {
+      text += (i == 0 ? " " : ", ") + std::to_string(summary.LeftOut[i]);
+    }
+    dialogs.Message(text + ".");
+  }
+  return summary;
+}
+
+}  // namespace
+
+VolumeRunSummary CalcVolumes(ProjectState& state, UserDialogs& dialogs, Progress& progress) {
+  if (!state.Data.Loaded() || state.Data.Count() == 0) {
+    dialogs.Message("Data file not loaded.");
+    return {};
+  }
+  if (!state.Var.Loaded() || state.Var.Count() == 0) {
+    dialogs.Message("Variant file not loaded.");
+    return {};
+  }
+  const std::string quantityPath =
+      PromptOutputFile(state.Data.File->Path().string(), ".OUT", dialogs);
+  if (quantityPath.empty()) {
+    return {};
+  }
+  while (true) {
+    try {
+      return RunVolumes(state, quantityPath, dialogs, progress);
+    } catch (const FileError& error) {
+      progress.Finish();
+      if (!dialogs.RetryCancel(error.what())) {
+        return {};
+      }
+    }
+  }
+}
+
+}  // namespace calvora

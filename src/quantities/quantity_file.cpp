@@ -1,0 +1,113 @@
+#include "quantities/quantity_file.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "numbers/number_text.h"
+#include "records/file_error.h"
+
+namespace calvora {
+
+std::string QuantitySectionLine(const SectionSlot& section) {
+  const SectionAreas& a = section.Areas;
+  std::string line = FormatField(section.Number, "###0");
+  line += "   " + FormatField(section.Kilo, "####0") + "+ " + FormatField(section.Meter, "##0.00");
+  line += "   " + FormatField(a.CutArea, "###0.00");
+  line += "   " + FormatField(a.FillArea, "###0.00") + "   ";
+  for (int j = 0; j < kQuantityFileLayers; ++j) {
+    line += FormatField(a.LayerArea[j], "###0.00") + "   ";
+  }
+  line += FormatField(a.TopsoilArea, "##0.00");
+  return line;
+}
+
+std::string QuantityIntervalLine(const IntervalQuantities& interval) {
+  std::string line(20, ' ');
+  line += FormatField(interval.Distance, "##0.00");
+  line += "     " + FormatField(interval.CutVolume, "####0.00");
+  line += "     " + FormatField(interval.FillVolume, "####0.00") + "     ";
+  for (int j = 0; j < kQuantityFileLayers; ++j) {
+    line += FormatField(interval.LayerVolume[j], "####0.00") + "     ";
+  }
+  line += FormatField(interval.TopsoilVolume, "###0.00");
+  return line;
+}
+
+QuantityFileReader::QuantityFileReader(const std::filesystem::path& path)
+    : path_(path), in_(path, std::ios::binary) {
+  if (!in_) {
+    throw FileError(path, "Cannot open the quantity file");
+  }
+}
+
+bool QuantityFileReader::NextNumbers(std::size_t expected) {
+  if (!std::getline(in_, line_)) {
+    return false;
+  }
+  ++lineNumber_;
+  // Fields are separated by blanks; a number may be followed by the "+" of the kilometre.
+  std::size_t count = 0;
+  const char* p = line_.data();
+  const char* end = p + line_.size();
+  while (true) {
+    while (p < end && (*p == ' ' || *p == '\r')) {
+      ++p;
+    }
+    if (p == end) {
+      break;
+    }
+    double value = 0;
+    const auto [next, error] = std::from_chars(p, end, value);
+    if (error != std::errc() || count == expected || !std::isfinite(value)) {
+      count = expected + 1;
+      break;
+    }
+    numbers_[count++] = value;
+    p = next;
+    if (p < end && *p == '+') {
+      ++p;
+    }
+  }
+  if (count != expected) {
+    throw FileError(path_, "Line " + std::to_string(lineNumber_) +
+                               " of the quantity file does not hold " + std::to_string(expected) +
+                               " numbers");
+  }
+  return true;
+}
+
+bool QuantityFileReader::AtEnd() {
+  return in_.peek() == std::ifstream::traits_type::eof();
+}
+
+bool QuantityFileReader::NextSection(QuantitySection& section) {
+  if (!NextNumbers(6 + kQuantityFileLayers)) {
+    return false;
+  }
+  section.Number = static_cast<int>(numbers_[0]);
+  section.Kilo = numbers_[1];
+  section.Meter = numbers_[2];
+  section.CutArea = numbers_[3];
+  section.FillArea = numbers_[4];
+  for (int j = 0; j < kQuantityFileLayers; ++j) {
+    section.LayerArea[j] = numbers_[5 + j];
+  }
+  section.TopsoilArea = numbers_[5 + kQuantityFileLayers];
+  return true;
+}
+
+bool QuantityFileReader::NextInterval(QuantityInterval& interval) {
+  if (!NextNumbers(4 + kQuantityFileLayers)) {
+    return false;
+  }
+  interval.Distance = numbers_[0];
+  interval.CutVolume = numbers_[1];
+  interval.FillVolume = numbers_[2];
+  for (int j = 0; j < kQuantityFileLayers; ++j) {
+    interval.LayerVolume[j] = numbers_[3 + j];
+  }
+  interval.TopsoilVolume = numbers_[3 + kQuantityFileLayers];
+  return true;
+}
+
+}  // namespace calvora

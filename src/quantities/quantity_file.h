@@ -1,0 +1,65 @@
+#pragma once
+// The quantity file (.OUT): one line per section and one per interval between two sections,
+// fields separated by blanks. The volume and transport reports are made from it alone.
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "quantities/interval_quantities.h"
+#include "quantities/section_slot.h"
+
+namespace calvora {
+
+// The four compaction layers the quantity file carries.
+inline constexpr int kQuantityFileLayers = 4;
+
+// A section line as read back.
+struct QuantitySection {
+  int Number = 0;
+  double Kilo = 0;
+  double Meter = 0;
+  double CutArea = 0;
+  double FillArea = 0;
+  std::array<double, kQuantityFileLayers> LayerArea{};
+  double TopsoilArea = 0;
+};
+
+// An interval line as read back.
+struct QuantityInterval {
+  double Distance = 0;
+  double CutVolume = 0;
+  double FillVolume = 0;
+  std::array<double, kQuantityFileLayers> LayerVolume{};
+  double TopsoilVolume = 0;
+};
+
+std::string QuantitySectionLine(const SectionSlot& section);
+std::string QuantityIntervalLine(const IntervalQuantities& interval);
+
+// Reads the lines back in turn: section, interval, section, ... Throws FileError naming the
+// line that does not hold the fields expected.
+class QuantityFileReader {
+ public:
+  explicit QuantityFileReader(const std::filesystem::path& path);
+
+  // False at the end of the file.
+  bool NextSection(QuantitySection& section);
+  bool NextInterval(QuantityInterval& interval);
+  // No line left.
+  bool AtEnd();
+
+ private:
+  // Reads the next line's numbers into numbers_; false at the end of the file.
+  bool NextNumbers(std::size_t expected);
+
+  std::filesystem::path path_;
+  std::ifstream in_;
+  std::string line_;
+  int lineNumber_ = 0;
+  std::array<double, 10> numbers_{};
+};
+
+}  // namespace calvora

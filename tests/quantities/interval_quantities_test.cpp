@@ -1,0 +1,149 @@
+#include "quantities/interval_quantities.h"
+
+#include <gtest/gtest.h>
+
+namespace calvora {
+namespace {
+
+struct Areas {
+  double cut = 0;
+  double fill = 0;
+  std::array<double, 5> layer{};
+  int polygons = 1;
+  const char* leftSide = "P under G";
+};
+
+SectionSlot At(float station, const Areas& a) {
+  SectionSlot slot;
+  slot.Station = station;
+  slot.LeftSideState = a.leftSide;
+  slot.Areas.Valid = true;
+  slot.Areas.CutArea = a.cut;
+  slot.Areas.FillArea = a.fill;
+  slot.Areas.LayerArea = a.layer;
+  slot.Areas.PolygonCount = a.polygons;
+  return slot;
+}
+
+IntervalQuantities Between(const Areas& first, const Areas& second, int method,
+                           float distance = 20) {
+  return ComputeVolumes(At(1000, first), At(1000 + distance, second), method);
+}
+
+TEST(ComputeVolumes, CutSectionsAverageByEitherMethod) {
+  for (const int method : {kMedianMethod, kPreciseMethod}) {
+    const IntervalQuantities q = Between({.cut = 10}, {.cut = 20}, method);
+    EXPECT_FLOAT_EQ(q.Distance, 20);
+    EXPECT_DOUBLE_EQ(q.CutVolume, 300) << method;
+    EXPECT_DOUBLE_EQ(q.FillVolume, 0) << method;
+  }
+}
+
+TEST(ComputeVolumes, FillToCutIsTwoWedgesByThePreciseMethodOnly) {
+  const IntervalQuantities precise = Between({.fill = 12}, {.cut = 4}, kPreciseMethod);
+  EXPECT_DOUBLE_EQ(precise.FillVolume, 90);  // the fill ends 15 m on
+  EXPECT_DOUBLE_EQ(precise.CutVolume, 10);
+  const IntervalQuantities median = Between({.fill = 12}, {.cut = 4}, kMedianMethod);
+  EXPECT_DOUBLE_EQ(median.FillVolume, 120);
+  EXPECT_DOUBLE_EQ(median.CutVolume, 40);
+}
+
+TEST(ComputeVolumes, CutToFillWedgesCountTheLayersInTheFill) {
+  // Whole fill of section 2: 6 + 2 + 4 = 12, so the wedge point lies 15 m from section 2.
+  const IntervalQuantities q =
+      Between({.cut = 4}, {.fill = 6, .layer = {2, 4}}, kPreciseMethod);
+  EXPECT_DOUBLE_EQ(q.FillVolume, 6 * 15 / 2.0);
+  EXPECT_DOUBLE_EQ(q.LayerVolume[0], 2 * 15 / 2.0);
+  EXPECT_DOUBLE_EQ(q.LayerVolume[1], 4 * 15 / 2.0);
+  EXPECT_DOUBLE_EQ(q.CutVolume, 4 * 5 / 2.0);
+}
+
+TEST(ComputeVolumes, PreciseMethodCoversEveryRowOfTheWedgeTable) {
+  struct Row {
+    const char* name;
+    Areas first, second;
+    double cut, fill;
+  };
+  // d = 20 throughout.
+  const Row rows[] = {
+      {"fill to fill", {.fill = 3}, {.fill = 5}, 0, 80},
+      {"fill to mixed", {.fill = 6}, {.cut = 2, .fill = 4}, 2 * (20.0 * 2 / 8) / 2, 100},
+      {"cut to cut", {.cut = 3}, {.cut = 5}, 80, 0},
+      {"cut to mixed", {.cut = 6}, {.cut = 2, .fill = 4}, 80, 4 * (20.0 * 4 / 10) / 2},
+      {"mixed to fill", {.cut = 2, .fill = 4}, {.fill = 6}, 2 * (20.0 * 2 / 8) / 2, 100},
+      {"mixed to cut", {.cut = 2, .fill = 4}, {.cut = 6}, 80, 4 * (20.0 * 4 / 10) / 2},
+      {"nothing to cut", {}, {.cut = 5}, 50, 0},
+      {"cut to nothing", {.cut = 5}, {}, 50, 0},
+  };
+  for (const Row& row : rows) {
+    const IntervalQuantities q = Between(row.first, row.second, kPreciseMethod);
+    EXPECT_DOUBLE_EQ(q.CutVolume, row.cut) << row.name;
+    EXPECT_DOUBLE_EQ(q.FillVolume, row.fill) << row.name;
+  }
+}
+
+TEST(ComputeVolumes, MixedSectionsAverageWhileTheLeftSideKeepsItsState) {
+  const Areas first{.cut = 2, .fill = 4, .leftSide = "P over   G"};
+  Areas second{.cut = 6, .fill = 8, .leftSide = "P over   G"};
+  IntervalQuantities q = Between(first, second, kPreciseMethod);
+  EXPECT_DOUBLE_EQ(q.CutVolume, 80);
+  EXPECT_DOUBLE_EQ(q.FillVolume, 120);
+
+  // The road swaps sides: fill of 1 wedges out towards the cut of 2, and fill of 2 towards
+  // the cut of 1.
+  second.leftSide = "P under G";
+  q = Between(first, second, kPreciseMethod);
+  const double t1 = 20.0 * 4 / (4 + 6);
+  const double t2 = 20.0 * 8 / (8 + 2);
+  EXPECT_DOUBLE_EQ(q.FillVolume, 4 * t1 / 2 + 8 * t2 / 2);
+  EXPECT_DOUBLE_EQ(q.CutVolume, 6 * (20 - t1) / 2 + 2 * (20 - t2) / 2);
+}
+
+TEST(ComputeVolumes, ThreePolygonSectionsAreAveraged) {
+  const Areas threeBodies{.cut = 4, .polygons = 3};
+  for (const auto& [first, second] :
+       {std::pair{Areas{.fill = 12}, threeBodies}, std::pair{threeBodies, Areas{.fill = 12}}}) {
+    const IntervalQuantities q = Between(first, second, kPreciseMethod);
+    EXPECT_DOUBLE_EQ(q.CutVolume, 40);
+    EXPECT_DOUBLE_EQ(q.FillVolume, 120);
+  }
+}
+
+TEST(ComputeVolumes, FillHeldWhollyByTheLayersStillCountsAsFill) {
+  // All cut, then a section whose fill lies within the first layer only.
+  const IntervalQuantities q = Between({.cut = 4}, {.cut = 2, .layer = {6}}, kPreciseMethod);
+  EXPECT_DOUBLE_EQ(q.CutVolume, 60);
+  EXPECT_DOUBLE_EQ(q.LayerVolume[0], 6 * (20.0 * 6 / 10) / 2);
+}
+
+TEST(ComputeVolumes, SurfacesAndTopsoilAverageInBothMethods) {
+  SectionSlot first = At(100, {.fill = 12});
+  SectionSlot second = At(130, {.cut = 4});
+  first.Areas.TopsoilArea = 2;
+  second.Areas.TopsoilArea = 4;
+  first.Areas.CutLength = 1;
+  second.Areas.CutLength = 3;
+  first.Areas.FillLength = 10;
+  first.Areas.LayerLength = {4, 2, 0, 0, 1};
+  second.Areas.CsLength = 6;
+  second.Areas.FsLength = 8;
+  for (const int method : {kMedianMethod, kPreciseMethod}) {
+    const IntervalQuantities q = ComputeVolumes(first, second, method);
+    EXPECT_DOUBLE_EQ(q.TopsoilVolume, 90);
+    EXPECT_DOUBLE_EQ(q.CutSurface, 60);
+    EXPECT_DOUBLE_EQ(q.FillSurface, 150);
+    EXPECT_DOUBLE_EQ(q.LayerSurface[0], 60);
+    EXPECT_DOUBLE_EQ(q.LayerSurface[1], 30);
+    EXPECT_DOUBLE_EQ(q.LayerSurface[4], 15);
+    EXPECT_DOUBLE_EQ(q.CsSurface, 90);
+    EXPECT_DOUBLE_EQ(q.FsSurface, 120);
+  }
+}
+
+TEST(ComputeVolumes, DistanceIsTheStationDifferenceInSinglePrecision) {
+  const IntervalQuantities q = ComputeVolumes(At(12345.67f, {}), At(12365.68f, {}), 0);
+  EXPECT_EQ(q.Distance, 12365.68f - 12345.67f);
+}
+
+}  // namespace
+}  // namespace calvora

@@ -1,0 +1,132 @@
+#include "quantities/surfaces_report.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "quantities/report_checks.h"
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+using testing::ExpectColumnsAligned;
+using testing::ExpectGolden;
+using testing::ReportLines;
+using testing::TempFolder;
+
+ProjectRecord Project(int numLines = 64) {
+  ProjectRecord project;
+  project.TitleLeft = "Camino Real – tramo 2";
+  project.NumLines = static_cast<std::int16_t>(numLines);
+  return project;
+}
+
+SectionSlot Section(int n) {
+  SectionSlot slot;
+  slot.Number = n;
+  slot.Station = static_cast<float>(980 + 20 * n);
+  slot.Kilo = static_cast<std::int16_t>(slot.Station / 1000);
+  slot.Meter = slot.Station - 1000 * slot.Kilo;
+  slot.Areas.CutLength = 2.5 * n;
+  slot.Areas.FillLength = 30 - n;
+  slot.Areas.LayerLength = {10.25, 9.5, 8, 7, 6};
+  slot.Areas.CsLength = 4.75 + n;
+  slot.Areas.FsLength = 6.5;
+  return slot;
+}
+
+// The surfaces report of sections 1..count, each interval averaging its two sections' lengths.
+void WriteReport(const std::filesystem::path& path, const ProjectRecord& project, int count) {
+  ReportFile file(path);
+  SurfacesReport report(file, project);
+  for (int n = 1; n <= count; ++n) {
+    if (n > 1) {
+      report.Interval(ComputeVolumes(Section(n - 1), Section(n), kMedianMethod));
+    }
+    report.Section(Section(n));
+  }
+  report.Finish();
+  file.Commit();
+}
+
+int CountRows(const std::vector<std::string>& lines, const std::string& start) {
+  return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
+    return l.rfind(start, 0) == 0;
+  }));
+}
+
+const std::string kSectionRowStart = "\xBA   ";             // º and a number below 10
+const std::string kIntervalRowStart = "\xC7\xC4\xC4\xC4";   // ÇÄÄÄ
+const std::string kPageEnd = "\f";
+
+TEST(SurfacesReport, OneSection) {
+  TempFolder folder;
+  WriteReport(folder / "R.SRF", Project(), 1);
+  ExpectGolden(folder / "R.SRF", "one_section.SRF");
+  ExpectColumnsAligned(ReportLines(folder / "R.SRF"));
+}
+
+TEST(SurfacesReport, TwoSections) {
+  TempFolder folder;
+  WriteReport(folder / "R.SRF", Project(), 2);
+  ExpectGolden(folder / "R.SRF", "two_sections.SRF");
+  ExpectColumnsAligned(ReportLines(folder / "R.SRF"));
+}
+
+TEST(SurfacesReport, PageBreakRepeatsTheLastSectionRow) {
+  TempFolder folder;
+  // 14 lines a page: the break comes when the line count reaches 10, after 4 sections on the
+  // first page (header 4 + 2 a section from -1) and 3 on each further page.
+  WriteReport(folder / "R.SRF", Project(14), 8);
+  ExpectGolden(folder / "R.SRF", "page_break.SRF");
+  const auto lines = ReportLines(folder / "R.SRF");
+  ExpectColumnsAligned(lines);
+  EXPECT_EQ(CountRows(lines, kPageEnd), 3);
+  EXPECT_EQ(CountRows(lines, kSectionRowStart), 8 + 2);  // sections 4 and 7 twice
+  EXPECT_EQ(CountRows(lines, kIntervalRowStart), 7);
+  EXPECT_EQ(lines[0].substr(60), "Page:  1 ");
+}
+
+TEST(SurfacesReport, LayerColumnsFollowTheFillAndAreHeadedByTheirCompaction) {
+  ProjectRecord project = Project();
+  project.Thickness = {0.3f, 0.2f, 0, 0.1f, 0.1f};  // the zero ends the layers: two shown
+  project.Compaction = {95, 90, 0, 0, 0};
+  TempFolder folder;
+  WriteReport(folder / "R.SRF", project, 2);
+  ExpectGolden(folder / "R.SRF", "layers.SRF");
+  const auto lines = ReportLines(folder / "R.SRF");
+  ExpectColumnsAligned(lines);
+  EXPECT_EQ(testing::Utf8(lines[3]),
+            "ºSec.º    K M     ºDistanceº    Lc    º    Sc    º    Lf    º    Sf    º"
+            " Lf % 95  º Sf % 95  º Lf % 90  º Sf % 90  º"
+            "   C s L  º   C s S  º   F s L  º   F s S  º");
+}
+
+TEST(SurfacesReport, TheFifthLayerNeverJoinsTheCutSlopeTotal) {
+  ProjectRecord project = Project();
+  project.Thickness = {0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
+  project.Compaction = {95, 95, 95, 95, 95};
+  TempFolder folder;
+  WriteReport(folder / "R.SRF", project, 2);
+  const auto lines = ReportLines(folder / "R.SRF");
+  ExpectColumnsAligned(lines);
+  // "C s S" of the one interval: (5.75 + 6.75) / 2 * 20 = 125; "F s S" 6.5 * 20 = 130.
+  const std::string footer = lines[lines.size() - 2];
+  EXPECT_NE(footer.find("125.00\xBA" + std::string(15, ' ') + "130.00\xBA"), std::string::npos)
+      << testing::Utf8(footer);
+}
+
+TEST(SurfacesReport, TooFewLinesPerPageGiveOneSectionAPage) {
+  for (const int numLines : {0, -5, 5}) {
+    TempFolder folder;
+    WriteReport(folder / "R.SRF", Project(numLines), 3);
+    const auto lines = ReportLines(folder / "R.SRF");
+    ExpectColumnsAligned(lines);
+    EXPECT_EQ(CountRows(lines, kIntervalRowStart), 2) << numLines;
+    EXPECT_EQ(CountRows(lines, kPageEnd), 4) << numLines;
+  }
+}
+
+}  // namespace
+}  // namespace calvora

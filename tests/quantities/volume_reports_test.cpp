@@ -1,0 +1,259 @@
+#include "quantities/write_volume_reports.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "quantities/quantity_file.h"
+#include "quantities/report_checks.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+using testing::ExpectColumnsAligned;
+using testing::ExpectGolden;
+using testing::ReportLines;
+using testing::ScriptedDialogs;
+using testing::TempFolder;
+using testing::Utf8;
+
+ProjectRecord Project(int numLines = 64) {
+  ProjectRecord project;
+  project.TitleLeft = "Ruta 7";
+  project.NumLines = static_cast<std::int16_t>(numLines);
+  return project;
+}
+
+struct Road {
+  float firstStation = 0;
+  float spacing = 20;
+  double fillPerInterval = 100;
+};
+
+SectionSlot Section(const Road& road, int n) {
+  SectionSlot slot;
+  slot.Number = n;
+  slot.Station = road.firstStation + road.spacing * static_cast<float>(n - 1);
+  slot.Kilo = static_cast<std::int16_t>(slot.Station / 1000);
+  slot.Meter = slot.Station - 1000.0f * slot.Kilo;
+  slot.Areas.CutArea = n % 3 == 0 ? 4.5 : 0;
+  slot.Areas.FillArea = road.fillPerInterval / road.spacing;
+  slot.Areas.LayerArea = {1.25, 0.5, 0, 0, 0};
+  slot.Areas.TopsoilArea = 2;
+  return slot;
+}
+
+// A quantity file of `count` sections as the volume run writes it.
+void WriteQuantityFile(const std::filesystem::path& path, int count, const Road& road = {}) {
+  ReportFile file(path);
+  for (int n = 1; n <= count; ++n) {
+    if (n > 1) {
+      IntervalQuantities q =
+          ComputeVolumes(Section(road, n - 1), Section(road, n), kMedianMethod);
+      q.LayerVolume = {};  // the transport tests move the fill alone
+      file.Line(QuantityIntervalLine(q));
+    }
+    file.Line(QuantitySectionLine(Section(road, n)));
+  }
+  file.Commit();
+}
+
+void WritePits(const std::filesystem::path& path, const std::string& text) {
+  testing::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+int CountStarting(const std::vector<std::string>& lines, const std::string& start) {
+  return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
+    return l.rfind(start, 0) == 0;
+  }));
+}
+
+VolumeReportsResult Write(const TempFolder& folder, const ProjectRecord& project,
+                          UserDialogs& dialogs, const std::vector<std::string>& notes = {}) {
+  return WriteVolumeReports(folder / "R.OUT", project, notes, dialogs);
+}
+
+TEST(VolumeReport, OneSectionHasOneRowAndZeroTotals) {
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 1);
+  ScriptedDialogs dialogs;
+  const VolumeReportsResult result = Write(folder, Project(), dialogs);
+  ExpectGolden(folder / "R.VOL", "one_section.VOL");
+  ExpectColumnsAligned(ReportLines(folder / "R.VOL"));
+  EXPECT_EQ(result.Volumes.Fill, 0);
+  EXPECT_FALSE(result.Transport);
+  EXPECT_FALSE(std::filesystem::exists(folder / "R.TRF"));
+  EXPECT_EQ(result.Written, std::vector<std::filesystem::path>{folder / "R.VOL"});
+}
+
+TEST(VolumeReport, TwoSections) {
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 2);
+  ScriptedDialogs dialogs;
+  const VolumeReportsResult result = Write(folder, Project(), dialogs);
+  ExpectGolden(folder / "R.VOL", "two_sections.VOL");
+  ExpectColumnsAligned(ReportLines(folder / "R.VOL"));
+  EXPECT_DOUBLE_EQ(result.Volumes.Fill, 100);
+  EXPECT_DOUBLE_EQ(result.Volumes.Topsoil, 40);
+}
+
+TEST(VolumeReport, PagesHoldWholePairsAndNoEmptyPageFollows) {
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 5);  // four pairs
+  ScriptedDialogs dialogs;
+  Write(folder, Project(11), dialogs);  // (11 - 7) / 2 = two pairs a page
+  ExpectGolden(folder / "R.VOL", "page_break.VOL");
+  const auto lines = ReportLines(folder / "R.VOL");
+  ExpectColumnsAligned(lines);
+  EXPECT_EQ(CountStarting(lines, "\f"), 2);
+  EXPECT_EQ(CountStarting(lines, "\xBA   "), 5);  // section rows (numbers below 10)
+}
+
+TEST(VolumeReport, TooFewLinesPerPageGiveOnePairAPage) {
+  for (const int numLines : {0, -3, 8}) {
+    TempFolder folder;
+    WriteQuantityFile(folder / "R.OUT", 4);
+    ScriptedDialogs dialogs;
+    Write(folder, Project(numLines), dialogs);
+    const auto lines = ReportLines(folder / "R.VOL");
+    EXPECT_EQ(CountStarting(lines, "\f"), 3) << numLines;
+    EXPECT_EQ(CountStarting(lines, "\xBA   "), 4) << numLines;
+  }
+}
+
+TEST(VolumeReport, LayerColumnsFollowTheFillAndTheNotesCloseTheReport) {
+  ProjectRecord project = Project();
+  project.Thickness = {0.3f, 0.2f, 0, 0, 0};
+  project.Compaction = {95, 100, 0, 0, 0};
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 3);
+  ScriptedDialogs dialogs;
+  const VolumeReportsResult result =
+      Write(folder, project, dialogs, {"Note: section 9 (0+160) is left out."});
+  ExpectGolden(folder / "R.VOL", "layers.VOL");
+  const auto lines = ReportLines(folder / "R.VOL");
+  ExpectColumnsAligned(lines);
+  EXPECT_EQ(Utf8(lines[3]),
+            "ºSec.º Kilo Meter ºDistanceº Cut Surf. º Cut Vol. º Fill Surf. º  Fill Vol. º"
+            " % 95 Surf. º % 95  Vol. º %100 Surf. º %100  Vol. º Deco.Surf. º  Deco.Vol. º");
+  EXPECT_EQ(lines[lines.size() - 2], "Note: section 9 (0+160) is left out.");
+  EXPECT_EQ(lines.back(), "\f");
+  EXPECT_DOUBLE_EQ(result.Volumes.Layer[0], 0);  // the test file moves no layer volume
+}
+
+TEST(TransportReport, TwoPitsServeTheFillInTurn) {
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 6, {.firstStation = 1000});
+  // 100 m3 an interval: the first pit holds 200 exactly and serves intervals 1 and 2 (the
+  // fill reaches its capacity but does not exceed it) and 3; the second pit the rest.
+  WritePits(folder / "R.DPO", "1, 30, 200, 50\r\n\r\n1 150.5 1000 420\r\n");
+  ScriptedDialogs dialogs;
+  const VolumeReportsResult result = Write(folder, Project(), dialogs);
+  ExpectGolden(folder / "R.TRF", "two_pits.TRF");
+  const auto lines = ReportLines(folder / "R.TRF");
+  ASSERT_TRUE(result.Transport);
+  EXPECT_DOUBLE_EQ(result.Transport->Moved, 500);
+  EXPECT_EQ(result.Written.back(), folder / "R.TRF");
+  EXPECT_EQ(CountStarting(lines, "\xC7\xC4"), 5);
+  for (int row : {6, 8, 10}) {
+    EXPECT_TRUE(lines[row].ends_with("    1+ 30.00\xBA")) << Utf8(lines[row]);
+  }
+  for (int row : {12, 14}) {
+    EXPECT_TRUE(lines[row].ends_with("    1+150.50\xBA")) << Utf8(lines[row]);
+  }
+}
+
+// The transport row of one interval from 0+000 to 0+020 (middle at 10 m) with 100 m3 of fill,
+// served by a pit at 0+000 whose access way makes the haul.
+std::string TransportRow(double access, double fill = 100) {
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 2, {.fillPerInterval = fill});
+  WritePits(folder / "R.DPO", "0 0 100000 " + std::to_string(access) + "\n");
+  ScriptedDialogs dialogs;
+  Write(folder, Project(), dialogs);
+  return Utf8(ReportLines(folder / "R.TRF").at(6));
+}
+
+TEST(TransportReport, HaulClassesSplitAt100And500Metres) {
+  const std::string start = "ÇÄÄÄÄ×ÄÄÄÄÄÄÄÄÄÄÄÄ¶    100.00";
+  const std::string pit = "    0+  0.00º";
+  // The short-haul row carries a doubled bar before its empty pay columns, as the report
+  // has always had it.
+  EXPECT_EQ(TransportRow(89.99),
+            start + "º99.99º ---- º --- º    100.00ºº   ----   º   ----   º" + pit);
+  EXPECT_EQ(TransportRow(90),
+            start + "º  û  º100.00º --- º    100.00º      0.00º   ----   º" + pit);
+  EXPECT_EQ(TransportRow(489.99),
+            start + "º  û  º499.99º --- º    100.00º    399.99º   ----   º" + pit);
+  EXPECT_EQ(TransportRow(490),
+            start + "º  û  º   û  º 0.00º    100.00º    400.00º      0.00º" + pit);
+}
+
+TEST(TransportReport, A750MetreHaulOf200CubicMetresPays200And800And50) {
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 2, {.fillPerInterval = 200});
+  WritePits(folder / "R.DPO", "0 0 5000 740\n");
+  ScriptedDialogs dialogs;
+  const VolumeReportsResult result = Write(folder, Project(), dialogs);
+  ASSERT_TRUE(result.Transport);
+  EXPECT_DOUBLE_EQ(result.Transport->Moved, 200);
+  EXPECT_DOUBLE_EQ(result.Transport->ShortHaul, 800);
+  EXPECT_DOUBLE_EQ(result.Transport->LongHaul, 50);
+  const auto lines = ReportLines(folder / "R.TRF");
+  ExpectColumnsAligned(lines);
+  EXPECT_EQ(lines[lines.size() - 2], std::string(27, ' ') + " Total until this page" +
+                                         "    200.00\xBA    800.00\xBA     50.00\xBA");
+  EXPECT_EQ(lines[1], std::string(24, ' ') + " Total from previous page" +
+                          "      0.00       0.00       0.00 ");
+}
+
+TEST(TransportReport, AMalformedPitLineIsNamedAndTheVolumeReportStaysWhole) {
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 4);
+  ScriptedDialogs plain;
+  Write(folder, Project(), plain);
+  const std::string wholeVolumeReport = testing::ReadText(folder / "R.VOL");
+
+  WritePits(folder / "R.DPO", "0 0 150 10\n0 40 pit 10\n");
+  ScriptedDialogs dialogs;
+  dialogs.ExpectMessage(
+      "Line 2 of the borrow-pit list R.DPO does not hold four numbers (kilometre, metre, "
+      "capacity, access length). The transport report ends at section 3.");
+  const VolumeReportsResult result = Write(folder, Project(), dialogs);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_EQ(testing::ReadText(folder / "R.VOL"), wholeVolumeReport);
+  const auto lines = ReportLines(folder / "R.TRF");
+  EXPECT_EQ(CountStarting(lines, "\xC7\xC4"), 2);  // intervals 1-2 and 2-3
+  EXPECT_EQ(lines.back(), "\f");
+  ASSERT_TRUE(result.Transport);
+  EXPECT_DOUBLE_EQ(result.Transport->Moved, 200);
+}
+
+TEST(TransportReport, APitListThatRunsOutWhileFillRemainsIsNamed) {
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 4);
+  WritePits(folder / "R.DPO", "0 0 50 10\n");
+  ScriptedDialogs dialogs;
+  dialogs.ExpectMessage(
+      "The borrow-pit list R.DPO holds no pit after line 1 for the fill that remains. The "
+      "transport report ends at section 2.");
+  Write(folder, Project(), dialogs);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_EQ(CountStarting(ReportLines(folder / "R.TRF"), "\xC7\xC4"), 1);
+}
+
+TEST(TransportReport, AnEmptyPitListIsNamed) {
+  TempFolder folder;
+  WriteQuantityFile(folder / "R.OUT", 2);
+  WritePits(folder / "R.DPO", "\n");
+  ScriptedDialogs dialogs;
+  dialogs.ExpectMessage(
+      "The borrow-pit list R.DPO holds no pit. The transport report ends at section 1.");
+  Write(folder, Project(), dialogs);
+  EXPECT_TRUE(dialogs.Done());
+}
+
+}  // namespace
+}  // namespace calvora
