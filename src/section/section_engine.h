@@ -27,6 +27,9 @@ class SectionEngine {
   const SectionResults& Results() const { return results_; }
 
  private:
+  float Compute(const RecordFile& dataFile, const RecordFile* varFile,
+                const ProjectRecord& project, int record, UserDialogs& dialogs);
+
   SectionResults results_;
 };
 

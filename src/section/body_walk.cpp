@@ -1,0 +1,254 @@
+#include "section/body_walk.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <optional>
+
+#include "section/profile.h"
+
+namespace calvora {
+namespace {
+
+int SignOf(double value) { return (value > 0) - (value < 0); }
+
+// One body while the walk builds it: its design-line points and the offsets it spans.
+struct Body {
+  int kind = 0;  // +1 fill, -1 cut, 0 not known yet
+  double startX = 0;
+  double endX = 0;
+  std::vector<SectionPoint> design;
+};
+
+class BodyWalk {
+ public:
+  BodyWalk(const Profile& design, const Profile& reference)
+      : design_(design), reference_(reference) {}
+
+  std::vector<Body> Run(const std::vector<double>& offsets);
+
+ private:
+  void Interval(double x0, double x1);
+  void AtOffset(double x);
+  // The design point last added lies above (+1), on (0) or below (-1) the reference.
+  void Observe(int sign, double x, double referenceY);
+  void SplitAt(std::size_t index, double x, int newKind);
+
+  const Profile& design_;
+  const Profile& reference_;
+  std::vector<Body> bodies_;
+  Body current_;
+  std::optional<std::size_t> touch_;  // design point on the reference: where a body may end
+  double touchX_ = 0;
+  std::size_t nextDesign_ = 0;
+};
+
+std::vector<Body> BodyWalk::Run(const std::vector<double>& offsets) {
+  current_.startX = offsets.front();
+  AtOffset(offsets.front());
+  for (std::size_t i = 1; i < offsets.size(); ++i) {
+    Interval(offsets[i - 1], offsets[i]);
+    AtOffset(offsets[i]);
+  }
+  current_.endX = offsets.back();
+  bodies_.push_back(std::move(current_));
+  return std::move(bodies_);
+}
+
+// Between two offsets both lines are straight: they cross at most once.
+void BodyWalk::Interval(double x0, double x1) {
+  const double y0 = design_.Out(x0);
+  const double y1 = design_.In(x1);
+  const double d0 = y0 - reference_.Out(x0);
+  const double d1 = y1 - reference_.In(x1);
+  if (SignOf(d0) * SignOf(d1) >= 0) {
+    return;
+  }
+  const double t = d0 / (d0 - d1);
+  const SectionPoint crossing{x0 + t * (x1 - x0), y0 + t * (y1 - y0)};
+  current_.design.push_back(crossing);
+  Observe(0, crossing.x, crossing.y);
+}
+
+void BodyWalk::AtOffset(double x) {
+  const std::vector<SectionPoint>& points = design_.Points();
+  const double referenceIn = reference_.In(x);
+  const double referenceOut = reference_.Out(x);
+  if (nextDesign_ == points.size() || points[nextDesign_].x != x) {
+    // No design vertex here: a point of the design line stands in while it may end a body.
+    const SectionPoint stand{x, design_.In(x)};
+    current_.design.push_back(stand);
+    Observe(SignOf(stand.y - referenceIn), x, referenceIn);
+    Observe(SignOf(stand.y - referenceOut), x, referenceOut);
+    const bool used = current_.design.size() == 1 ||
+                      (touch_ && *touch_ == current_.design.size() - 1);
+    if (!used && current_.design.back() == stand) {
+      current_.design.pop_back();
+    }
+    return;
+  }
+  const std::size_t first = nextDesign_;
+  for (; nextDesign_ < points.size() && points[nextDesign_].x == x; ++nextDesign_) {
+    const SectionPoint p = points[nextDesign_];
+    current_.design.push_back(p);
+    const double referenceY = nextDesign_ == first ? referenceIn : referenceOut;
+    Observe(SignOf(p.y - referenceY), x, referenceY);
+  }
+  if (nextDesign_ - first == 1 && referenceIn != referenceOut) {
+    Observe(SignOf(points[first].y - referenceOut), x, referenceOut);
+  }
+}
+
+void BodyWalk::Observe(int sign, double x, double referenceY) {
+  const std::size_t last = current_.design.size() - 1;
+  if (sign == 0) {
+    touch_ = last;
+    touchX_ = x;
+    return;
+  }
+  if (current_.kind == 0 || sign == current_.kind) {
+    current_.kind = sign;
+    touch_.reset();
+    return;
+  }
+  if (touch_) {
+    SplitAt(*touch_, touchX_, sign);
+    touch_.reset();
+    return;
+  }
+  // The side changed at a vertical step of one line: on a vertical design edge the body ends
+  // where the edge passes the reference, otherwise at the design point itself.
+  std::vector<SectionPoint>& design = current_.design;
+  if (last >= 1 && design[last - 1].x == x &&
+      std::min(design[last - 1].y, design[last].y) < referenceY &&
+      referenceY < std::max(design[last - 1].y, design[last].y)) {
+    design.insert(design.begin() + static_cast<std::ptrdiff_t>(last), SectionPoint{x, referenceY});
+  }
+  SplitAt(last, x, sign);  // the inserted point, or the design point
+}
+
+void BodyWalk::SplitAt(std::size_t index, double x, int newKind) {
+  Body done;
+  done.kind = current_.kind;
+  done.startX = current_.startX;
+  done.endX = x;
+  done.design.assign(current_.design.begin(),
+                     current_.design.begin() + static_cast<std::ptrdiff_t>(index) + 1);
+  current_.design.erase(current_.design.begin(),
+                        current_.design.begin() + static_cast<std::ptrdiff_t>(index));
+  current_.startX = x;
+  current_.kind = newKind;
+  bodies_.push_back(std::move(done));
+}
+
+void AppendWithoutRepeat(std::vector<SectionPoint>& ring, SectionPoint p) {
+  if (ring.empty() || !(ring.back() == p)) {
+    ring.push_back(p);
+  }
+}
+
+// A line's points strictly between two offsets, walked from b back to a.
+void AppendBackwards(std::vector<SectionPoint>& ring, const Profile& line, double a, double b,
+                     double lowerBy) {
+  const std::size_t first = line.FirstAfter(a);
+  for (std::size_t i = line.FirstFrom(b); i-- > first;) {
+    const SectionPoint p = line.Points()[i];
+    AppendWithoutRepeat(ring, {p.x, p.y - lowerBy});
+  }
+}
+
+void AppendForwards(std::vector<SectionPoint>& ring, const Profile& line, double a, double b) {
+  for (std::size_t i = line.FirstAfter(a); i < line.FirstFrom(b); ++i) {
+    AppendWithoutRepeat(ring, line.Points()[i]);
+  }
+}
+
+void Close(std::vector<SectionPoint>& ring) {
+  if (!(ring.back() == ring.front())) {
+    ring.push_back(ring.front());
+  }
+}
+
+// Length of the part of edge a-b that lies between the offsets left and right.
+double LengthWithin(SectionPoint a, SectionPoint b, double left, double right) {
+  if (a.x == b.x) {
+    return (a.x >= left && a.x <= right) ? std::fabs(b.y - a.y) : 0.0;
+  }
+  const double from = std::max(std::min(a.x, b.x), left);
+  const double to = std::min(std::max(a.x, b.x), right);
+  if (to <= from) {
+    return 0.0;
+  }
+  return std::hypot(b.x - a.x, b.y - a.y) * (to - from) / std::fabs(b.x - a.x);
+}
+
+SectionPolygon BodyPolygon(const Body& body, const Profile& under, const WalkLines& lines) {
+  SectionPolygon polygon;
+  polygon.Kind = body.kind > 0 ? PolygonKind::Fill : PolygonKind::Cut;
+  std::vector<SectionPoint>& ring = polygon.Points;
+  for (std::size_t i = 0; i < body.design.size(); ++i) {
+    AppendWithoutRepeat(ring, body.design[i]);
+    if (i > 0) {
+      polygon.Length += LengthWithin(body.design[i - 1], body.design[i], lines.templateLeft,
+                                     lines.templateRight);
+    }
+  }
+  AppendWithoutRepeat(ring, {body.endX, under.In(body.endX)});
+  AppendBackwards(ring, under, body.startX, body.endX, 0.0);
+  AppendWithoutRepeat(ring, {body.startX, under.Out(body.startX)});
+  Close(ring);
+  return polygon;
+}
+
+SectionPolygon StripBand(const Body& body, const Profile& ground, double depth) {
+  SectionPolygon band;
+  band.Kind = PolygonKind::Cut;
+  std::vector<SectionPoint>& ring = band.Points;
+  const SectionPoint start{body.startX, ground.Out(body.startX)};
+  const SectionPoint end{body.endX, ground.In(body.endX)};
+  ring.push_back(start);
+  AppendForwards(ring, ground, body.startX, body.endX);
+  AppendWithoutRepeat(ring, end);
+  AppendWithoutRepeat(ring, {end.x, end.y - depth});
+  AppendBackwards(ring, ground, body.startX, body.endX, depth);
+  AppendWithoutRepeat(ring, {start.x, start.y - depth});
+  Close(ring);
+  return band;
+}
+
+}  // namespace
+
+std::vector<SectionPolygon> WalkDesignLine(const WalkLines& lines, double stripDepth,
+                                           std::vector<SectionPolygon>& strips) {
+  const Profile design(lines.design);
+  const Profile reference(lines.reference);
+  const Profile ground(lines.ground);
+  const double left = lines.design.front().x;
+  const double right = lines.design.back().x;
+
+  std::vector<double> offsets;
+  for (const std::vector<SectionPoint>* line : {&lines.design, &lines.reference, &lines.ground}) {
+    for (const SectionPoint& p : *line) {
+      if (p.x >= left && p.x <= right) {
+        offsets.push_back(p.x);
+      }
+    }
+  }
+  std::sort(offsets.begin(), offsets.end());
+  offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
+
+  std::vector<SectionPolygon> polygons;
+  for (const Body& body : BodyWalk(design, reference).Run(offsets)) {
+    if (body.kind == 0 || !(body.endX > body.startX)) {
+      continue;  // nothing between the lines
+    }
+    const bool fill = body.kind > 0;
+    polygons.push_back(BodyPolygon(body, fill ? reference : ground, lines));
+    if (fill && stripDepth > 0) {
+      strips.push_back(StripBand(body, ground, stripDepth));
+    }
+  }
+  return polygons;
+}
+
+}  // namespace calvora

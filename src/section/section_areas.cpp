@@ -1,0 +1,88 @@
+#include "section/section_areas.h"
+
+#include <cmath>
+
+#include "numbers/number_text.h"
+
+namespace calvora {
+namespace {
+
+// Two decimals, as a "#####.##" column rounds.
+double RoundArea(double value) { return RoundTo(value, 2); }
+
+}  // namespace
+
+double PolygonArea(const std::vector<SectionPoint>& points) {
+  if (points.empty()) {
+    return 0;
+  }
+  // Measured from the first point: elevations of hundreds of metres cancel out exactly.
+  const SectionPoint origin = points.front();
+  double twice = 0;
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const double x0 = points[i - 1].x - origin.x;
+    const double y0 = points[i - 1].y - origin.y;
+    const double x1 = points[i].x - origin.x;
+    const double y1 = points[i].y - origin.y;
+    twice += y0 * x1 - x0 * y1;
+  }
+  return std::fabs(twice) / 2;
+}
+
+SectionAreas ComputeSectionAreas(const SectionResults& results) {
+  SectionAreas areas;
+  if (!results.Valid()) {
+    return areas;
+  }
+  areas.Valid = true;
+
+  for (const SectionPolygon& polygon : results.SectionPolygons) {
+    const double area = PolygonArea(polygon.Points);
+    areas.PolygonArea.push_back(area);
+    (polygon.Kind == PolygonKind::Cut ? areas.CutArea : areas.FillArea) += area;
+    (polygon.Kind == PolygonKind::Fill ? areas.FillLength : areas.CutLength) += polygon.Length;
+  }
+  areas.PolygonCount = static_cast<int>(results.SectionPolygons.size());
+  areas.CutArea = RoundArea(areas.CutArea);
+  areas.FillArea = RoundArea(areas.FillArea);
+
+  // Each layer's fill lies inside the fill above it: what remains is the layer alone.
+  const std::size_t layers = results.LayerPolygons.size();
+  areas.LayerPolygonArea.resize(layers);
+  for (std::size_t j = 0; j < layers; ++j) {
+    for (const SectionPolygon& polygon : results.LayerPolygons[j]) {
+      const double area = PolygonArea(polygon.Points);
+      areas.LayerPolygonArea[j].push_back(area);
+      if (polygon.Kind == PolygonKind::Fill) {
+        areas.LayerArea[j] += RoundArea(area);
+        areas.LayerLength[j] += polygon.Length;
+      }
+    }
+    if (j == 0) {
+      areas.FillArea -= areas.LayerArea[0];
+      areas.FillLength -= areas.LayerLength[0];
+    } else {
+      areas.LayerArea[j - 1] -= areas.LayerArea[j];
+      areas.LayerLength[j - 1] -= areas.LayerLength[j];
+    }
+  }
+
+  if (results.Variant.Deco != 0) {
+    double topsoil = 0;
+    for (const SectionPolygon& strip : results.StripPolygons) {
+      topsoil += PolygonArea(strip.Points);
+    }
+    areas.TopsoilArea = RoundArea(topsoil);
+  }
+
+  areas.FillLength = RoundArea(areas.FillLength);
+  areas.CutLength = RoundArea(areas.CutLength);
+  areas.FsLength = RoundArea(results.FsLength);
+  areas.CsLength = RoundArea(results.CsLength + areas.CutLength);
+  for (double& length : areas.LayerLength) {
+    length = RoundArea(length);
+  }
+  return areas;
+}
+
+}  // namespace calvora

@@ -1,0 +1,58 @@
+#include "section/section_walk.h"
+
+#include "section/body_walk.h"
+#include "section/ground_contact.h"
+#include "section/profile.h"
+
+namespace calvora {
+namespace {
+
+// Left side from its outer end to the centre, then the right side outwards.
+std::vector<SectionPoint> JoinSides(const SideLine& left, const SideLine& right) {
+  std::vector<SectionPoint> joined = SignedOffsets(-1, SideLine(left.rbegin(), left.rend()));
+  for (std::size_t i = 1; i < right.size(); ++i) {
+    joined.push_back(right[i]);
+  }
+  return joined;
+}
+
+// With stripping only in fill: the ground lowered by the stripping depth, stepping back up to
+// the ground at `unstrippedFrom` (where a cut ditch or a fill ditch starts).
+SideLine StrippedSurface(const SideLine& ground, double depth, double unstrippedFrom) {
+  SideLine surface;
+  const int k = GroundSegmentAt(ground, unstrippedFrom);
+  for (std::size_t i = 0; i < ground.size(); ++i) {
+    const SectionPoint p = ground[i];
+    if (k != 0 && i == static_cast<std::size_t>(k)) {
+      const double y = ElevationOnSegment(ground, k, unstrippedFrom);
+      surface.push_back({unstrippedFrom, y - depth});
+      surface.push_back({unstrippedFrom, y});
+    }
+    const bool stripped = k == 0 || i < static_cast<std::size_t>(k);
+    surface.push_back({p.x, stripped ? p.y - depth : p.y});
+  }
+  return surface;
+}
+
+}  // namespace
+
+std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& left,
+                                          const DesignSide& right,
+                                          std::vector<SectionPolygon>& strips) {
+  const std::vector<SectionPoint> design = JoinSides(left.line, right.line);
+  if (!Profile::Runs(design)) {
+    work.DataError();
+  }
+  const std::vector<SectionPoint> ground = JoinSides(work.ground[-1], work.ground[1]);
+  double depth = 0;
+  std::vector<SectionPoint> reference = ground;
+  if (work.stripOnlyInFill) {
+    depth = work.Variant().Deco;
+    reference = JoinSides(StrippedSurface(work.ground[-1], depth, left.unstrippedFrom),
+                          StrippedSurface(work.ground[1], depth, right.unstrippedFrom));
+  }
+  const WalkLines lines{design, reference, ground, -left.templateEnd, right.templateEnd};
+  return WalkDesignLine(lines, depth, strips);
+}
+
+}  // namespace calvora

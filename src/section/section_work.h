@@ -1,0 +1,56 @@
+#pragma once
+// The engine's working state for one section: its copies of the records, the ground and the
+// template per side in outward offsets, and the ways a data error stops the section.
+
+#include <vector>
+
+#include "records/project_record.h"
+#include "records/signed_array.h"
+#include "section/section_results.h"
+#include "shell/user_dialogs.h"
+
+namespace calvora {
+
+// Thrown inside the engine when a data error stops the section (after its message was shown);
+// ComputeSection catches it and marks the results invalid.
+struct SectionDataError {};
+
+// A polyline of one side in outward offsets: x is the distance from the centre line measured
+// away from it (offset times the side's sign), y the elevation; point 0 lies on the centre line.
+using SideLine = std::vector<SectionPoint>;
+
+// An outward offset of a side as a signed offset (negative on the left), never -0.
+inline double SignedOffset(int side, double x) { return x == 0 ? 0.0 : side * x; }
+std::vector<SectionPoint> SignedOffsets(int side, const SideLine& line);
+
+struct SectionWork {
+  SectionWork(const ProjectRecord& projectRecord, SectionResults& sectionResults,
+              UserDialogs& userDialogs)
+      : project(projectRecord), results(sectionResults), dialogs(userDialogs) {}
+
+  const ProjectRecord& project;
+  SectionResults& results;
+  UserDialogs& dialogs;
+
+  const VariantRecord& Variant() const { return results.Variant; }
+
+  // Project elevation on the centre line, lowered while the subgrade and layer lines are built.
+  double prElev = 0;
+  // Ground per side; point 0 is (0, GRElev).
+  SignedArray<SideLine, -1, 1> ground;
+  // Template vertices per side: x outward, y the height above prElev; point 0 is (0, 0).
+  // Template-end shifts move the last vertex.
+  SignedArray<SideLine, -1, 1> templ;
+
+  bool fixedWidthStripping = false;  // Deco != 0 and DecaMethod = 1
+  bool stripOnlyInFill = false;      // Deco != 0 and DecaMethod = 0
+
+  // Shows a message and keeps its text in the results.
+  void Show(const std::string& text);
+  // "Data Error in ..." (the ground does not reach far enough), then stops the section.
+  [[noreturn]] void DataError();
+  // "Data error in KM: ..." (a fill ditch finds no ground), then stops the section.
+  [[noreturn]] void FillDitchError();
+};
+
+}  // namespace calvora

@@ -1,0 +1,113 @@
+#include "section_builder.h"
+
+#include "section/section_areas.h"
+#include <gtest/gtest.h>
+
+namespace calvora::testing {
+
+SectionRecord MakeSection(double prElev, double grElev, const OutwardPoints& left,
+                          const OutwardPoints& right) {
+  SectionRecord section;
+  section.Kilo = 1;
+  section.Meter = 20.5f;
+  section.PRElev = static_cast<float>(prElev);
+  section.GRElev = static_cast<float>(grElev);
+  section.Var = 1;
+  for (const int side : {-1, 1}) {
+    const OutwardPoints& points = side < 0 ? left : right;
+    section.PointCount[side] = static_cast<std::int16_t>(side * static_cast<int>(points.size()));
+    for (std::size_t k = 0; k < points.size(); ++k) {
+      const int i = side * static_cast<int>(k + 1);
+      section.GroundPoints(i, 0) = static_cast<float>(side * points[k].first);
+      section.GroundPoints(i, 1) = static_cast<float>(points[k].second);
+    }
+  }
+  return section;
+}
+
+SectionRecord MakeSection(double prElev, double grElev, const OutwardPoints& ground) {
+  return MakeSection(prElev, grElev, ground, ground);
+}
+
+VariantRecord MakeVariant(const OutwardPoints& lines, double fillSlope) {
+  VariantRecord variant;
+  for (const int side : {-1, 1}) {
+    variant.LineCount[side] = static_cast<float>(side * static_cast<int>(lines.size()));
+    variant.FillSlope[side] = static_cast<float>(fillSlope);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      const int i = side * static_cast<int>(k + 1);
+      variant.Point(i, 0) = static_cast<float>(side * lines[k].first);
+      variant.Point(i, 1) = static_cast<float>(lines[k].second);
+    }
+  }
+  return variant;
+}
+
+template <typename Table>
+void SetRows(Table& table, const OutwardPoints& rows) {
+  for (const int side : {-1, 1}) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+      const int i = side * static_cast<int>(k + 1);
+      table(i, 0) = static_cast<float>(side * rows[k].first);
+      table(i, 1) = static_cast<float>(rows[k].second);
+    }
+  }
+}
+
+void SetCutDitch(VariantRecord& variant, const OutwardPoints& rows) {
+  SetRows(variant.CutTran, rows);
+}
+
+void SetFillDitch(VariantRecord& variant, const OutwardPoints& rows) {
+  SetRows(variant.FillTran, rows);
+}
+
+SectionFiles::SectionFiles(const std::vector<SectionRecord>& sections,
+                           const std::vector<VariantRecord>& variants) {
+  data_.emplace(folder_ / "ROAD.DAT", SectionRecord::kLength);
+  variants_.emplace(folder_ / "ROAD.VAR", VariantRecord::kLength);
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    WriteRecord(*data_, static_cast<int>(i + 1), sections[i]);
+  }
+  for (std::size_t i = 0; i < variants.size(); ++i) {
+    WriteRecord(*variants_, static_cast<int>(i + 1), variants[i]);
+  }
+}
+
+void MessageLog::Message(const std::string& text) { shown.push_back(text); }
+bool MessageLog::YesNo(const std::string& text) { return Unexpected(text), false; }
+bool MessageLog::RetryCancel(const std::string& text) { return Unexpected(text), false; }
+std::string MessageLog::InputBox(const std::string& prompt, const std::string&,
+                                 const std::string&) {
+  return Unexpected(prompt), std::string();
+}
+std::string MessageLog::OpenFileName(const FileDialogRequest& request) {
+  return Unexpected(request.title), std::string();
+}
+std::string MessageLog::SaveFileName(const FileDialogRequest& request) {
+  return Unexpected(request.title), std::string();
+}
+void MessageLog::Unexpected(const std::string& text) {
+  ADD_FAILURE() << "the section engine asked a question: " << text;
+}
+
+SectionResults ComputeOne(const SectionRecord& section, const VariantRecord& variant,
+                          const ProjectRecord& project) {
+  SectionFiles files({section}, {variant});
+  SectionEngine engine;
+  MessageLog dialogs;
+  engine.ComputeSection(files.Data(), files.Variants(), project, 1, dialogs);
+  return engine.Results();
+}
+
+double SumOfArea(const std::vector<SectionPolygon>& polygons, PolygonKind kind) {
+  double sum = 0;
+  for (const SectionPolygon& polygon : polygons) {
+    if (polygon.Kind == kind) {
+      sum += PolygonArea(polygon.Points);
+    }
+  }
+  return sum;
+}
+
+}  // namespace calvora::testing

@@ -1,0 +1,73 @@
+#pragma once
+// Sections and typical cross-sections for the engine's tests, written to real working files.
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "records/project_record.h"
+#include "records/record_file.h"
+#include "records/section_record.h"
+#include "records/variant_record.h"
+#include "section/section_engine.h"
+#include "shell/user_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace calvora::testing {
+
+// (outward offset, elevation or height) pairs, listed from the centre line outwards.
+using OutwardPoints = std::vector<std::pair<double, double>>;
+
+SectionRecord MakeSection(double prElev, double grElev, const OutwardPoints& left,
+                          const OutwardPoints& right);
+// Same ground on both sides.
+SectionRecord MakeSection(double prElev, double grElev, const OutwardPoints& ground);
+
+// Template lines (end vertices, outward offset and height above the project elevation) and
+// the fill slope, the same on both sides.
+VariantRecord MakeVariant(const OutwardPoints& lines, double fillSlope);
+// Ditch rows (outward offset, height relative to the template end or catch point) on both sides.
+void SetCutDitch(VariantRecord& variant, const OutwardPoints& rows);
+void SetFillDitch(VariantRecord& variant, const OutwardPoints& rows);
+
+// A survey data file and a typical cross-section file in a fresh folder, and an engine.
+class SectionFiles {
+ public:
+  SectionFiles(const std::vector<SectionRecord>& sections,
+               const std::vector<VariantRecord>& variants);
+
+  const RecordFile& Data() const { return *data_; }
+  const RecordFile& Variants() const { return *variants_; }
+
+ private:
+  TempFolder folder_;
+  std::optional<RecordFile> data_;
+  std::optional<RecordFile> variants_;
+};
+
+// Messages are what the engine may show; they are kept here, any question fails the test.
+class MessageLog : public UserDialogs {
+ public:
+  std::vector<std::string> shown;
+
+  void Message(const std::string& text) override;
+  bool YesNo(const std::string& text) override;
+  bool RetryCancel(const std::string& text) override;
+  std::string InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  std::string OpenFileName(const FileDialogRequest& request) override;
+  std::string SaveFileName(const FileDialogRequest& request) override;
+
+ private:
+  static void Unexpected(const std::string& text);
+};
+
+// Computes one section (record 1, variant 1) with a dialog that accepts any messages.
+SectionResults ComputeOne(const SectionRecord& section, const VariantRecord& variant,
+                          const ProjectRecord& project = {});
+
+double SumOfArea(const std::vector<SectionPolygon>& polygons, PolygonKind kind);
+
+}  // namespace calvora::testing
