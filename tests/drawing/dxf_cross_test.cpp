@@ -1,0 +1,277 @@
+// The DXF export of a sheet range: the file's frame, the placement of the sheets, the faults
+// that leave no file behind, cancelling, and the read-back by an independent reader.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+
+#include <nlohmann/json.hpp>
+
+#include "drawing/dxf_cross.h"
+#include "drawing/dxf_opening.h"
+#include "drawing/collecting_dialogs.h"
+#include "drawing/dxf_reading.h"
+#include "drawing/recording_device.h"
+#include "drawing/road_project.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+using testing::CollectingDialogs;
+using testing::DxfEntity;
+using testing::RoadOptions;
+using testing::ScriptedDialogs;
+using testing::TempFolder;
+
+const std::string kTrailer("\0\0ENDSEC\0\0EOF\0", 14);
+
+class StopAfter : public Progress {
+ public:
+  explicit StopAfter(int stopAt) : stopAt_(stopAt) {}
+  void Start(int maximum) override { maximum_ = maximum; }
+  bool Step(int value) override {
+    steps_.push_back(value);
+    return value >= stopAt_;
+  }
+  void Finish() override { finished_ = true; }
+  int maximum_ = -1;
+  std::vector<int> steps_;
+  bool finished_ = false;
+
+ private:
+  int stopAt_;
+};
+
+class DxfCrossTest : public ::testing::Test {
+ protected:
+  void Open(const RoadOptions& options, UserDialogs& dialogs,
+            const std::filesystem::path& appDir = CALVORA_SOURCE_DIR "/data") {
+    testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), options), dialogs, appDir);
+    sheets.emplace(state, dialogs);
+    sheets->Sheet = {60, 42};
+  }
+  std::filesystem::path Output() const { return folder / "ROAD_C.DXF"; }
+  std::size_t FilesInFolder() const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                                                  std::filesystem::directory_iterator()));
+  }
+  std::vector<DxfEntity> Entities() const {
+    return testing::ReadBinaryEntities(testing::ReadText(Output()),
+                                       DxfOpening(DxfFormat::Binary).size());
+  }
+
+  TempFolder folder;
+  ProjectState state;
+  std::optional<CrossSheet> sheets;
+  SilentProgress silent;
+};
+
+TEST_F(DxfCrossTest, FileIsDefinitionsEntitiesAndTrailerUnderTheProposedName) {
+  ScriptedDialogs dialogs;
+  Open({}, dialogs);
+  dialogs.ExpectSaveFile("Select DXF File", Output().string(), Output().string());
+  StopAfter progress(99);
+  EXPECT_EQ(DXFCross(*sheets, {}, DxfFormat::Binary, progress), Output().string());
+  const std::string bytes = testing::ReadText(Output());
+  const std::string opening = DxfOpening(DxfFormat::Binary);
+  EXPECT_EQ(bytes.substr(0, opening.size()), opening);
+  EXPECT_TRUE(bytes.ends_with(kTrailer));
+  EXPECT_EQ(progress.maximum_, 3);
+  EXPECT_EQ(progress.steps_, (std::vector<int>{1, 2, 3}));
+  EXPECT_TRUE(progress.finished_);
+  EXPECT_DOUBLE_EQ(sheets->XOffset, 0);
+  EXPECT_EQ(sheets->Graphic.Object(), nullptr);
+  EXPECT_EQ(FilesInFolder(), 4u);  // no scratch file left
+  // Texts at the project font size / 10 / 2.83; every entity on a layer of the drawing.
+  const auto entities = Entities();
+  ASSERT_FALSE(entities.empty());
+  const std::set<std::string> layers{"0", "Project", "Compact", "Ground", "Deco"};
+  for (const DxfEntity& e : entities) {
+    EXPECT_TRUE(layers.contains(e.layer)) << e.layer;
+    if (e.type == "TEXT") {
+      EXPECT_DOUBLE_EQ(e.height, 0.35);
+      EXPECT_EQ(e.colour, 0);
+    }
+  }
+}
+
+TEST_F(DxfCrossTest, ThirdSheetSitsTwoSpacingsOfItsWidthToTheRight) {
+  CollectingDialogs dialogs;
+  Open({.margin = 0}, dialogs);
+  sheets->Sheet = {0.4, 40};
+  EXPECT_NE(DXFCross(*sheets, {}, DxfFormat::Binary, silent), "");
+  // The centre-line marks (cyan on layer "0") end in their tip on the centre line.
+  std::set<double> tips;
+  for (const DxfEntity& e : Entities()) {
+    if (e.type == "LINE" && e.layer == "0" && e.colour == 3 && e.y1 != e.y2) {
+      tips.insert(e.x2);
+    }
+  }
+  ASSERT_EQ(tips.size(), 3u);
+  const std::vector<double> xs(tips.begin(), tips.end());
+  EXPECT_DOUBLE_EQ(xs[0], 0);
+  EXPECT_NEAR(xs[1], 0.42, 1e-12);
+  EXPECT_NEAR(xs[2], 0.84, 1e-12);
+}
+
+TEST_F(DxfCrossTest, MissingDefinitionsFileLeavesNoFileBehind) {
+  TempFolder emptyProgramFolder;
+  ScriptedDialogs dialogs;
+  Open({}, dialogs, emptyProgramFolder.Path());
+  dialogs.ExpectSaveFile("Select DXF File", Output().string(), Output().string())
+      .ExpectMessage("File not found: DXF-DEFS.INI");
+  EXPECT_EQ(DXFCross(*sheets, {}, DxfFormat::Binary, silent), "");
+  EXPECT_FALSE(std::filesystem::exists(Output()));
+  EXPECT_EQ(FilesInFolder(), 3u);
+}
+
+TEST_F(DxfCrossTest, AsciiDrawingNeedsNoDefinitionsFile) {
+  TempFolder emptyProgramFolder;
+  CollectingDialogs dialogs;
+  Open({}, dialogs, emptyProgramFolder.Path());
+  EXPECT_EQ(DXFCross(*sheets, {}, DxfFormat::Ascii, silent), Output().string());
+  const std::string text = testing::ReadText(Output());
+  EXPECT_EQ(text.rfind(DxfOpening(DxfFormat::Ascii), 0), 0u);
+  EXPECT_TRUE(text.ends_with("  0\r\nENDSEC\r\n  0\r\nEOF\r\n"));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DxfCrossTest, RefusedRangeAndBrokenSettingsAskForNoFile) {
+  {
+    ScriptedDialogs dialogs;
+    Open({}, dialogs);
+    dialogs.ExpectMessage("Bad page number. Operation canceled.");
+    EXPECT_EQ(DXFCross(*sheets, {SheetRangeOption::Pages, "2", "5"}, DxfFormat::Binary, silent),
+              "");
+  }
+  TempFolder other;
+  ProjectState otherState;
+  ScriptedDialogs dialogs;
+  testing::OpenRoad(otherState, testing::WriteRoadProject(other.Path(), {.sectionsPerSheet = 0}),
+                    dialogs);
+  CrossSheet broken(otherState, dialogs);
+  broken.Sheet = {60, 42};
+  dialogs.ExpectMessage(
+      "Cannot draw the sheets: the number of cross sections in each sheet is 0; it must be at "
+      "least 1.");
+  EXPECT_EQ(DXFCross(broken, {}, DxfFormat::Binary, silent), "");
+  EXPECT_FALSE(std::filesystem::exists(other / "ROAD_C.DXF"));
+  EXPECT_FALSE(std::filesystem::exists(Output()));
+}
+
+TEST_F(DxfCrossTest, PageSmallerThanItsMarginsIsRefusedWithAMessage) {
+  ScriptedDialogs dialogs;
+  Open({.margin = 25}, dialogs);
+  dialogs.ExpectMessage("Cannot draw the sheets: the page is smaller than its margins.");
+  EXPECT_EQ(DXFCross(*sheets, {}, DxfFormat::Binary, silent), "");
+  EXPECT_FALSE(std::filesystem::exists(Output()));
+}
+
+TEST_F(DxfCrossTest, CancelledNameWritesNothing) {
+  ScriptedDialogs dialogs;
+  Open({}, dialogs);
+  dialogs.ExpectSaveFile("Select DXF File", Output().string(), "");
+  EXPECT_EQ(DXFCross(*sheets, {}, DxfFormat::Binary, silent), "");
+  EXPECT_EQ(FilesInFolder(), 3u);
+}
+
+TEST_F(DxfCrossTest, CancelStopsBeforeTheNextSheetAndClosesTheDrawing) {
+  CollectingDialogs dialogs;
+  Open({}, dialogs);
+  StopAfter progress(1);
+  EXPECT_EQ(DXFCross(*sheets, {}, DxfFormat::Binary, progress), Output().string());
+  EXPECT_EQ(progress.steps_, std::vector<int>{1});
+  EXPECT_TRUE(testing::ReadText(Output()).ends_with(kTrailer));
+  std::set<std::string> sections;
+  for (const DxfEntity& e : Entities()) {
+    if (e.text.starts_with("Section No.: ")) {
+      sections.insert(e.text);
+    }
+  }
+  EXPECT_EQ(sections, (std::set<std::string>{"Section No.: 1", "Section No.: 2",
+                                             "Section No.: 3", "Section No.: 4"}));
+}
+
+// What the drawing produces for the sheets of an export, counted on a recording device.
+struct Produced {
+  int lines = 0;
+  int texts = 0;
+  double groundMinX = 1e300, groundMinY = 1e300, groundMaxX = -1e300, groundMaxY = -1e300;
+};
+
+Produced DrawSheetsAsTheExportDoes(CrossSheet& sheets, int sheetCount) {
+  testing::RecordingDevice device;
+  sheets.Graphic.SetObject(device);
+  for (int sheet = 1; sheet <= sheetCount; ++sheet) {
+    sheets.DrawOnObject(sheet);
+    sheets.XOffset += kDxfSheetSpacing * sheets.Sheet.Width;
+  }
+  sheets.XOffset = 0;
+  sheets.Graphic.ClearObject();
+  Produced produced;
+  produced.lines = static_cast<int>(device.lines.size());
+  produced.texts = static_cast<int>(device.texts.size());
+  for (const auto& line : device.LinesOn("Ground", 2)) {
+    produced.groundMinX = std::min({produced.groundMinX, line.x1, line.x2});
+    produced.groundMinY = std::min({produced.groundMinY, line.y1, line.y2});
+    produced.groundMaxX = std::max({produced.groundMaxX, line.x1, line.x2});
+    produced.groundMaxY = std::max({produced.groundMaxY, line.y1, line.y2});
+  }
+  return produced;
+}
+
+nlohmann::json ReadWithEzdxf(const std::filesystem::path& file) {
+  const std::string command =
+      "/usr/bin/python3 " CALVORA_SOURCE_DIR "/scripts/check-dxf '" + file.string() + "'";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) {
+    throw std::runtime_error("cannot run check-dxf");
+  }
+  std::string output;
+  char buffer[4096];
+  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) {
+    output.append(buffer, n);
+  }
+  const int status = ::pclose(pipe);
+  if (status != 0) {
+    throw std::runtime_error("check-dxf refused " + file.string() + ": " + output);
+  }
+  return nlohmann::json::parse(output);
+}
+
+class DxfReadBack : public DxfCrossTest, public ::testing::WithParamInterface<DxfFormat> {};
+
+TEST_P(DxfReadBack, IndependentReaderFindsLayersEntitiesAndGroundExtents) {
+  CollectingDialogs dialogs;
+  Open({.sections = 9, .layers = true}, dialogs);
+  ASSERT_EQ(DXFCross(*sheets, {}, GetParam(), silent), Output().string());
+  sheets->Graphic.SetFontSize(static_cast<float>(state.Project.Font.Size / 10.0));
+  const Produced produced = DrawSheetsAsTheExportDoes(*sheets, 3);
+  const nlohmann::json read = ReadWithEzdxf(Output());
+  EXPECT_EQ(read["version"], "AC1009");
+  for (const char* layer : {"0", "Project", "Compact", "Ground", "Deco"}) {
+    EXPECT_NE(std::find(read["layers"].begin(), read["layers"].end(), layer),
+              read["layers"].end())
+        << layer;
+  }
+  EXPECT_EQ(read["counts"]["LINE"], produced.lines);
+  EXPECT_EQ(read["counts"]["TEXT"], produced.texts);
+  const auto& ground = read["extents"]["Ground"];
+  EXPECT_NEAR(ground[0].get<double>(), produced.groundMinX, 1e-9);
+  EXPECT_NEAR(ground[1].get<double>(), produced.groundMinY, 1e-9);
+  EXPECT_NEAR(ground[2].get<double>(), produced.groundMaxX, 1e-9);
+  EXPECT_NEAR(ground[3].get<double>(), produced.groundMaxY, 1e-9);
+  EXPECT_GT(produced.lines, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(BinaryAndAscii, DxfReadBack,
+                         ::testing::Values(DxfFormat::Binary, DxfFormat::Ascii),
+                         [](const auto& info) {
+                           return info.param == DxfFormat::Binary ? "Binary" : "Ascii";
+                         });
+
+}  // namespace
+}  // namespace calvora
