@@ -50,8 +50,7 @@ TEST(ComputeVolumes, FillToCutIsTwoWedgesByThePreciseMethodOnly) {
 
 TEST(ComputeVolumes, CutToFillWedgesCountTheLayersInTheFill) {
   // Whole fill of section 2: 6 + 2 + 4 = 12, so the wedge point lies 15 m from section 2.
-  const IntervalQuantities q =
-      Between({.cut = 4}, {.fill = 6, .layer = {2, 4}}, kPreciseMethod);
+  const IntervalQuantities q = Between({.cut = 4}, {.fill = 6, .layer = {2, 4}}, kPreciseMethod);
   EXPECT_DOUBLE_EQ(q.FillVolume, 6 * 15 / 2.0);
   EXPECT_DOUBLE_EQ(q.LayerVolume[0], 2 * 15 / 2.0);
   EXPECT_DOUBLE_EQ(q.LayerVolume[1], 4 * 15 / 2.0);

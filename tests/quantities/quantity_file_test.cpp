@@ -33,14 +33,44 @@ IntervalQuantities Interval() {
 
 TEST(QuantityFile, SectionLineHoldsTheAreasInFixedFields) {
   EXPECT_EQ(QuantitySectionLine(Section()),
-            "   3" "   " "    1" "+ " " 20.50" "   " "  12.34" "   " "   0.00" "   "
-            "   1.50" "   " "   0.00" "   " "   0.00" "   " "   0.00" "   " "  3.25");
+            "   3"
+            "   "
+            "    1"
+            "+ "
+            " 20.50"
+            "   "
+            "  12.34"
+            "   "
+            "   0.00"
+            "   "
+            "   1.50"
+            "   "
+            "   0.00"
+            "   "
+            "   0.00"
+            "   "
+            "   0.00"
+            "   "
+            "  3.25");
 }
 
 TEST(QuantityFile, IntervalLineHoldsTheVolumesInFixedFields) {
-  EXPECT_EQ(QuantityIntervalLine(Interval()),
-            std::string(20, ' ') + " 20.00" "     " "  300.00" "     " "    0.00" "     "
-            "    0.00" "     " "    0.00" "     " "    0.00" "     " "    7.13" "     " "  45.50");
+  EXPECT_EQ(QuantityIntervalLine(Interval()), std::string(20, ' ') +
+                                                  " 20.00"
+                                                  "     "
+                                                  "  300.00"
+                                                  "     "
+                                                  "    0.00"
+                                                  "     "
+                                                  "    0.00"
+                                                  "     "
+                                                  "    0.00"
+                                                  "     "
+                                                  "    0.00"
+                                                  "     "
+                                                  "    7.13"
+                                                  "     "
+                                                  "  45.50");
 }
 
 TEST(QuantityFile, ReadsBackWhatItWrote) {

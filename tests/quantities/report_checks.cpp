@@ -82,6 +82,8 @@ void ExpectColumnsAligned(const std::vector<std::string>& lines) {
   }
 }
 
-std::string Utf8(const std::string& bytes) { return FromWindows1252(bytes); }
+std::string Utf8(const std::string& bytes) {
+  return FromWindows1252(bytes);
+}
 
 }  // namespace calvora::testing

@@ -51,13 +51,12 @@ void WriteReport(const std::filesystem::path& path, const ProjectRecord& project
 }
 
 int CountRows(const std::vector<std::string>& lines, const std::string& start) {
-  return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
-    return l.rfind(start, 0) == 0;
-  }));
+  return static_cast<int>(std::count_if(
+      lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; }));
 }
 
-const std::string kSectionRowStart = "\xBA   ";             // º and a number below 10
-const std::string kIntervalRowStart = "\xC7\xC4\xC4\xC4";   // ÇÄÄÄ
+const std::string kSectionRowStart = "\xBA   ";            // º and a number below 10
+const std::string kIntervalRowStart = "\xC7\xC4\xC4\xC4";  // ÇÄÄÄ
 const std::string kPageEnd = "\f";
 
 TEST(SurfacesReport, OneSection) {

@@ -1,11 +1,10 @@
-#include "quantities/write_volume_reports.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "quantities/quantity_file.h"
 #include "quantities/report_checks.h"
+#include "quantities/write_volume_reports.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -50,8 +49,7 @@ void WriteQuantityFile(const std::filesystem::path& path, int count, const Road&
   ReportFile file(path);
   for (int n = 1; n <= count; ++n) {
     if (n > 1) {
-      IntervalQuantities q =
-          ComputeVolumes(Section(road, n - 1), Section(road, n), kMedianMethod);
+      IntervalQuantities q = ComputeVolumes(Section(road, n - 1), Section(road, n), kMedianMethod);
       q.LayerVolume = {};  // the transport tests move the fill alone
       file.Line(QuantityIntervalLine(q));
     }
@@ -65,9 +63,8 @@ void WritePits(const std::filesystem::path& path, const std::string& text) {
 }
 
 int CountStarting(const std::vector<std::string>& lines, const std::string& start) {
-  return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
-    return l.rfind(start, 0) == 0;
-  }));
+  return static_cast<int>(std::count_if(
+      lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; }));
 }
 
 VolumeReportsResult Write(const TempFolder& folder, const ProjectRecord& project,

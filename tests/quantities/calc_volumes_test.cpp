@@ -1,0 +1,242 @@
+#include "quantities/calc_volumes.h"
+
+#include <gtest/gtest.h>
+
+#include "quantities/report_checks.h"
+#include "records/record_file.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+using testing::ExpectColumnsAligned;
+using testing::ExpectGolden;
+using testing::ReadText;
+using testing::ReportLines;
+using testing::ScriptedDialogs;
+using testing::TempFolder;
+
+constexpr double kGround = 100;
+
+// Two 3.5 m lanes on flat ground at 100 m, sections every 20 m; embankment slopes 1:2, in cut
+// a 1 m ditch 0.5 m deep and a 1:2 cut slope. A section 1 m above the ground holds
+// (7 + 11) / 2 = 9 m2 of fill, one 0.5 m below it 7 m2 of cut.
+VariantRecord TwoLanes() {
+  VariantRecord v;
+  for (const int s : {-1, 1}) {
+    v.Point(s, 0) = 3.5f * static_cast<float>(s);
+    v.LineCount[s] = static_cast<float>(s);
+    v.FillSlope[s] = 0.5f;
+    v.CutTran(s, 0) = 1.0f * static_cast<float>(s);
+    v.CutTran(s, 1) = -0.5f;
+    v.CutTran(2 * s, 0) = 5.0f * static_cast<float>(s);
+    v.CutTran(2 * s, 1) = 1.5f;
+  }
+  return v;
+}
+
+SectionRecord Section(int n, double projectElevation, double groundHalfWidth = 40) {
+  SectionRecord r;
+  const float station = 20.0f * static_cast<float>(n - 1);
+  r.Kilo = static_cast<std::int16_t>(station / 1000);
+  r.Meter = station - 1000.0f * r.Kilo;
+  r.PRElev = static_cast<float>(projectElevation);
+  r.GRElev = static_cast<float>(kGround);
+  r.Var = 1;
+  r.PointCount[-1] = -1;
+  r.PointCount[1] = 1;
+  for (const int s : {-1, 1}) {
+    r.GroundPoints(s, 0) = static_cast<float>(s * groundHalfWidth);
+    r.GroundPoints(s, 1) = static_cast<float>(kGround);
+  }
+  return r;
+}
+
+struct SmallRoad {
+  TempFolder folder;
+  ProjectState state;
+
+  explicit SmallRoad(const std::vector<double>& projectElevations) {
+    state.Project.TitleLeft = "Small road";
+    state.Project.NumLines = 64;
+    state.Project.CalcMethod = kPreciseMethod;
+    state.ProjectPath = (folder / "R.PRJ").string();
+    state.Data.FileName = "R.DAT";
+    state.Data.File.emplace(folder / "R.DAT", SectionRecord::kLength);
+    state.Var.FileName = "R.VAR";
+    state.Var.File.emplace(folder / "R.VAR", VariantRecord::kLength);
+    WriteRecord(*state.Var.File, 1, TwoLanes());
+    for (std::size_t i = 0; i < projectElevations.size(); ++i) {
+      const int n = static_cast<int>(i) + 1;
+      WriteRecord(*state.Data.File, n, Section(n, projectElevations[i]));
+    }
+  }
+
+  void Replace(int n, const SectionRecord& record) { WriteRecord(*state.Data.File, n, record); }
+
+  std::string Out() const { return (folder / "R.OUT").string(); }
+
+  ScriptedDialogs& ExpectPrompt(ScriptedDialogs& dialogs) const {
+    return dialogs.ExpectSaveFile("Select OUT File", Out(), Out());
+  }
+};
+
+// Stops when asked to step to a given section.
+class StopAt : public Progress {
+ public:
+  explicit StopAt(int stop) : stop_(stop) {}
+  void Start(int maximum) override { maximum_ = maximum; }
+  bool Step(int value) override {
+    steps_.push_back(value);
+    return value == stop_;
+  }
+  void Finish() override { finished_ = true; }
+
+  int maximum_ = 0;
+  std::vector<int> steps_;
+  bool finished_ = false;
+
+ private:
+  int stop_;
+};
+
+TEST(CalcVolumes, WritesTheFourReportsOfASmallRoad) {
+  SmallRoad road({101, 101, 100.5, 99.5, 99});
+  testing::WriteBytes(road.folder / "R.DPO",
+                      {'0', ' ', '5', '0', ' ', '9', '0', '0', ' ', '1', '2', '0', '\n'});
+  ScriptedDialogs dialogs;
+  road.ExpectPrompt(dialogs);
+  StopAt progress(0);
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_TRUE(summary.Written);
+  EXPECT_EQ(summary.SectionCount, 5);
+  EXPECT_EQ(summary.SectionsReported, 5);
+  EXPECT_EQ(progress.maximum_, 5);
+  EXPECT_EQ(progress.steps_, (std::vector<int>{2, 3, 4, 5}));
+  EXPECT_TRUE(progress.finished_);
+  // 9, 9 and 4 m2 of fill, then 7 m2 of cut: the fill wedges out 20 * 4 / 11 m after 0+040.
+  EXPECT_NEAR(summary.Volumes.Fill, 180 + 130 + 14.55, 1e-9);
+  EXPECT_NEAR(summary.Volumes.Cut, 44.55 + 210, 1e-9);
+  const std::vector<std::filesystem::path> files = {road.folder / "R.OUT", road.folder / "R.SRF",
+                                                    road.folder / "R.VOL", road.folder / "R.TRF"};
+  EXPECT_EQ(summary.Files, files);
+  ExpectGolden(road.folder / "R.OUT", "small_road.OUT");
+  ExpectGolden(road.folder / "R.SRF", "small_road.SRF");
+  ExpectGolden(road.folder / "R.VOL", "small_road.VOL");
+  ExpectGolden(road.folder / "R.TRF", "small_road.TRF");
+  for (const char* report : {"R.SRF", "R.VOL", "R.TRF"}) {
+    ExpectColumnsAligned(ReportLines(road.folder / report));
+  }
+}
+
+TEST(CalcVolumes, OneSectionGivesReportsWithoutVolumes) {
+  SmallRoad road({101});
+  ScriptedDialogs dialogs;
+  road.ExpectPrompt(dialogs);
+  SilentProgress progress;
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_EQ(summary.SectionsReported, 1);
+  EXPECT_EQ(ReportLines(road.folder / "R.OUT").size(), 1u);
+  EXPECT_EQ(summary.Volumes.Fill, 0);
+  const auto srf = ReportLines(road.folder / "R.SRF");
+  EXPECT_EQ(srf.size(), 5u + 1 + 2);  // header, one section row, footer and form feed
+}
+
+TEST(CalcVolumes, CancelAfterTheThirdSectionReportsSectionsOneToThree) {
+  SmallRoad road({101, 101, 101, 101, 101, 101});
+  ScriptedDialogs dialogs;
+  road.ExpectPrompt(dialogs);
+  StopAt progress(4);
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_TRUE(summary.Cancelled);
+  EXPECT_TRUE(summary.Written);
+  EXPECT_EQ(summary.SectionsReported, 3);
+  EXPECT_DOUBLE_EQ(summary.Volumes.Fill, 2 * 180);
+  EXPECT_EQ(ReportLines(road.folder / "R.OUT").size(), 5u);
+  const auto vol = ReportLines(road.folder / "R.VOL");
+  EXPECT_EQ(testing::Utf8(vol[vol.size() - 3]).rfind("º   3º    0+ 40.00", 0), 0u);
+}
+
+TEST(CalcVolumes, ASectionWithADataErrorIsLeftOutAndNamed) {
+  SmallRoad road({101, 101, 101});
+  road.Replace(2, Section(2, 101, 2));  // the ground ends inside the lanes
+  ScriptedDialogs dialogs;
+  road.ExpectPrompt(dialogs);
+  dialogs.ExpectAnyMessage();  // the engine's own message
+  dialogs.ExpectMessage("Left out of the quantities for a data error: section 2.");
+  SilentProgress progress;
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_EQ(summary.LeftOut, std::vector<int>{2});
+  EXPECT_EQ(summary.SectionsReported, 2);
+  EXPECT_DOUBLE_EQ(summary.Volumes.Fill, 9 * 40);  // sections 1 and 3 span the gap
+  const auto vol = ReportLines(road.folder / "R.VOL");
+  EXPECT_EQ(vol[vol.size() - 2],
+            "Note: section 2 (0+20) has a data error and is left out; the volumes span the "
+            "sections beside it.");
+}
+
+TEST(CalcVolumes, ABadVariantNumberEndsTheRunAndReplacesNothing) {
+  SmallRoad road({101, 101, 101});
+  SectionRecord bad = Section(3, 101);
+  bad.Var = 7;
+  road.Replace(3, bad);
+  testing::WriteBytes(road.folder / "R.OUT", {'o', 'l', 'd'});
+  ScriptedDialogs dialogs;
+  road.ExpectPrompt(dialogs);
+  dialogs.ExpectMessage("Bad Variant number at station :  0+40Section No. =( 3)");
+  SilentProgress progress;
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_TRUE(summary.BadVariant);
+  EXPECT_FALSE(summary.Written);
+  EXPECT_EQ(ReadText(road.folder / "R.OUT"), "old");
+  EXPECT_FALSE(std::filesystem::exists(road.folder / "R.SRF"));
+  EXPECT_FALSE(std::filesystem::exists(road.folder / "R.VOL"));
+}
+
+TEST(CalcVolumes, RefusesWithoutItsWorkingFilesAndStopsOnACancelledFileChoice) {
+  {
+    SmallRoad road({});
+    ScriptedDialogs dialogs;
+    dialogs.ExpectMessage("Data file not loaded.");
+    SilentProgress progress;
+    EXPECT_FALSE(CalcVolumes(road.state, dialogs, progress).Written);
+  }
+  {
+    SmallRoad road({101});
+    road.state.Var.File.reset();
+    road.state.Var.FileName.clear();
+    ScriptedDialogs dialogs;
+    dialogs.ExpectMessage("Variant file not loaded.");
+    SilentProgress progress;
+    EXPECT_FALSE(CalcVolumes(road.state, dialogs, progress).Written);
+  }
+  {
+    SmallRoad road({101});
+    ScriptedDialogs dialogs;
+    dialogs.ExpectSaveFile("Select OUT File", road.Out(), "");
+    SilentProgress progress;
+    EXPECT_FALSE(CalcVolumes(road.state, dialogs, progress).Written);
+    EXPECT_FALSE(std::filesystem::exists(road.folder / "R.OUT"));
+  }
+}
+
+TEST(CalcVolumes, AFileThatCannotBeWrittenAsksRetryOrCancel) {
+  SmallRoad road({101, 101});
+  const std::string unwritable = (road.folder / "missing" / "R.OUT").string();
+  ScriptedDialogs dialogs;
+  dialogs.ExpectSaveFile("Select OUT File", road.Out(), unwritable);
+  dialogs.ExpectRetryCancel(true);
+  dialogs.ExpectRetryCancel(false);
+  SilentProgress progress;
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_FALSE(summary.Written);
+  EXPECT_TRUE(summary.Files.empty());
+}
+
+}  // namespace
+}  // namespace calvora
