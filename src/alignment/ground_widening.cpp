@@ -77,11 +77,13 @@ CommandResult WidenGround::Run(ProjectState& state, UserDialogs& dialogs, Progre
     RecordFile& data = *state.Data.File;
     const int count = data.Count();
     int leftAlone = 0;
+    bool stopped = false;
     {
       ProgressShown shown(progress, count);
       for (int n = 1; n <= count; ++n) {
         SectionRecord section = ReadRecord<SectionRecord>(data, n);
         if (progress.Step(n)) {
+          stopped = true;
           break;
         }
         bool changed = false;
@@ -100,7 +102,7 @@ CommandResult WidenGround::Run(ProjectState& state, UserDialogs& dialogs, Progre
                       " section sides were left as they were: they have fewer than two ground "
                       "points, or their two outermost points share one offset.");
     }
-    result = CommandResult::Done;
+    result = stopped ? CommandResult::Stopped : CommandResult::Done;
   });
   return result;
 }

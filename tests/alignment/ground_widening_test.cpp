@@ -1,0 +1,159 @@
+#include "alignment/ground_widening.h"
+
+#include <gtest/gtest.h>
+
+#include "alignment_fixture.h"
+#include "support/scripted_dialogs.h"
+
+namespace calvora {
+namespace {
+
+using testing::AlignmentProject;
+using testing::ScriptedDialogs;
+using testing::SectionAt;
+
+constexpr const char* kQuestion =
+    "This process will change your data file contents. You have to make a backup by hand if you "
+    "want. Continue ?";
+constexpr const char* kPrompt = "Enter new distance from center line for both sides:";
+
+// A section with the given ground points (offset, elevation), left ones with negative offsets.
+SectionRecord Ground(const std::vector<std::pair<float, float>>& left,
+                     const std::vector<std::pair<float, float>>& right) {
+  SectionRecord s = SectionAt(100, 0);
+  s.PointCount[-1] = static_cast<std::int16_t>(-static_cast<int>(left.size()));
+  s.PointCount[1] = static_cast<std::int16_t>(right.size());
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    s.GroundPoints(-1 - static_cast<int>(i), 0) = left[i].first;
+    s.GroundPoints(-1 - static_cast<int>(i), 1) = left[i].second;
+  }
+  for (std::size_t i = 0; i < right.size(); ++i) {
+    s.GroundPoints(1 + static_cast<int>(i), 0) = right[i].first;
+    s.GroundPoints(1 + static_cast<int>(i), 1) = right[i].second;
+  }
+  return s;
+}
+
+TEST(WidenSide, ProlongsTheOutermostSegmentToTheDistance) {
+  SectionRecord s = Ground({{-10, 100}, {-20, 99}}, {{5, 100}, {10, 101}});
+  EXPECT_EQ(WidenSide(s, -1, 50), SideWidening::Widened);
+  EXPECT_EQ(WidenSide(s, 1, 50), SideWidening::Widened);
+  EXPECT_EQ(s.PointCount[-1], -3);
+  EXPECT_EQ(s.GroundPoints(-3, 0), -50);
+  EXPECT_EQ(s.GroundPoints(-3, 1), 96);
+  EXPECT_EQ(s.PointCount[1], 3);
+  EXPECT_EQ(s.GroundPoints(3, 0), 50);
+  EXPECT_EQ(s.GroundPoints(3, 1), 109);
+  // Once more with the same distance changes nothing, also for a distance no float holds.
+  const SectionRecord widened = s;
+  EXPECT_EQ(WidenSide(s, -1, 50), SideWidening::Unchanged);
+  EXPECT_EQ(s, widened);
+  EXPECT_EQ(WidenSide(s, 1, 50.1f), SideWidening::Widened);
+  EXPECT_EQ(WidenSide(s, 1, 50.1f), SideWidening::Unchanged);
+}
+
+TEST(WidenSide, LeavesWideFullAndUnusableSidesAlone) {
+  SectionRecord wide = Ground({{-10, 100}, {-60, 99}}, {{50, 100}});
+  const SectionRecord wideBefore = wide;
+  EXPECT_EQ(WidenSide(wide, -1, 50), SideWidening::Unchanged);
+  EXPECT_EQ(WidenSide(wide, 1, 50), SideWidening::Unchanged);  // one point, already at W
+  EXPECT_EQ(wide, wideBefore);
+
+  std::vector<std::pair<float, float>> nine;
+  for (int i = 1; i <= 9; ++i) {
+    nine.emplace_back(static_cast<float>(i), 100.0f);
+  }
+  SectionRecord full = Ground({}, nine);
+  EXPECT_EQ(WidenSide(full, 1, 50), SideWidening::Unchanged);
+  EXPECT_EQ(full.PointCount[1], 9);
+
+  SectionRecord unusable = Ground({{-5, 100}}, {{5, 100}, {5, 101}});
+  const SectionRecord unusableBefore = unusable;
+  EXPECT_EQ(WidenSide(unusable, -1, 50), SideWidening::NoSegment);
+  EXPECT_EQ(WidenSide(unusable, 1, 50), SideWidening::NoSegment);
+  EXPECT_EQ(unusable, unusableBefore);
+
+  SectionRecord damaged = Ground({}, {});
+  damaged.PointCount[1] = 12;
+  damaged.PointCount[-1] = 3;
+  EXPECT_EQ(WidenSide(damaged, 1, 50), SideWidening::NoSegment);
+  EXPECT_EQ(WidenSide(damaged, -1, 50), SideWidening::NoSegment);
+}
+
+class WidenGroundFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    project.SetSections({Ground({{-10, 100}, {-20, 99}}, {{5, 100}, {10, 101}}),
+                         Ground({{-5, 100}}, {{5, 100}, {5, 101}})});
+    before = testing::ReadBytes(project.Path("ROAD.DAT"));
+  }
+  CommandResult Run(ScriptedDialogs& dialogs, Progress& progress) {
+    return WidenGround().Run(project.State(), dialogs, progress);
+  }
+  bool Unchanged() const { return testing::ReadBytes(project.Path("ROAD.DAT")) == before; }
+  AlignmentProject project;
+  std::vector<std::uint8_t> before;
+};
+
+TEST_F(WidenGroundFile, WidensEverySectionAndCountsTheSidesLeftAlone) {
+  ScriptedDialogs dialogs;
+  dialogs.ExpectYesNo(kQuestion, true)
+      .ExpectInput(kPrompt, "", "50", "50")
+      .ExpectMessage("2 section sides were left as they were: they have fewer than two ground "
+                     "points, or their two outermost points share one offset.");
+  SilentProgress progress;
+  EXPECT_EQ(Run(dialogs, progress), CommandResult::Done);
+  const auto sections = project.Sections();
+  EXPECT_EQ(sections[0].PointCount[-1], -3);
+  EXPECT_EQ(sections[0].GroundPoints(-3, 1), 96);
+  EXPECT_EQ(sections[1], Ground({{-5, 100}}, {{5, 100}, {5, 101}}));
+}
+
+TEST_F(WidenGroundFile, NoCancelOrNoNumberLeavesTheFileUntouched) {
+  SilentProgress progress;
+  ScriptedDialogs no;
+  no.ExpectYesNo(kQuestion, false);
+  EXPECT_EQ(Run(no, progress), CommandResult::Stopped);
+  EXPECT_TRUE(Unchanged());
+
+  ScriptedDialogs cancelled;
+  cancelled.ExpectYesNo(kQuestion, true).ExpectInput(kPrompt, "", "50", "");
+  EXPECT_EQ(Run(cancelled, progress), CommandResult::Stopped);
+  EXPECT_TRUE(Unchanged());
+
+  ScriptedDialogs text;
+  text.ExpectYesNo(kQuestion, true)
+      .ExpectInput(kPrompt, "", "50", "wide")
+      .ExpectMessage("The distance from the center line must be a number greater than 0; the data "
+                     "file is unchanged.");
+  EXPECT_EQ(Run(text, progress), CommandResult::Stopped);
+  EXPECT_TRUE(Unchanged());
+}
+
+// Asks to stop at the given step.
+class StoppingProgress : public Progress {
+ public:
+  explicit StoppingProgress(int stopAt) : stopAt_(stopAt) {}
+  void Start(int) override {}
+  bool Step(int value) override { return value >= stopAt_; }
+  void Finish() override { finished_ = true; }
+  bool finished_ = false;
+
+ private:
+  int stopAt_;
+};
+
+TEST_F(WidenGroundFile, StoppingKeepsTheSectionsDoneSoFar) {
+  project.SetSections({Ground({{-10, 100}, {-20, 99}}, {}), Ground({{-10, 100}, {-20, 99}}, {})});
+  ScriptedDialogs dialogs;
+  dialogs.ExpectYesNo(kQuestion, true).ExpectInput(kPrompt, "", "50", "50").ExpectAnyMessage();
+  StoppingProgress progress(2);
+  EXPECT_EQ(Run(dialogs, progress), CommandResult::Stopped);
+  EXPECT_TRUE(progress.finished_);
+  const auto sections = project.Sections();
+  EXPECT_EQ(sections[0].PointCount[-1], -3);
+  EXPECT_EQ(sections[1].PointCount[-1], -2);
+}
+
+}  // namespace
+}  // namespace calvora
