@@ -9,7 +9,9 @@ namespace calvora {
 
 namespace {
 
-bool IsDigitPlace(char c) { return c == '#' || c == '0'; }
+bool IsDigitPlace(char c) {
+  return c == '#' || c == '0';
+}
 
 // Writes the digits and the sign of one number into the pattern's places.
 class PatternWriter {
@@ -116,8 +118,8 @@ std::string FormatNumber(double value, std::string_view pattern) {
   const std::string_view integerPattern = pattern.substr(0, point);
   const std::string_view fractionPattern =
       point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
-  const int decimals = static_cast<int>(
-      std::count_if(fractionPattern.begin(), fractionPattern.end(), IsDigitPlace));
+  const int decimals =
+      static_cast<int>(std::count_if(fractionPattern.begin(), fractionPattern.end(), IsDigitPlace));
 
   const DecimalForm number(value, decimals);
   std::string out;

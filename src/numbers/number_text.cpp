@@ -1,7 +1,7 @@
+#include "numbers/number_text.h"
+
 #include <charconv>
 #include <cmath>
-
-#include "numbers/number_text.h"
 
 namespace calvora {
 
@@ -32,7 +32,9 @@ std::string ShortestText(Float value, int precision) {
 
 }  // namespace
 
-std::string SingleText(float value) { return ShortestText(value, 7); }
+std::string SingleText(float value) {
+  return ShortestText(value, 7);
+}
 
 std::string PlainNumber(double value) {
   std::string text = ShortestText(value, 15);
@@ -51,6 +53,8 @@ std::string SignedNumber(double value) {
   return text;
 }
 
-std::string PrintNumber(double value) { return SignedNumber(value) + ' '; }
+std::string PrintNumber(double value) {
+  return SignedNumber(value) + ' ';
+}
 
 }  // namespace calvora

@@ -6,7 +6,8 @@ namespace calvora {
 
 std::string PromptOutputFile(const std::string& baseName, const std::string& extension,
                              UserDialogs& dialogs) {
-  const std::string kind = extension.size() > 3 ? extension.substr(extension.size() - 3) : extension;
+  const std::string kind =
+      extension.size() > 3 ? extension.substr(extension.size() - 3) : extension;
   FileDialogRequest request;
   request.title = "Select " + kind + " File";
   request.filter = "Output Files (*." + kind + ")|*." + kind;

@@ -1,9 +1,9 @@
+#include "numbers/number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "numbers/number_text.h"
 
 namespace calvora {
 namespace {

@@ -16,7 +16,8 @@ TEST(PrintZoneLine, ShortItemsStartEveryFourteenColumns) {
 TEST(PrintZoneLine, LongItemPushesTheNextToALaterZone) {
   EXPECT_EQ(PrintZoneLine({"1234567890123", "x"}).find('x'), 14u);
   // Fourteen characters fill the zone: the next item keeps one blank away from it.
-  EXPECT_EQ(PrintZoneLine({"12345678901234", "-1"}), "12345678901234" + std::string(14, ' ') + "-1");
+  EXPECT_EQ(PrintZoneLine({"12345678901234", "-1"}),
+            "12345678901234" + std::string(14, ' ') + "-1");
   EXPECT_EQ(PrintZoneLine({std::string(20, 'a'), "x"}).find('x'), 28u);
   EXPECT_EQ(PrintZoneLine({"a", std::string(27, 'b'), "x"}).find('x'), 42u);
 }

@@ -53,12 +53,12 @@ TEST(PromptOutputFile, CancelGivesTheEmptyName) {
 
 TEST(PromptOutputFile, AsksWithTheOutputFilterAndConfirmsOverwriting) {
   MockDialogs dialogs;
-  EXPECT_CALL(dialogs, SaveFileName(AllOf(
-                           Field(&FileDialogRequest::title, "Select XYZ File"),
-                           Field(&FileDialogRequest::filter, "Output Files (*.XYZ)|*.XYZ"),
-                           Field(&FileDialogRequest::proposedName, "R1.XYZ"),
-                           Field(&FileDialogRequest::mustExist, false),
-                           Field(&FileDialogRequest::confirmOverwrite, true))))
+  EXPECT_CALL(dialogs,
+              SaveFileName(AllOf(Field(&FileDialogRequest::title, "Select XYZ File"),
+                                 Field(&FileDialogRequest::filter, "Output Files (*.XYZ)|*.XYZ"),
+                                 Field(&FileDialogRequest::proposedName, "R1.XYZ"),
+                                 Field(&FileDialogRequest::mustExist, false),
+                                 Field(&FileDialogRequest::confirmOverwrite, true))))
       .WillOnce(Return("R1.XYZ"));
   EXPECT_EQ(PromptOutputFile("R1.CRV", ".XYZ", dialogs), "R1.XYZ");
 }
