@@ -5,12 +5,20 @@
 
 namespace calvora {
 
-int ShownLayerCount(const ProjectRecord& project) {
-  int count = 0;
-  while (count < kQuantityFileLayers && project.Thickness[count] != 0) {
-    ++count;
+std::vector<FillColumn> FillColumns(const ProjectRecord& project) {
+  int layers = 0;
+  while (layers < ProjectRecord::kLayerCount && project.Thickness[layers] != 0) {
+    ++layers;
   }
-  return count;
+  std::vector<FillColumn> columns;
+  for (int i = 0; i <= std::min(layers, kQuantityFileLayers); ++i) {
+    columns.push_back(i < layers ? FillColumn{true, project.Compaction[i]} : FillColumn{});
+  }
+  return columns;
+}
+
+int ShownLayerCount(const ProjectRecord& project) {
+  return static_cast<int>(FillColumns(project).size()) - 1;
 }
 
 std::string LayerMark(float compaction) {

@@ -1,17 +1,31 @@
 #pragma once
-// Which compaction layers the quantity reports show, and how their headings name them.
+// Which fill columns the quantity reports show, and how their headings name them.
+//
+// The engine's layer bodies lie below each layer's lower boundary, so that the fill of a
+// section splits into bands: the fill column carries the band of the first compaction layer,
+// each layer column j the band of layer j + 2, and the column after the last band the fill
+// below all layers. Without layers the fill column is the whole fill.
 
 #include <string>
+#include <vector>
 
 #include "records/project_record.h"
 
 namespace calvora {
 
-// The layers whose columns the report rows carry: layers 1 to 4 up to the first zero
-// Thickness (the quantity file holds four layers).
+struct FillColumn {
+  bool compacted = false;  // a layer's band; otherwise the fill below the layers
+  float compaction = 0;    // percent, of a band
+};
+
+// The fill columns the rows carry, in row order: the fill and the layer columns up to the
+// first zero Thickness (at most four layer columns: the quantity file holds four).
+std::vector<FillColumn> FillColumns(const ProjectRecord& project);
+
+// The layer columns the rows carry after the fill column.
 int ShownLayerCount(const ProjectRecord& project);
 
-// The heading mark of a layer: the last four characters of " %" and its Compaction in "###"
+// The heading mark of a band: the last four characters of " %" and its Compaction in "###"
 // ("% 95" for 95).
 std::string LayerMark(float compaction);
 

@@ -45,14 +45,16 @@ void SurfacesReport::Header() {
   file_.Line(TotalsLine("    Total from previous page", ' '));
 
   std::string border = "ÉÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍ";
-  std::string headings = "ºSec.º    K M     ºDistanceº    Lc    º    Sc    º    Lf    º    Sf    º";
+  std::string headings = "ºSec.º    K M     ºDistanceº    Lc    º    Sc    º";
   std::string separator = "ÌÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍ";
-  // One column pair per layer the rows carry, after the fill outside the layers.
   for (int j = 0; j < layers_; ++j) {
-    const std::string mark = LayerMark(project_.Compaction[j]);
     border += "ËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍ";
-    headings += " Lf " + mark + "  º Sf " + mark + "  º";
     separator += "ÎÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍ";
+  }
+  for (const FillColumn& column : FillColumns(project_)) {
+    const std::string mark = LayerMark(column.compaction);
+    headings +=
+        column.compacted ? " Lf " + mark + "  º Sf " + mark + "  º" : "    Lf    º    Sf    º";
   }
   file_.Line(ReportBytes(border + "ËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍ»"));
   file_.Line(ReportBytes(headings + "   C s L  º   C s S  º   F s L  º   F s S  º"));

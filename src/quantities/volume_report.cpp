@@ -44,16 +44,17 @@ void VolumeReport::Header(int page) {
 
   std::string border =
       "ÉÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍ";
-  std::string headings =
-      "ºSec.º Kilo Meter ºDistanceº Cut Surf. º Cut Vol. º Fill Surf. º  Fill Vol. º";
+  std::string headings = "ºSec.º Kilo Meter ºDistanceº Cut Surf. º Cut Vol. º";
   std::string separator =
       "ÌÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÍÍ";
-  // The layer columns follow the fill outside the layers, as in the rows.
   for (int j = 0; j < layers_; ++j) {
-    const std::string mark = LayerMark(project_.Compaction[j]);
     border += "ËÍÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍ";
-    headings += " " + mark + " Surf. º " + mark + "  Vol. º";
     separator += "ÎÍÍÍÍÍÍÍÍÍÍÍÍÎÍÍÍÍÍÍÍÍÍÍÍÍ";
+  }
+  for (const FillColumn& column : FillColumns(project_)) {
+    const std::string mark = LayerMark(column.compaction);
+    headings += column.compacted ? " " + mark + " Surf. º " + mark + "  Vol. º"
+                                 : " Fill Surf. º  Fill Vol. º";
   }
   file_.Line(ReportBytes(border + "ËÍÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍ»"));
   file_.Line(ReportBytes(headings + " Deco.Surf. º  Deco.Vol. º"));

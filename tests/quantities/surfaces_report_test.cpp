@@ -87,18 +87,20 @@ TEST(SurfacesReport, PageBreakRepeatsTheLastSectionRow) {
   EXPECT_EQ(lines[0].substr(60), "Page:  1 ");
 }
 
-TEST(SurfacesReport, LayerColumnsFollowTheFillAndAreHeadedByTheirCompaction) {
+TEST(SurfacesReport, FillColumnsAreHeadedAsTheLayerBandsTheyCarry) {
   ProjectRecord project = Project();
-  project.Thickness = {0.3f, 0.2f, 0, 0.1f, 0.1f};  // the zero ends the layers: two shown
+  project.Thickness = {0.3f, 0.2f, 0, 0.1f, 0.1f};  // the zero ends the layers: two bands
   project.Compaction = {95, 90, 0, 0, 0};
   TempFolder folder;
   WriteReport(folder / "R.SRF", project, 2);
   ExpectGolden(folder / "R.SRF", "layers.SRF");
   const auto lines = ReportLines(folder / "R.SRF");
   ExpectColumnsAligned(lines);
+  // The fill column holds the first layer's band, the first layer column the second band and
+  // the next one the fill below both.
   EXPECT_EQ(testing::Utf8(lines[3]),
-            "ºSec.º    K M     ºDistanceº    Lc    º    Sc    º    Lf    º    Sf    º"
-            " Lf % 95  º Sf % 95  º Lf % 90  º Sf % 90  º"
+            "ºSec.º    K M     ºDistanceº    Lc    º    Sc    º"
+            " Lf % 95  º Sf % 95  º Lf % 90  º Sf % 90  º    Lf    º    Sf    º"
             "   C s L  º   C s S  º   F s L  º   F s S  º");
 }
 
@@ -110,6 +112,10 @@ TEST(SurfacesReport, TheFifthLayerNeverJoinsTheCutSlopeTotal) {
   WriteReport(folder / "R.SRF", project, 2);
   const auto lines = ReportLines(folder / "R.SRF");
   ExpectColumnsAligned(lines);
+  // Five bands fill the five fill columns; the fill below them has no column.
+  const std::string headings = testing::Utf8(lines[3]);
+  EXPECT_EQ(headings.find("    Lf    "), std::string::npos) << headings;
+  EXPECT_NE(headings.find(" Sf % 95  º   C s L"), std::string::npos) << headings;
   // "C s S" of the one interval: (5.75 + 6.75) / 2 * 20 = 125; "F s S" 6.5 * 20 = 130.
   const std::string footer = lines[lines.size() - 2];
   EXPECT_NE(footer.find("125.00\xBA" + std::string(15, ' ') + "130.00\xBA"), std::string::npos)

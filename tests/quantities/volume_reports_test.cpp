@@ -120,7 +120,7 @@ TEST(VolumeReport, TooFewLinesPerPageGiveOnePairAPage) {
   }
 }
 
-TEST(VolumeReport, LayerColumnsFollowTheFillAndTheNotesCloseTheReport) {
+TEST(VolumeReport, LayerBandsAreHeadedBeforeTheFillBelowThemAndNotesCloseTheReport) {
   ProjectRecord project = Project();
   project.Thickness = {0.3f, 0.2f, 0, 0, 0};
   project.Compaction = {95, 100, 0, 0, 0};
@@ -133,8 +133,8 @@ TEST(VolumeReport, LayerColumnsFollowTheFillAndTheNotesCloseTheReport) {
   const auto lines = ReportLines(folder / "R.VOL");
   ExpectColumnsAligned(lines);
   EXPECT_EQ(Utf8(lines[3]),
-            "ºSec.º Kilo Meter ºDistanceº Cut Surf. º Cut Vol. º Fill Surf. º  Fill Vol. º"
-            " % 95 Surf. º % 95  Vol. º %100 Surf. º %100  Vol. º Deco.Surf. º  Deco.Vol. º");
+            "ºSec.º Kilo Meter ºDistanceº Cut Surf. º Cut Vol. º % 95 Surf. º % 95  Vol. º"
+            " %100 Surf. º %100  Vol. º Fill Surf. º  Fill Vol. º Deco.Surf. º  Deco.Vol. º");
   EXPECT_EQ(lines[lines.size() - 2], "Note: section 9 (0+160) is left out.");
   EXPECT_EQ(lines.back(), "\f");
   EXPECT_DOUBLE_EQ(result.Volumes.Layer[0], 0);  // the test file moves no layer volume
