@@ -3,6 +3,9 @@
 #include "section/section_areas.h"
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace calvora::testing {
 
 SectionRecord MakeSection(double prElev, double grElev, const OutwardPoints& left,
@@ -98,6 +101,44 @@ SectionResults ComputeOne(const SectionRecord& section, const VariantRecord& var
   MessageLog dialogs;
   engine.ComputeSection(files.Data(), files.Variants(), project, 1, dialogs);
   return engine.Results();
+}
+
+void SectionFiles::Rewrite(const SectionRecord& section, const VariantRecord& variant) {
+  WriteRecord(*data_, 1, section);
+  WriteRecord(*variants_, 1, variant);
+}
+
+namespace {
+
+bool Finite(SectionPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+bool Finite(const std::vector<SectionPoint>& points) {
+  return std::all_of(points.begin(), points.end(), [](SectionPoint p) { return Finite(p); });
+}
+
+bool Finite(const std::vector<SectionPolygon>& polygons) {
+  return std::all_of(polygons.begin(), polygons.end(), [](const SectionPolygon& polygon) {
+    return std::isfinite(polygon.Length) && Finite(polygon.Points);
+  });
+}
+
+}  // namespace
+
+bool AllNumbersFinite(const SectionResults& r) {
+  bool finite = std::isfinite(r.Station) && Finite(r.SectionPolygons) && Finite(r.StripPolygons);
+  for (const std::vector<SectionPolygon>& layer : r.LayerPolygons) {
+    finite = finite && Finite(layer);
+  }
+  for (const int side : {-1, 1}) {
+    finite = finite && Finite(r.GroundLine[side]) && Finite(r.TemplateLine[side]) &&
+             Finite(r.DesignLine[side]) && Finite(r.CatchPoint[side]) &&
+             Finite(r.StripEdge[side]) && Finite(r.LimitPoint[side]);
+  }
+  for (const double value : {r.WallHeight, r.WallFootX, r.WallFootY, r.SectionGroundCentre,
+                             r.SectionProjectCentre, r.FsLength, r.CsLength}) {
+    finite = finite && std::isfinite(value);
+  }
+  return finite;
 }
 
 double SumOfArea(const std::vector<SectionPolygon>& polygons, PolygonKind kind) {

@@ -38,6 +38,9 @@ class SectionFiles {
   SectionFiles(const std::vector<SectionRecord>& sections,
                const std::vector<VariantRecord>& variants);
 
+  // Puts these records in place of section 1 and variant 1.
+  void Rewrite(const SectionRecord& section, const VariantRecord& variant);
+
   const RecordFile& Data() const { return *data_; }
   const RecordFile& Variants() const { return *variants_; }
 
@@ -67,6 +70,9 @@ class MessageLog : public UserDialogs {
 // Computes one section (record 1, variant 1) with a dialog that accepts any messages.
 SectionResults ComputeOne(const SectionRecord& section, const VariantRecord& variant,
                           const ProjectRecord& project = {});
+
+// Every number the engine left is finite (points, lines, lengths, wall results).
+bool AllNumbersFinite(const SectionResults& results);
 
 double SumOfArea(const std::vector<SectionPolygon>& polygons, PolygonKind kind);
 
