@@ -7,5 +7,7 @@
 
 namespace calvora {
 
+std::unique_ptr<BatchCommand> MakeDxfCommand();
+std::unique_ptr<BatchCommand> MakePrintCommand();
 
 }  // namespace calvora

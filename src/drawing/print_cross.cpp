@@ -17,11 +17,10 @@ class PrintScope {
   ~PrintScope() {
     sheets_.Sheet = sheet_;
     sheets_.PenFactor = penFactor_;
+    sheets_.Graphic.ClearObject();
     sheets_.Graphic.SetFont(font_);
     if (object_ != nullptr) {
       sheets_.Graphic.SetObject(*object_);
-    } else {
-      sheets_.Graphic.ClearObject();
     }
   }
   PrintScope(const PrintScope&) = delete;
@@ -62,6 +61,7 @@ int PrintCross(CrossSheet& sheets, const SheetRangeChoice& choice, SheetPrinter&
   for (int sheet = range->First; sheet <= range->Last; ++sheet) {
     sheets.Graphic.SetObject(printer.StartSheet(sheet));
     sheets.DrawOnObject(sheet);
+    sheets.Graphic.ClearObject();  // the page's device ends with its sheet
     printer.EndSheet();
     ++printed;
     if (progress.Step(printed)) {
