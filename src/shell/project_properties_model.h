@@ -3,7 +3,10 @@
 // from the project record and copied back into it on OK.
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "records/project_record.h"
 #include "shell/project_state.h"
@@ -24,8 +27,17 @@ struct FontChoice {
   bool italic = false;
 };
 
+// The program's number texts, handed in by the caller: they belong to a module above the shell.
+struct PropertiesNumberTexts {
+  double (*leadingNumber)(std::string_view text);        // typed text to number, else 0
+  std::optional<std::int16_t> (*toInt16)(double value);  // halves to even; none outside int16
+  std::string (*singleText)(float value);                // shortest text of a single
+};
+
 class ProjectPropertiesModel {
  public:
+  explicit ProjectPropertiesModel(PropertiesNumberTexts numbers) : numbers_(numbers) {}
+
   static constexpr int kTabCount = 6;
   static constexpr int kMinSectionsPerSheet = 1;
   static constexpr int kMaxSectionsPerSheet = 10;
@@ -68,6 +80,7 @@ class ProjectPropertiesModel {
   std::string txtDecaThick;
 
  private:
+  PropertiesNumberTexts numbers_;
   int currentTab_ = 0;
   int sectionsPerSheet_ = kMinSectionsPerSheet;
 };

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "numbers/number_text.h"
 #include "records/record_file.h"
 #include "shell/project_commands.h"
 #include "shell/working_files.h"
@@ -42,7 +43,7 @@ class PropertiesTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   NoShellWindow shell;
   ProjectState state;
-  ProjectPropertiesModel model;
+  ProjectPropertiesModel model{{&LeadingNumber, &ToInt16, &SingleText}};
 };
 
 TEST_F(PropertiesTest, NewProjectShowsItsDefaults) {

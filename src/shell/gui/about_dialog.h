@@ -1,0 +1,27 @@
+#pragma once
+// frmAbout: the application's title, version and description, and the system's information.
+
+#include <QDialog>
+
+#include "shell/about_model.h"
+#include "shell/user_dialogs.h"
+
+namespace calvora {
+
+// What Qt knows of the system: operating system, kernel, Qt version, screens.
+SystemFacts CollectSystemFacts();
+
+class AboutDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  AboutDialog(UserDialogs& dialogs, QWidget* parent);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  UserDialogs& dialogs_;
+};
+
+}  // namespace calvora

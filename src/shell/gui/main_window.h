@@ -1,0 +1,86 @@
+#pragma once
+// mdiCV: the frame of the application. Menus, the tool bar, the recent-projects list and the
+// child windows; every command is dispatched from here to the part that does the work.
+
+#include <QMainWindow>
+#include <QPrinter>
+#include <array>
+#include <filesystem>
+#include <memory>
+
+#include "shell/gui/progress_dialog.h"
+#include "shell/gui/qt_user_dialogs.h"
+#include "shell/main_commands.h"
+#include "shell/project_state.h"
+#include "shell/recent_projects.h"
+#include "shell/shell_window.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+namespace calvora {
+
+class MainWindow : public QMainWindow, public ShellWindow {
+  Q_OBJECT
+
+ public:
+  // The recent list lives in state.AppDir, or in configFolder when the program's folder refuses
+  // it. Questions go to Qt's dialogs unless a test hands its own.
+  MainWindow(ProjectState& state, const std::filesystem::path& configFolder,
+             UserDialogs* dialogs = nullptr);
+  ~MainWindow() override;
+
+  void SetCaption(const std::string& caption) override;
+  void EnableProperties(bool enabled) override;
+
+  ProjectState& State() { return state_; }
+  MainCommands& Commands() { return *commands_; }
+  ProgressDialog& ProgressWindow() { return *progress_; }
+  QMdiArea& Children() { return *children_; }
+  // The printer chosen in "Printer setup", for printed output.
+  QPrinter& Printer() { return printer_; }
+  // The pop-up menu of the typical cross-section editor.
+  QMenu& TypeMenu() { return *typeMenu_; }
+
+  // Opens a project named outside the window (the command line), as a recent entry does.
+  void OpenProjectPath(const std::string& path);
+  void ShowProperties();
+  void ShowAbout();
+
+ signals:
+  // The editors and the drawing window, when their files are loaded; they attach here.
+  void editorRequested(calvora::WorkingFileKind kind);
+  void crossSectionsRequested();
+
+ protected:
+  // Closes the child windows first (editors ask about unsaved changes); one that stays open
+  // keeps the program running.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* AddItem(QMenu* menu, const char* name, const QString& caption);
+  void CreateMenus();
+  void CreateToolBar();
+  void AttachComputations();
+  void ShowRecent();
+  void ListChildren(QMenu* menu);
+  void ArrangeChildren(int arrangement);
+  void PrinterSetup();
+
+  ProjectState& state_;
+  QtUserDialogs qtDialogs_;
+  UserDialogs& dialogs_;
+  ProgressDialog* progress_;
+  RecentProjects recent_;
+  std::unique_ptr<MainCommands> commands_;
+  QMdiArea* children_;
+  QPrinter printer_;
+  std::array<QAction*, RecentProjects::kMaxEntries> recentItems_{};
+  QAction* recentSeparator_ = nullptr;
+  QAction* propertiesButton_ = nullptr;
+  QMenu* typeMenu_ = nullptr;
+  QList<QAction*> childItems_;
+};
+
+}  // namespace calvora

@@ -1,0 +1,98 @@
+#include "shell/gui/screenshot_tour.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabBar>
+#include <QTimer>
+#include <iostream>
+
+#include "quantities/calc_volumes.h"
+#include "shell/batch_dialogs.h"
+#include "shell/gui/about_dialog.h"
+#include "shell/gui/main_window.h"
+#include "shell/gui/project_properties_dialog.h"
+
+namespace calvora {
+
+namespace {
+
+void Save(QWidget& widget, const QString& folder, const QString& name) {
+  QApplication::processEvents();
+  const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+  if (!widget.grab().save(path)) {
+    std::cerr << "calvora: cannot write " << path.toStdString() << '\n';
+  }
+}
+
+// The window's progress dialog, photographed halfway through the pass.
+class PhotographedProgress : public Progress {
+ public:
+  PhotographedProgress(ProgressDialog& dialog, QString folder)
+      : dialog_(dialog), folder_(std::move(folder)) {}
+  void Start(int maximum) override {
+    maximum_ = maximum;
+    dialog_.Start(maximum);
+  }
+  bool Step(int value) override {
+    const bool stop = dialog_.Step(value);
+    if (!taken_ && value >= (maximum_ + 1) / 2) {
+      Save(dialog_, folder_, QStringLiteral("progress"));
+      taken_ = true;
+    }
+    return stop;
+  }
+  void Finish() override { dialog_.Finish(); }
+
+ private:
+  ProgressDialog& dialog_;
+  QString folder_;
+  int maximum_ = 0;
+  bool taken_ = false;
+};
+
+void TakePictures(MainWindow& window, const QString& folder) {
+  QDir().mkpath(folder);
+  Save(window, folder, QStringLiteral("main-window"));
+
+  BatchDialogs answers(std::cerr);
+  answers.AnswerYes(true);
+  ProjectState& state = window.State();
+  if (state.ProjectOpen()) {
+    ProjectPropertiesDialog properties(state, answers, &window);
+    properties.show();
+    auto* tabs = properties.findChild<QTabBar*>(QStringLiteral("tabProjProp"));
+    for (int i = 0; i < tabs->count(); ++i) {
+      tabs->setCurrentIndex(i);
+      Save(properties, folder,
+           QStringLiteral("properties-%1-%2").arg(i + 1).arg(tabs->tabText(i).toLower()));
+    }
+  }
+
+  AboutDialog about(answers, &window);
+  about.show();
+  Save(about, folder, QStringLiteral("about"));
+  about.hide();
+
+  if (state.ProjectOpen()) {
+    PhotographedProgress progress(window.ProgressWindow(), folder);
+    window.ProgressWindow().SetText(QObject::tr("Computing volumes..."));
+    const VolumeRunSummary summary = CalcVolumes(state, answers, progress);
+    std::cerr << "calvora: volume run " << (summary.Written ? "wrote its reports" : "stopped")
+              << '\n';
+  }
+}
+
+}  // namespace
+
+QString ScreenshotFolder() {
+  return qEnvironmentVariable("CALVORA_SCREENSHOT_DIR");
+}
+
+void ScheduleScreenshotTour(MainWindow& window, const QString& folder) {
+  QTimer::singleShot(300, &window, [&window, folder] {
+    TakePictures(window, folder);
+    QApplication::quit();
+  });
+}
+
+}  // namespace calvora
