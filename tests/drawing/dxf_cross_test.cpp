@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
-
-#include <nlohmann/json.hpp>
 
 #include "drawing/dxf_cross.h"
 #include "drawing/dxf_opening.h"
 #include "drawing/collecting_dialogs.h"
+#include "drawing/dxf_read_back.h"
 #include "drawing/dxf_reading.h"
 #include "drawing/recording_device.h"
 #include "drawing/road_project.h"
@@ -195,75 +193,14 @@ TEST_F(DxfCrossTest, CancelStopsBeforeTheNextSheetAndClosesTheDrawing) {
                                              "Section No.: 3", "Section No.: 4"}));
 }
 
-// What the drawing produces for the sheets of an export, counted on a recording device.
-struct Produced {
-  int lines = 0;
-  int texts = 0;
-  double groundMinX = 1e300, groundMinY = 1e300, groundMaxX = -1e300, groundMaxY = -1e300;
-};
-
-Produced DrawSheetsAsTheExportDoes(CrossSheet& sheets, int sheetCount) {
-  testing::RecordingDevice device;
-  sheets.Graphic.SetObject(device);
-  for (int sheet = 1; sheet <= sheetCount; ++sheet) {
-    sheets.DrawOnObject(sheet);
-    sheets.XOffset += kDxfSheetSpacing * sheets.Sheet.Width;
-  }
-  sheets.XOffset = 0;
-  sheets.Graphic.ClearObject();
-  Produced produced;
-  produced.lines = static_cast<int>(device.lines.size());
-  produced.texts = static_cast<int>(device.texts.size());
-  for (const auto& line : device.LinesOn("Ground", 2)) {
-    produced.groundMinX = std::min({produced.groundMinX, line.x1, line.x2});
-    produced.groundMinY = std::min({produced.groundMinY, line.y1, line.y2});
-    produced.groundMaxX = std::max({produced.groundMaxX, line.x1, line.x2});
-    produced.groundMaxY = std::max({produced.groundMaxY, line.y1, line.y2});
-  }
-  return produced;
-}
-
-nlohmann::json ReadWithEzdxf(const std::filesystem::path& file) {
-  const std::string command =
-      "/usr/bin/python3 " CALVORA_SOURCE_DIR "/scripts/check-dxf '" + file.string() + "'";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    throw std::runtime_error("cannot run check-dxf");
-  }
-  std::string output;
-  char buffer[4096];
-  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) {
-    output.append(buffer, n);
-  }
-  const int status = ::pclose(pipe);
-  if (status != 0) {
-    throw std::runtime_error("check-dxf refused " + file.string() + ": " + output);
-  }
-  return nlohmann::json::parse(output);
-}
-
 class DxfReadBack : public DxfCrossTest, public ::testing::WithParamInterface<DxfFormat> {};
 
 TEST_P(DxfReadBack, IndependentReaderFindsLayersEntitiesAndGroundExtents) {
   CollectingDialogs dialogs;
   Open({.sections = 9, .layers = true}, dialogs);
   ASSERT_EQ(DXFCross(*sheets, {}, GetParam(), silent), Output().string());
-  sheets->Graphic.SetFontSize(static_cast<float>(state.Project.Font.Size / 10.0));
-  const Produced produced = DrawSheetsAsTheExportDoes(*sheets, 3);
-  const nlohmann::json read = ReadWithEzdxf(Output());
-  EXPECT_EQ(read["version"], "AC1009");
-  for (const char* layer : {"0", "Project", "Compact", "Ground", "Deco"}) {
-    EXPECT_NE(std::find(read["layers"].begin(), read["layers"].end(), layer),
-              read["layers"].end())
-        << layer;
-  }
-  EXPECT_EQ(read["counts"]["LINE"], produced.lines);
-  EXPECT_EQ(read["counts"]["TEXT"], produced.texts);
-  const auto& ground = read["extents"]["Ground"];
-  EXPECT_NEAR(ground[0].get<double>(), produced.groundMinX, 1e-9);
-  EXPECT_NEAR(ground[1].get<double>(), produced.groundMinY, 1e-9);
-  EXPECT_NEAR(ground[2].get<double>(), produced.groundMaxX, 1e-9);
-  EXPECT_NEAR(ground[3].get<double>(), produced.groundMaxY, 1e-9);
+  const testing::Produced produced = testing::DrawSheetsAsTheExportDoes(*sheets, 3);
+  testing::ExpectReadBackMatches(testing::ReadWithEzdxf(Output()), produced);
   EXPECT_GT(produced.lines, 100);
 }
 
