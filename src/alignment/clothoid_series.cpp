@@ -27,6 +27,8 @@ ClothoidOffset ClothoidEnd(double ls, double tDegrees) {
   return {x, y};
 }
 
-double SpiralAngleDegrees(double ls, double r) { return 180 * (ls / (2 * r)) / kAlignmentPi; }
+double SpiralAngleDegrees(double ls, double r) {
+  return 180 * (ls / (2 * r)) / kAlignmentPi;
+}
 
 }  // namespace calvora

@@ -34,8 +34,7 @@ std::string DesignPrompt(const std::vector<std::string>& lines) {
   return prompt;
 }
 
-std::optional<double> ConfirmDesign(UserDialogs& dialogs, const std::string& title,
-                                    double start,
+std::optional<double> ConfirmDesign(UserDialogs& dialogs, const std::string& title, double start,
                                     const std::function<DesignView(double value)>& view) {
   double value = start;
   for (;;) {

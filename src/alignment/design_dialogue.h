@@ -27,8 +27,7 @@ std::string DesignPrompt(const std::vector<std::string>& lines);
 // Asks until the shown value is confirmed; returns it, or nullopt when the person cancelled the
 // design process. A value that cannot be used is refused with its problem and leads to the
 // cancel question. The starting value must be showable.
-std::optional<double> ConfirmDesign(UserDialogs& dialogs, const std::string& title,
-                                    double start,
+std::optional<double> ConfirmDesign(UserDialogs& dialogs, const std::string& title, double start,
                                     const std::function<DesignView(double value)>& view);
 
 }  // namespace calvora

@@ -48,7 +48,9 @@ void DesignFile::WritePolygonPoint(PlanePoint point) {
   WriteDesignRecord(0, PointCode::XYCoordinate, point.x, point.y, 0);
 }
 
-void DesignFile::WriteRecord(const AlignmentRecord& record) { records_.push_back(record); }
+void DesignFile::WriteRecord(const AlignmentRecord& record) {
+  records_.push_back(record);
+}
 
 void DesignFile::Save(const std::filesystem::path& path) const {
   std::string bytes(records_.size() * AlignmentRecord::kLength, '\0');

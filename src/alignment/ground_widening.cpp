@@ -24,9 +24,9 @@ SideWidening WidenSide(SectionRecord& section, int side, float w) {
   if (count < 1 || count > SectionRecord::kMaxPointsPerSide) {
     return SideWidening::NoSegment;
   }
-  const int outer = stored;           // index of the outermost point
-  const int inner = stored - side;    // the one before it
-  const float target = side * w;      // -w on the left, +w on the right
+  const int outer = stored;         // index of the outermost point
+  const int inner = stored - side;  // the one before it
+  const float target = side * w;    // -w on the left, +w on the right
   const float outerOffset = section.GroundPoints(outer, 0);
   const bool nearer = side < 0 ? outerOffset > target : outerOffset < target;
   if (!nearer || count == SectionRecord::kMaxPointsPerSide) {
@@ -70,8 +70,9 @@ CommandResult WidenGround::Run(ProjectState& state, UserDialogs& dialogs, Progre
     }
     const double distance = LeadingNumber(answer);
     if (!(distance > 0 && distance <= std::numeric_limits<float>::max())) {
-      dialogs.Message("The distance from the center line must be a number greater than 0; the "
-                      "data file is unchanged.");
+      dialogs.Message(
+          "The distance from the center line must be a number greater than 0; the "
+          "data file is unchanged.");
       return;
     }
     RecordFile& data = *state.Data.File;

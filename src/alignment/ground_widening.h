@@ -17,8 +17,8 @@ class WidenGround {
 
 enum class SideWidening {
   Widened,
-  Unchanged,    // already wide enough, or nine points
-  NoSegment,    // fewer than two points, or its two outermost points share one offset
+  Unchanged,  // already wide enough, or nine points
+  NoSegment,  // fewer than two points, or its two outermost points share one offset
 };
 
 // Widens one side (-1 left, +1 right) of a section to distance w (> 0) from the centre line.

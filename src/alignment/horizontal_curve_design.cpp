@@ -9,10 +9,10 @@
 #include "alignment/corner_geometry.h"
 #include "alignment/design_dialogue.h"
 #include "alignment/design_file.h"
+#include "alignment/design_start.h"
 #include "alignment/scratch_output.h"
 #include "alignment/table_lookup.h"
 #include "numbers/number_text.h"
-#include "numbers/prompt_output_file.h"
 
 namespace calvora {
 
@@ -66,22 +66,14 @@ DesignView ViewOf(const CurveCorner& corner, double radius, const CurveDesign& d
 
 }  // namespace
 
-CommandResult DesignHorizontalCurves::Run(ProjectState& state, UserDialogs& dialogs,
-                                          Progress&) {
-  if (!state.Align.Loaded()) {
-    dialogs.Message("Alignment file not loaded.");
+CommandResult DesignHorizontalCurves::Run(ProjectState& state, UserDialogs& dialogs, Progress&) {
+  const std::optional<DesignStart> start = StartDesign(state, dialogs, kRadiusTableName, "_D.CRV");
+  if (!start) {
     return CommandResult::Stopped;
   }
-  const std::optional<double> speed = AskDesignSpeed(dialogs);
-  if (!speed) {
-    return CommandResult::Stopped;
-  }
-  double suggestion = TableLookup(state.AppDir, kRadiusTableName, *speed, dialogs);
-  const std::string output =
-      PromptOutputFile(state.Align.File->Path().string(), "_D.CRV", dialogs);
-  if (output.empty()) {
-    return CommandResult::Stopped;
-  }
+  double suggestion = start->tableValue;
+  const std::string& output = start->output;
+  written_.clear();
   CommandResult result = CommandResult::Stopped;
   RunRetryingFileErrors(dialogs, [&] {
     const std::vector<PolygonPoint> polygon = ReadPolygon(ReadAlignmentRecords(state.Align));
@@ -99,9 +91,9 @@ CommandResult DesignHorizontalCurves::Run(ProjectState& state, UserDialogs& dial
     double previousEnd = 0;
     double previousTangent = 0;
     for (std::size_t i = 1; i + 1 < polygon.size(); ++i) {
-      const CurveCorner corner{
-          static_cast<int>(i), TurnAt(polygon[i - 1].point, polygon[i].point, polygon[i + 1].point),
-          Distance(polygon[i - 1].point, polygon[i].point)};
+      const CurveCorner corner{static_cast<int>(i),
+                               TurnAt(polygon[i - 1].point, polygon[i].point, polygon[i + 1].point),
+                               Distance(polygon[i - 1].point, polygon[i].point)};
       auto view = [&](double radius) {
         return ViewOf(corner, radius, DesignFor(corner, radius, previousEnd, previousTangent));
       };
@@ -112,6 +104,7 @@ CommandResult DesignHorizontalCurves::Run(ProjectState& state, UserDialogs& dial
           ConfirmDesign(dialogs, "Horizontal curve Design", suggestion, view);
       if (!radius) {
         design.Save(output);
+        written_ = output;
         return;
       }
       const CurveDesign curve = DesignFor(corner, *radius, previousEnd, previousTangent);
@@ -127,6 +120,7 @@ CommandResult DesignHorizontalCurves::Run(ProjectState& state, UserDialogs& dial
       design.WritePolygonPoint(polygon.back().point);
     }
     design.Save(output);
+    written_ = output;
     result = CommandResult::Done;
   });
   return result;

@@ -79,7 +79,8 @@ class StationedLines {
   }
 
   void Tangent(PlanePoint from, PlanePoint to) {
-    Element(Distance(from, to), [&](double l) { return PointAlong(from, to, l); }, to, 3);
+    Element(
+        Distance(from, to), [&](double l) { return PointAlong(from, to, l); }, to, 3);
   }
 
   void Arc(PlanePoint centre, double radius, PlanePoint from, PlanePoint to) {
@@ -90,7 +91,8 @@ class StationedLines {
         radius * std::fabs(sweep),
         [&](double l) {
           const double theta = start + sign * l / radius;
-          return PlanePoint{centre.x + radius * std::cos(theta), centre.y + radius * std::sin(theta)};
+          return PlanePoint{centre.x + radius * std::cos(theta),
+                            centre.y + radius * std::sin(theta)};
         },
         to, 3);
   }
@@ -126,8 +128,8 @@ void LayOutSimpleCurve(StationedLines& lines, PlanePoint& current, PlanePoint pr
 
 void LayOutSpiralCurve(StationedLines& lines, PlanePoint& current, PlanePoint previous,
                        PlanePoint corner, PlanePoint next, const CornerCurve& curve) {
-  const SpiralLayout layout = LayOutSpiral(curve.spiralParameter, curve.radius, curve.deflection,
-                                           SpiralSeries::Long);
+  const SpiralLayout layout =
+      LayOutSpiral(curve.spiralParameter, curve.radius, curve.deflection, SpiralSeries::Long);
   const PlanePoint ts = PointAlong(corner, previous, layout.tangent);
   const PlanePoint st = PointAlong(corner, next, layout.tangent);
   const double inward = Azimuth(corner, previous);
@@ -156,8 +158,8 @@ std::optional<std::string> RefusalOf(const std::vector<PolygonPoint>& polygon,
                                      const std::vector<VerticalPoint>& profile) {
   if (profile.size() > kMaxProfilePoints) {
     return "The alignment file holds " + std::to_string(profile.size()) +
-           " elevation points; plan coordinates take at most " +
-           std::to_string(kMaxProfilePoints) + ".";
+           " elevation points; plan coordinates take at most " + std::to_string(kMaxProfilePoints) +
+           ".";
   }
   if (auto defect = VerticalPointsDefect(profile)) {
     return defect;
@@ -215,6 +217,7 @@ CommandResult CalcPlanCoordinates::Run(ProjectState& state, UserDialogs& dialogs
     dialogs.Message("Alignment file not loaded.");
     return CommandResult::Stopped;
   }
+  written_.clear();
   CommandResult result = CommandResult::Stopped;
   RunRetryingFileErrors(dialogs, [&] {
     const std::vector<AlignmentRecord> records = ReadAlignmentRecords(state.Align);
@@ -241,6 +244,7 @@ CommandResult CalcPlanCoordinates::Run(ProjectState& state, UserDialogs& dialogs
     const VerticalProfile profile(std::move(vertical));
     if (polygon.empty()) {
       WriteFileAtomically(output, "");
+      written_ = output;
       result = CommandResult::Done;
       return;
     }
@@ -257,6 +261,7 @@ CommandResult CalcPlanCoordinates::Run(ProjectState& state, UserDialogs& dialogs
       return;
     }
     WriteFileAtomically(output, *text);
+    written_ = output;
     result = CommandResult::Done;
   });
   return result;

@@ -2,6 +2,8 @@
 // "&Plan coordinates": X, Y and profile elevation of stations at a regular interval along the
 // horizontal alignment, and of its main points, written to ".XYZ".
 
+#include <string>
+
 #include "alignment/command_result.h"
 #include "shell/progress.h"
 #include "shell/project_state.h"
@@ -12,6 +14,11 @@ namespace calvora {
 class CalcPlanCoordinates {
  public:
   CommandResult Run(ProjectState& state, UserDialogs& dialogs, Progress& progress);
+  // The file the last run wrote ("" when it wrote none).
+  const std::string& WrittenFile() const { return written_; }
+
+ private:
+  std::string written_;
 };
 
 }  // namespace calvora

@@ -4,7 +4,9 @@
 
 namespace calvora {
 
-double Distance(PlanePoint a, PlanePoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
+double Distance(PlanePoint a, PlanePoint b) {
+  return std::hypot(b.x - a.x, b.y - a.y);
+}
 
 PlanePoint PointAlong(PlanePoint p1, PlanePoint p2, double d) {
   const double length = Distance(p1, p2);
@@ -27,7 +29,8 @@ double Azimuth(PlanePoint to, PlanePoint from) {
 PlanePoint ToLocal(PlanePoint p, PlanePoint origin, double alpha) {
   const double dx = p.x - origin.x;
   const double dy = p.y - origin.y;
-  return {dx * std::cos(alpha) + dy * std::sin(alpha), -dx * std::sin(alpha) + dy * std::cos(alpha)};
+  return {dx * std::cos(alpha) + dy * std::sin(alpha),
+          -dx * std::sin(alpha) + dy * std::cos(alpha)};
 }
 
 PlanePoint FromLocal(PlanePoint origin, double theta, double x, double y) {

@@ -183,8 +183,7 @@ CommandResult CalcProjectElevations::Run(ProjectState& state, UserDialogs& dialo
       dialogs.Message("Data file not loaded.");
       return;
     }
-    const std::vector<VerticalPoint> points =
-        ReadVerticalPoints(ReadAlignmentRecords(state.Align));
+    const std::vector<VerticalPoint> points = ReadVerticalPoints(ReadAlignmentRecords(state.Align));
     if (auto defect = VerticalPointsDefect(points)) {
       dialogs.Message(*defect);
       return;

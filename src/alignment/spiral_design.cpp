@@ -9,12 +9,12 @@
 #include "alignment/alignment_polygon.h"
 #include "alignment/design_dialogue.h"
 #include "alignment/design_file.h"
+#include "alignment/design_start.h"
 #include "alignment/polygon_checks.h"
 #include "alignment/scratch_output.h"
 #include "alignment/spiral_layout.h"
 #include "alignment/table_lookup.h"
 #include "numbers/number_text.h"
-#include "numbers/prompt_output_file.h"
 
 namespace calvora {
 
@@ -55,12 +55,11 @@ DesignView ViewOf(int n, double a, const CornerCurve& curve, const SpiralStation
     return view;
   }
   view.showable = true;
-  view.prompt = DesignPrompt({"Spirals of Curve No. : " + number,
-                              "Spiral Parameter = " + PlainNumber(a),
-                              "Spiral Lenght = " + PlainNumber(l.length),
-                              "Start Station = " + StationLabel(s.ts, 4),
-                              "End Station = " + StationLabel(s.st, 4), "",
-                              "Confirm this design or enter new Spiral parameter for this curve:"});
+  view.prompt = DesignPrompt(
+      {"Spirals of Curve No. : " + number, "Spiral Parameter = " + PlainNumber(a),
+       "Spiral Lenght = " + PlainNumber(l.length), "Start Station = " + StationLabel(s.ts, 4),
+       "End Station = " + StationLabel(s.st, 4), "",
+       "Confirm this design or enter new Spiral parameter for this curve:"});
   if (l.arcLength < 0) {
     view.problem = "The spirals of curve No. " + number +
                    " are longer than the curve allows: enter a spiral parameter of at most " +
@@ -95,20 +94,15 @@ double SuggestedSpiralParameter(double v, double r, double f) {
 }
 
 CommandResult DesignSpirals::Run(ProjectState& state, UserDialogs& dialogs, Progress&) {
-  if (!state.Align.Loaded()) {
-    dialogs.Message("Alignment file not loaded.");
+  const std::optional<DesignStart> start =
+      StartDesign(state, dialogs, kFrictionTableName, "_K.CRV");
+  if (!start) {
     return CommandResult::Stopped;
   }
-  const std::optional<double> speed = AskDesignSpeed(dialogs);
-  if (!speed) {
-    return CommandResult::Stopped;
-  }
-  const double friction = TableLookup(state.AppDir, kFrictionTableName, *speed, dialogs);
-  const std::string output =
-      PromptOutputFile(state.Align.File->Path().string(), "_K.CRV", dialogs);
-  if (output.empty()) {
-    return CommandResult::Stopped;
-  }
+  const double speed = start->speed;
+  const double friction = start->tableValue;
+  const std::string& output = start->output;
+  written_.clear();
   CommandResult result = CommandResult::Stopped;
   RunRetryingFileErrors(dialogs, [&] {
     const std::vector<PolygonPoint> polygon = ReadPolygon(ReadAlignmentRecords(state.Align));
@@ -119,6 +113,7 @@ CommandResult DesignSpirals::Run(ProjectState& state, UserDialogs& dialogs, Prog
     DesignFile design;
     if (polygon.empty()) {
       design.Save(output);
+      written_ = output;
       result = CommandResult::Done;
       return;
     }
@@ -140,13 +135,14 @@ CommandResult DesignSpirals::Run(ProjectState& state, UserDialogs& dialogs, Prog
       auto view = [&](double a) {
         return ViewOf(n, a, curve, StationsFor(a, curve, runningStation, distance));
       };
-      double suggestion = SuggestedSpiralParameter(*speed, curve.radius, friction);
+      double suggestion = SuggestedSpiralParameter(speed, curve.radius, friction);
       if (!view(suggestion).showable) {
         suggestion = 0;
       }
       const std::optional<double> a = ConfirmDesign(dialogs, "Spiral Design", suggestion, view);
       if (!a) {
         design.Save(output);
+        written_ = output;
         return;
       }
       const SpiralStations s = StationsFor(*a, curve, runningStation, distance);
@@ -163,6 +159,7 @@ CommandResult DesignSpirals::Run(ProjectState& state, UserDialogs& dialogs, Prog
     }
     design.WritePolygonPoint(polygon.back().point);
     design.Save(output);
+    written_ = output;
     result = CommandResult::Done;
   });
   return result;

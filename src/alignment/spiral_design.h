@@ -3,6 +3,8 @@
 // suggested from the design speed, the radius and the side-friction table, confirmed or changed
 // by the engineer, written to "_K.CRV".
 
+#include <string>
+
 #include "alignment/command_result.h"
 #include "shell/progress.h"
 #include "shell/project_state.h"
@@ -13,6 +15,11 @@ namespace calvora {
 class DesignSpirals {
  public:
   CommandResult Run(ProjectState& state, UserDialogs& dialogs, Progress& progress);
+  // The file the last run wrote ("" when it wrote none).
+  const std::string& WrittenFile() const { return written_; }
+
+ private:
+  std::string written_;
 };
 
 // The suggested spiral parameter for design speed v (km/h), radius r and side-friction factor f:

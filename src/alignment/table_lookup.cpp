@@ -50,8 +50,8 @@ std::optional<double> FiniteNumber(const std::string& field) {
 
 }  // namespace
 
-double TableLookup(const std::filesystem::path& programDir, const std::string& fileName,
-                   double key, UserDialogs& dialogs) {
+double TableLookup(const std::filesystem::path& programDir, const std::string& fileName, double key,
+                   UserDialogs& dialogs) {
   std::ifstream in(programDir / fileName, std::ios::binary);
   if (!in) {
     dialogs.Message("File not found : " + fileName);

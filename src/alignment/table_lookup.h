@@ -16,7 +16,7 @@ inline constexpr int kTableRows = 8;
 // at least key, interpolated linearly from the row before it (or from (0, 0)); past the last
 // row, that row's value. A missing file gives "File not found : " and 0; a short table or one
 // holding text that is no number gives a message and the value found so far.
-double TableLookup(const std::filesystem::path& programDir, const std::string& fileName,
-                   double key, UserDialogs& dialogs);
+double TableLookup(const std::filesystem::path& programDir, const std::string& fileName, double key,
+                   UserDialogs& dialogs);
 
 }  // namespace calvora

@@ -53,8 +53,7 @@ double OnGrade(double x, double x0, double y0, double x1, double y1) {
 }
 
 double VerticalProfile::ElevationAt(double station) const {
-  if (points_.size() < 2 || station < points_.front().station ||
-      station > points_.back().station) {
+  if (points_.size() < 2 || station < points_.front().station || station > points_.back().station) {
     return 0;
   }
   for (std::size_t i = 1; i + 1 < points_.size(); ++i) {

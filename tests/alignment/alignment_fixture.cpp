@@ -1,11 +1,11 @@
 #include "alignment_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <sstream>
 
-#include <gtest/gtest.h>
-
-#include "records/record_file.h"
+#include "record_file_contents.h"
 
 namespace calvora::testing {
 
@@ -20,25 +20,6 @@ AlignmentRecord Stationed(double station, PointCode code, double p1, double p2, 
   r.Param2 = static_cast<float>(p2);
   r.Param3 = static_cast<float>(p3);
   return r;
-}
-
-template <typename Record>
-void WriteAll(const std::filesystem::path& path, const std::vector<Record>& records) {
-  std::filesystem::remove(path);
-  RecordFile file(path, Record::kLength);
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    WriteRecord(file, static_cast<int>(i + 1), records[i]);
-  }
-}
-
-template <typename Record>
-std::vector<Record> ReadAll(const std::filesystem::path& path) {
-  RecordFile file(path, Record::kLength);
-  std::vector<Record> records;
-  for (int n = 1; n <= file.Count(); ++n) {
-    records.push_back(ReadRecord<Record>(file, n));
-  }
-  return records;
 }
 
 }  // namespace
@@ -77,14 +58,14 @@ AlignmentProject::AlignmentProject() {
 
 void AlignmentProject::SetAlignment(const std::vector<AlignmentRecord>& records) {
   state_.Align.File.reset();
-  WriteAll(folder_ / "ROAD.CRV", records);
+  WriteRecordFile(folder_ / "ROAD.CRV", records);
   state_.Align.FileName = "ROAD.CRV";
   state_.Align.File.emplace(folder_ / "ROAD.CRV", AlignmentRecord::kLength);
 }
 
 void AlignmentProject::SetSections(const std::vector<SectionRecord>& sections) {
   state_.Data.File.reset();
-  WriteAll(folder_ / "ROAD.DAT", sections);
+  WriteRecordFile(folder_ / "ROAD.DAT", sections);
   state_.Data.FileName = "ROAD.DAT";
   state_.Data.File.emplace(folder_ / "ROAD.DAT", SectionRecord::kLength);
 }
@@ -95,11 +76,11 @@ void AlignmentProject::WriteTable(const std::string& name, const std::string& te
 
 std::vector<AlignmentRecord> AlignmentProject::ReadAlignmentFile(
     const std::filesystem::path& path) const {
-  return ReadAll<AlignmentRecord>(path);
+  return ReadRecordFile<AlignmentRecord>(path);
 }
 
 std::vector<SectionRecord> AlignmentProject::Sections() const {
-  return ReadAll<SectionRecord>(folder_ / "ROAD.DAT");
+  return ReadRecordFile<SectionRecord>(folder_ / "ROAD.DAT");
 }
 
 std::vector<XyzLine> ReadXyz(const std::filesystem::path& path) {

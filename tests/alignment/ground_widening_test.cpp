@@ -99,8 +99,9 @@ TEST_F(WidenGroundFile, WidensEverySectionAndCountsTheSidesLeftAlone) {
   ScriptedDialogs dialogs;
   dialogs.ExpectYesNo(kQuestion, true)
       .ExpectInput(kPrompt, "", "50", "50")
-      .ExpectMessage("2 section sides were left as they were: they have fewer than two ground "
-                     "points, or their two outermost points share one offset.");
+      .ExpectMessage(
+          "2 section sides were left as they were: they have fewer than two ground "
+          "points, or their two outermost points share one offset.");
   SilentProgress progress;
   EXPECT_EQ(Run(dialogs, progress), CommandResult::Done);
   const auto sections = project.Sections();
@@ -124,8 +125,9 @@ TEST_F(WidenGroundFile, NoCancelOrNoNumberLeavesTheFileUntouched) {
   ScriptedDialogs text;
   text.ExpectYesNo(kQuestion, true)
       .ExpectInput(kPrompt, "", "50", "wide")
-      .ExpectMessage("The distance from the center line must be a number greater than 0; the data "
-                     "file is unchanged.");
+      .ExpectMessage(
+          "The distance from the center line must be a number greater than 0; the data "
+          "file is unchanged.");
   EXPECT_EQ(Run(text, progress), CommandResult::Stopped);
   EXPECT_TRUE(Unchanged());
 }

@@ -25,9 +25,9 @@ constexpr const char* kTable =
 
 std::string CurvePrompt(int n, double r, double length, const std::string& start,
                         const std::string& end) {
-  return "Design of Horizontal curve No.: " + std::to_string(n) + "\rRadius suggestioned = " +
-         PlainNumber(r) + "\rCurve Lenght = " + PlainNumber(length) + "\rStart Station = " +
-         start + "\rEnd Station = " + end +
+  return "Design of Horizontal curve No.: " + std::to_string(n) +
+         "\rRadius suggestioned = " + PlainNumber(r) + "\rCurve Lenght = " + PlainNumber(length) +
+         "\rStart Station = " + start + "\rEnd Station = " + end +
          "\r\rConfirm this design or enter new Radius for this curve:\r";
 }
 
@@ -36,7 +36,8 @@ class CurveDesign : public ::testing::Test {
   void SetUp() override {
     project.WriteTable("Asshto.rmi", kTable);
     // North 300 m, then a right turn of 90 degrees, east 300 m, then a left turn of 90 degrees.
-    project.SetAlignment({XyRecord(0, 0), XyRecord(0, 300), XyRecord(300, 300), XyRecord(300, 700)});
+    project.SetAlignment(
+        {XyRecord(0, 0), XyRecord(0, 300), XyRecord(300, 300), XyRecord(300, 700)});
   }
   std::string Out() const { return project.Path("ROAD_D.CRV").string(); }
   ScriptedDialogs& Start(ScriptedDialogs& dialogs, const std::string& speed = "65") {
@@ -58,10 +59,12 @@ TEST_F(CurveDesign, SuggestsFromTheTableConfirmsOrRedesignsAndWritesTheCurves) {
   ScriptedDialogs dialogs;
   Start(dialogs)
       // Speed 65 between the rows (60, 120) and (70, 170): 145.
-      .ExpectInput(CurvePrompt(1, 145, quarter * 145, "0+155", StationLabel(155 + quarter * 145, 4)),
-                   kTitle, "145", "200")
-      .ExpectInput(CurvePrompt(1, 200, quarter * 200, "0+100", StationLabel(100 + quarter * 200, 4)),
-                   kTitle, "200", "200")
+      .ExpectInput(
+          CurvePrompt(1, 145, quarter * 145, "0+155", StationLabel(155 + quarter * 145, 4)), kTitle,
+          "145", "200")
+      .ExpectInput(
+          CurvePrompt(1, 200, quarter * 200, "0+100", StationLabel(100 + quarter * 200, 4)), kTitle,
+          "200", "200")
       // The confirmed radius is the next corner's suggestion; its start follows the first CT.
       // Its tangents overlap the first curve's (200 + 200 > 300): stationed as they fall.
       .ExpectInput(CurvePrompt(2, 200, second * 200, StationLabel(quarter * 200, 4),
@@ -94,8 +97,8 @@ TEST_F(CurveDesign, CancellingKeepsWhatWasWritten) {
   // north (the program's pi / 2 with pi = 3.141592654), the second from one heading east.
   const double quarter = kAlignmentPi / 2;
   const double second = std::numbers::pi / 2;
-  const std::string first = CurvePrompt(1, 145, quarter * 145, "0+155",
-                                        StationLabel(155 + quarter * 145, 4));
+  const std::string first =
+      CurvePrompt(1, 145, quarter * 145, "0+155", StationLabel(155 + quarter * 145, 4));
   ScriptedDialogs dialogs;
   Start(dialogs)
       .ExpectInput(first, kTitle, "145", "")

@@ -59,8 +59,14 @@ TEST(PlanCoordinates, StationsAStraightAtTheIntervalAndItsEnd) {
   EXPECT_EQ(lines[4].y, 60);
   const std::string text = testing::ReadText(project.Path("ROAD.XYZ"));
   EXPECT_EQ(text.substr(0, 2 * 47),
-            "0+0           " " 0            " " 0            " " 0 \r\n"
-            "0+20          " " 0            " " 20           " " 0 \r\n");
+            "0+0           "
+            " 0            "
+            " 0            "
+            " 0 \r\n"
+            "0+20          "
+            " 0            "
+            " 20           "
+            " 0 \r\n");
 }
 
 TEST(PlanCoordinates, LabelsStationsByKilometreAndRoundedMetres) {
@@ -85,13 +91,17 @@ struct ArcCase {
   double radius;
 };
 
-PlanePoint OnCircle(double r, double phi) { return {r * std::cos(phi), r * std::sin(phi)}; }
+PlanePoint OnCircle(double r, double phi) {
+  return {r * std::cos(phi), r * std::sin(phi)};
+}
 
 void ExpectArcOnItsCircle(const ArcCase& c) {
   const double sigma = c.sweep < 0 ? -1 : 1;
   const double deflection = std::fabs(c.sweep);
   const double phi2 = c.phi1 + c.sweep;
-  auto heading = [&](double phi) { return PlanePoint{-sigma * std::sin(phi), sigma * std::cos(phi)}; };
+  auto heading = [&](double phi) {
+    return PlanePoint{-sigma * std::sin(phi), sigma * std::cos(phi)};
+  };
   const PlanePoint tc = OnCircle(c.radius, c.phi1);
   const PlanePoint ct = OnCircle(c.radius, phi2);
   const double t = c.radius * std::tan(deflection / 2);
@@ -99,10 +109,11 @@ void ExpectArcOnItsCircle(const ArcCase& c) {
   const PlanePoint start{tc.x - 50 * heading(c.phi1).x, tc.y - 50 * heading(c.phi1).y};
   const PlanePoint end{ct.x + 50 * heading(phi2).x, ct.y + 50 * heading(phi2).y};
   AlignmentProject project;
-  project.SetAlignment({XyRecord(start.x, start.y),
-                        CurveRecord(sigma < 0 ? PointCode::RightTurnStart : PointCode::LeftTurnStart,
-                                    0, c.radius, 0, deflection),
-                        XyRecord(corner.x, corner.y), XyRecord(end.x, end.y)});
+  project.SetAlignment(
+      {XyRecord(start.x, start.y),
+       CurveRecord(sigma < 0 ? PointCode::RightTurnStart : PointCode::LeftTurnStart, 0, c.radius, 0,
+                   deflection),
+       XyRecord(corner.x, corner.y), XyRecord(end.x, end.y)});
   const auto lines = RunCoordinates(project, "5");
   ExpectStationsNeverDecrease(lines);
   const double arcLength = c.radius * deflection;
@@ -187,15 +198,15 @@ TEST(PlanCoordinates, SpiralsFollowTheClothoidAndTheArcItsCircle) {
   const XyzLine& last = lines.back();
   EXPECT_NEAR(last.x, end.x, 1e-3);
   const auto st = std::find_if(lines.rbegin(), lines.rend(), [&](const XyzLine& line) {
-    return std::fabs(std::hypot(line.x - corner.x, line.y - corner.y) - ts) < 0.05 &&
-           line.y > 1;
+    return std::fabs(std::hypot(line.x - corner.x, line.y - corner.y) - ts) < 0.05 && line.y > 1;
   });
   ASSERT_NE(st, lines.rend());
   EXPECT_NEAR(std::atan2(st->y - corner.y, st->x - corner.x), deflection, 1e-4);
 }
 
 TEST(PlanCoordinates, ElevationsFollowGradesAndVerticalCurves) {
-  VerticalProfile profile({{1, 0, 100, 0, false}, {2, 200, 104, 100, true}, {3, 400, 100, 0, false}});
+  VerticalProfile profile(
+      {{1, 0, 100, 0, false}, {2, 200, 104, 100, true}, {3, 400, 100, 0, false}});
   EXPECT_DOUBLE_EQ(profile.ElevationAt(200), 103.5);
   EXPECT_DOUBLE_EQ(profile.ElevationAt(150), 103);
   EXPECT_DOUBLE_EQ(profile.ElevationAt(300), 102);
@@ -224,7 +235,8 @@ TEST(PlanCoordinates, RefusesBeforeAskingWhatItCannotCompute) {
     tooMany.push_back(ElevationRecord(i * 10, 100));
   }
   const std::vector<Case> cases{
-      {tooMany, "The alignment file holds 101 elevation points; plan coordinates take at most 100."},
+      {tooMany,
+       "The alignment file holds 101 elevation points; plan coordinates take at most 100."},
       {{XyRecord(0, 0), CurveRecord(PointCode::LeftTurnStart, 0, 100, 0, 0.5), XyRecord(100, 0),
         XyRecord(200, 0)},
        "Corner 1 lies on one straight line with its neighbours: no curve fits there."},
@@ -255,7 +267,8 @@ TEST(PlanCoordinates, EmptyAnswerOrNoPolygonWritesNothingOrAnEmptyFile) {
   SilentProgress progress;
   ScriptedDialogs cancelled;
   cancelled.ExpectInput("Distance between stations:", "", "20", "");
-  EXPECT_EQ(CalcPlanCoordinates().Run(project.State(), cancelled, progress), CommandResult::Stopped);
+  EXPECT_EQ(CalcPlanCoordinates().Run(project.State(), cancelled, progress),
+            CommandResult::Stopped);
   EXPECT_FALSE(std::filesystem::exists(project.Path("ROAD.XYZ")));
 
   ScriptedDialogs zero;

@@ -75,9 +75,9 @@ TEST(ProjectElevations, CurveAtTheEndOfTheSurveyIsNotOverwrittenByTheNextGrade) 
 }
 
 TEST(ProjectElevations, LastCurveMidPointEndsTheGradeAtItsStation) {
-  EXPECT_EQ(Elevations({ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100)},
-                       {150, 200, 250}),
-            (std::vector<float>{103, 104, kUntouched}));
+  EXPECT_EQ(
+      Elevations({ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100)}, {150, 200, 250}),
+      (std::vector<float>{103, 104, kUntouched}));
 }
 
 class ProjectElevationFiles : public ::testing::Test {
@@ -119,8 +119,10 @@ TEST_F(ProjectElevationFiles, NoChangesNothing) {
 }
 
 TEST_F(ProjectElevationFiles, RefusesVerticalPointsOutOfOrderBeforeTheBackup) {
-  for (const auto& [alignment, message] : std::vector<std::pair<std::vector<AlignmentRecord>, std::string>>{
-           {{ElevationRecord(0, 100), VerticalCurveRecord(1200, 104, 50), ElevationRecord(1200, 102)},
+  for (const auto& [alignment, message] :
+       std::vector<std::pair<std::vector<AlignmentRecord>, std::string>>{
+           {{ElevationRecord(0, 100), VerticalCurveRecord(1200, 104, 50),
+             ElevationRecord(1200, 102)},
             "Two vertical points at station 1+200: the stations of elevation points and vertical "
             "curves must increase."},
            {{ElevationRecord(300, 100), ElevationRecord(200, 102)},

@@ -55,10 +55,11 @@ class SpiralDesign : public ::testing::Test {
   void SetUp() override {
     // F = 0.12 at every speed: for V = 65 and R = 300 the superelevation length (8.1 m) is
     // shorter than the comfort length 0.036 V^3 / R = 32.96 m.
-    project.WriteTable("AAshto.FRC", "50,.12\n60,.12\n70,.12\n80,.12\n90,.12\n100,.12\n110,.12\n"
-                                     "120,.12\n");
-    project.SetAlignment({XyRecord(0, 0), CurveRecord(PointCode::RightTurnStart, 100, kRadius, 0,
-                                                      kDeflection),
+    project.WriteTable("AAshto.FRC",
+                       "50,.12\n60,.12\n70,.12\n80,.12\n90,.12\n100,.12\n110,.12\n"
+                       "120,.12\n");
+    project.SetAlignment({XyRecord(0, 0),
+                          CurveRecord(PointCode::RightTurnStart, 100, kRadius, 0, kDeflection),
                           XyRecord(0, 400), XyRecord(400, 400)});
   }
   std::string Out() const { return project.Path("ROAD_K.CRV").string(); }
@@ -116,8 +117,9 @@ TEST_F(SpiralDesign, RefusesSpiralsLongerThanTheCurveAndRedesigns) {
   Start(dialogs)
       .ExpectInput(SpiralPrompt(1, 100, ExpectedFor(100, 400)), kTitle, "100", "400")
       .ExpectInput(SpiralPrompt(1, 400, ExpectedFor(400, 400)), kTitle, "400", "400")
-      .ExpectMessage("The spirals of curve No. 1 are longer than the curve allows: enter a spiral "
-                     "parameter of at most 375.")
+      .ExpectMessage(
+          "The spirals of curve No. 1 are longer than the curve allows: enter a spiral "
+          "parameter of at most 375.")
       .ExpectYesNo("Cancel the design process?", false)
       .ExpectInput(SpiralPrompt(1, 400, ExpectedFor(400, 400)), kTitle, "400", "300")
       .ExpectInput(SpiralPrompt(1, 300, ExpectedFor(300, 400)), kTitle, "300", "300");

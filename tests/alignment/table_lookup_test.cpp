@@ -17,8 +17,9 @@ void WriteTable(const TempFolder& folder, const std::string& text) {
   testing::WriteBytes(folder / "T.rmi", std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
-constexpr const char* kEightRows = "50,80\r\n60,120\r\n70,170\r\n80,230\r\n90,300\r\n100,390\r\n"
-                                   "110,500\r\n120,670\r\n";
+constexpr const char* kEightRows =
+    "50,80\r\n60,120\r\n70,170\r\n80,230\r\n90,300\r\n100,390\r\n"
+    "110,500\r\n120,670\r\n";
 
 TEST(TableLookup, InterpolatesBetweenRowsAndKeepsTheLastRowBeyondTheTable) {
   TempFolder folder;
@@ -33,8 +34,9 @@ TEST(TableLookup, InterpolatesBetweenRowsAndKeepsTheLastRowBeyondTheTable) {
 
 TEST(TableLookup, ReadsRowsSeparatedByLineBreaksOnlyAndNoMoreThanEight) {
   TempFolder folder;
-  WriteTable(folder, "50\n80\n60\n120\n70\n170\n80\n230\n90\n300\n100\n390\n110\n500\n120\n670\n"
-                     "130\n9999\n");
+  WriteTable(folder,
+             "50\n80\n60\n120\n70\n170\n80\n230\n90\n300\n100\n390\n110\n500\n120\n670\n"
+             "130\n9999\n");
   ScriptedDialogs dialogs;
   EXPECT_DOUBLE_EQ(TableLookup(folder.Path(), "T.rmi", 65, dialogs), 145);
   EXPECT_DOUBLE_EQ(TableLookup(folder.Path(), "T.rmi", 135, dialogs), 670);

@@ -1,0 +1,29 @@
+#include "alignment/design_start.h"
+
+#include "alignment/design_dialogue.h"
+#include "alignment/table_lookup.h"
+#include "numbers/prompt_output_file.h"
+
+namespace calvora {
+
+std::optional<DesignStart> StartDesign(const ProjectState& state, UserDialogs& dialogs,
+                                       const std::string& tableName, const std::string& extension) {
+  if (!state.Align.Loaded()) {
+    dialogs.Message("Alignment file not loaded.");
+    return std::nullopt;
+  }
+  DesignStart start;
+  const std::optional<double> speed = AskDesignSpeed(dialogs);
+  if (!speed) {
+    return std::nullopt;
+  }
+  start.speed = *speed;
+  start.tableValue = TableLookup(state.AppDir, tableName, start.speed, dialogs);
+  start.output = PromptOutputFile(state.Align.File->Path().string(), extension, dialogs);
+  if (start.output.empty()) {
+    return std::nullopt;
+  }
+  return start;
+}
+
+}  // namespace calvora
