@@ -20,22 +20,33 @@ struct Body {
   std::vector<SectionPoint> design;
 };
 
+// Both lines read at one offset of the walk.
+struct Reading {
+  double x = 0;
+  double designIn = 0;
+  double designOut = 0;
+  double referenceIn = 0;
+  double referenceOut = 0;
+};
+
 class BodyWalk {
  public:
-  BodyWalk(const Profile& design, const Profile& reference)
-      : design_(design), reference_(reference) {}
+  BodyWalk(const std::vector<SectionPoint>& design, const std::vector<SectionPoint>& reference)
+      : design_(design), designCursor_(design), referenceCursor_(reference) {}
 
   std::vector<Body> Run(const std::vector<double>& offsets);
 
  private:
-  void Interval(double x0, double x1);
-  void AtOffset(double x);
+  Reading ReadAt(double x);
+  void Interval(const Reading& a, const Reading& b);
+  void AtOffset(const Reading& at);
   // The design point last added lies above (+1), on (0) or below (-1) the reference.
   void Observe(int sign, double x, double referenceY);
   void SplitAt(std::size_t index, double x, int newKind);
 
-  const Profile& design_;
-  const Profile& reference_;
+  const std::vector<SectionPoint>& design_;
+  ProfileCursor designCursor_;
+  ProfileCursor referenceCursor_;
   std::vector<Body> bodies_;
   Body current_;
   std::optional<std::size_t> touch_;  // design point on the reference: where a body may end
@@ -43,12 +54,22 @@ class BodyWalk {
   std::size_t nextDesign_ = 0;
 };
 
+Reading BodyWalk::ReadAt(double x) {
+  designCursor_.MoveTo(x);
+  referenceCursor_.MoveTo(x);
+  return {x, designCursor_.In(), designCursor_.Out(), referenceCursor_.In(),
+          referenceCursor_.Out()};
+}
+
 std::vector<Body> BodyWalk::Run(const std::vector<double>& offsets) {
   current_.startX = offsets.front();
-  AtOffset(offsets.front());
+  Reading previous = ReadAt(offsets.front());
+  AtOffset(previous);
   for (std::size_t i = 1; i < offsets.size(); ++i) {
-    Interval(offsets[i - 1], offsets[i]);
-    AtOffset(offsets[i]);
+    const Reading next = ReadAt(offsets[i]);
+    Interval(previous, next);
+    AtOffset(next);
+    previous = next;
   }
   current_.endX = offsets.back();
   bodies_.push_back(std::move(current_));
@@ -56,30 +77,26 @@ std::vector<Body> BodyWalk::Run(const std::vector<double>& offsets) {
 }
 
 // Between two offsets both lines are straight: they cross at most once.
-void BodyWalk::Interval(double x0, double x1) {
-  const double y0 = design_.Out(x0);
-  const double y1 = design_.In(x1);
-  const double d0 = y0 - reference_.Out(x0);
-  const double d1 = y1 - reference_.In(x1);
+void BodyWalk::Interval(const Reading& a, const Reading& b) {
+  const double d0 = a.designOut - a.referenceOut;
+  const double d1 = b.designIn - b.referenceIn;
   if (SignOf(d0) * SignOf(d1) >= 0) {
     return;
   }
   const double t = d0 / (d0 - d1);
-  const SectionPoint crossing{x0 + t * (x1 - x0), y0 + t * (y1 - y0)};
+  const SectionPoint crossing{a.x + t * (b.x - a.x), a.designOut + t * (b.designIn - a.designOut)};
   current_.design.push_back(crossing);
   Observe(0, crossing.x, crossing.y);
 }
 
-void BodyWalk::AtOffset(double x) {
-  const std::vector<SectionPoint>& points = design_.Points();
-  const double referenceIn = reference_.In(x);
-  const double referenceOut = reference_.Out(x);
-  if (nextDesign_ == points.size() || points[nextDesign_].x != x) {
+void BodyWalk::AtOffset(const Reading& at) {
+  const double x = at.x;
+  if (nextDesign_ == design_.size() || design_[nextDesign_].x != x) {
     // No design vertex here: a point of the design line stands in while it may end a body.
-    const SectionPoint stand{x, design_.In(x)};
+    const SectionPoint stand{x, at.designIn};
     current_.design.push_back(stand);
-    Observe(SignOf(stand.y - referenceIn), x, referenceIn);
-    Observe(SignOf(stand.y - referenceOut), x, referenceOut);
+    Observe(SignOf(stand.y - at.referenceIn), x, at.referenceIn);
+    Observe(SignOf(stand.y - at.referenceOut), x, at.referenceOut);
     const bool used = current_.design.size() == 1 ||
                       (touch_ && *touch_ == current_.design.size() - 1);
     if (!used && current_.design.back() == stand) {
@@ -88,14 +105,14 @@ void BodyWalk::AtOffset(double x) {
     return;
   }
   const std::size_t first = nextDesign_;
-  for (; nextDesign_ < points.size() && points[nextDesign_].x == x; ++nextDesign_) {
-    const SectionPoint p = points[nextDesign_];
+  for (; nextDesign_ < design_.size() && design_[nextDesign_].x == x; ++nextDesign_) {
+    const SectionPoint p = design_[nextDesign_];
     current_.design.push_back(p);
-    const double referenceY = nextDesign_ == first ? referenceIn : referenceOut;
+    const double referenceY = nextDesign_ == first ? at.referenceIn : at.referenceOut;
     Observe(SignOf(p.y - referenceY), x, referenceY);
   }
-  if (nextDesign_ - first == 1 && referenceIn != referenceOut) {
-    Observe(SignOf(points[first].y - referenceOut), x, referenceOut);
+  if (nextDesign_ - first == 1 && at.referenceIn != at.referenceOut) {
+    Observe(SignOf(design_[first].y - at.referenceOut), x, at.referenceOut);
   }
 }
 
@@ -116,7 +133,7 @@ void BodyWalk::Observe(int sign, double x, double referenceY) {
     touch_.reset();
     return;
   }
-  // The side changed at a vertical step of one line: on a vertical design edge the body ends
+// The side changed at a vertical step of one line: on a vertical design edge the body ends
   // where the edge passes the reference, otherwise at the design point itself.
   std::vector<SectionPoint>& design = current_.design;
   if (last >= 1 && design[last - 1].x == x &&
@@ -220,7 +237,6 @@ SectionPolygon StripBand(const Body& body, const Profile& ground, double depth) 
 
 std::vector<SectionPolygon> WalkDesignLine(const WalkLines& lines, double stripDepth,
                                            std::vector<SectionPolygon>& strips) {
-  const Profile design(lines.design);
   const Profile reference(lines.reference);
   const Profile ground(lines.ground);
   const double left = lines.design.front().x;
@@ -238,7 +254,7 @@ std::vector<SectionPolygon> WalkDesignLine(const WalkLines& lines, double stripD
   offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
 
   std::vector<SectionPolygon> polygons;
-  for (const Body& body : BodyWalk(design, reference).Run(offsets)) {
+  for (const Body& body : BodyWalk(lines.design, lines.reference).Run(offsets)) {
     if (body.kind == 0 || !(body.endX > body.startX)) {
       continue;  // nothing between the lines
     }

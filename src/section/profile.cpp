@@ -50,4 +50,29 @@ double Profile::Out(double x) const {
   return Interpolate(points_[i - 1], points_[i], x);
 }
 
+void ProfileCursor::MoveTo(double x) {
+  const std::size_t size = points_.size();
+  while (first_ < size && points_[first_].x < x) {
+    ++first_;
+  }
+  after_ = std::max(after_, first_);
+  while (after_ < size && points_[after_].x <= x) {
+    ++after_;
+  }
+  if (first_ == size) {
+    in_ = points_.back().y;
+  } else if (first_ == 0 || points_[first_].x == x) {
+    in_ = points_[first_].y;
+  } else {
+    in_ = Interpolate(points_[first_ - 1], points_[first_], x);
+  }
+  if (after_ == 0) {
+    out_ = points_.front().y;
+  } else if (after_ == size || points_[after_ - 1].x == x) {
+    out_ = points_[after_ - 1].y;
+  } else {
+    out_ = Interpolate(points_[after_ - 1], points_[after_], x);
+  }
+}
+
 }  // namespace calvora

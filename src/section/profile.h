@@ -28,4 +28,20 @@ class Profile {
   const std::vector<SectionPoint>& points_;
 };
 
+// Reads a profile at offsets that never decrease, without searching from the start each time.
+class ProfileCursor {
+ public:
+  explicit ProfileCursor(const std::vector<SectionPoint>& points) : points_(points) {}
+  void MoveTo(double x);
+  double In() const { return in_; }
+  double Out() const { return out_; }
+
+ private:
+  const std::vector<SectionPoint>& points_;
+  std::size_t first_ = 0;  // first point at or after x
+  std::size_t after_ = 0;  // first point after x
+  double in_ = 0;
+  double out_ = 0;
+};
+
 }  // namespace calvora

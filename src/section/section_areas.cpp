@@ -7,8 +7,18 @@
 namespace calvora {
 namespace {
 
-// Two decimals, as a "#####.##" column rounds.
-double RoundArea(double value) { return RoundTo(value, 2); }
+// Two decimals, as a "#####.##" column rounds. Away from a half-hundredth the nearest
+// hundredth is plain arithmetic (k / 100 is the double the decimal text reads back as); near
+// one, the decimal form decides.
+double RoundArea(double value) {
+  const double hundredths = value * 100;
+  if (!(std::fabs(hundredths) < 1e12) ||
+      std::fabs(hundredths - std::floor(hundredths) - 0.5) < 1e-6) {
+    return RoundTo(value, 2);
+  }
+  const double rounded = std::round(hundredths) / 100;
+  return rounded == 0 ? 0.0 : rounded;
+}
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 #include "section/section_engine.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 
 #include "section/design_side.h"
 #include "section/fixed_width_stripping.h"
@@ -66,6 +68,14 @@ void BuildSectionPolygons(SectionWork& work) {
   work.prElev = projectElevation;
 }
 
+// A record read without a heap buffer: the engine reads two for every section.
+template <typename Record>
+void ReadInto(const RecordFile& file, int n, Record& record) {
+  std::array<std::uint8_t, Record::kLength> bytes;
+  file.Read(n, bytes);
+  DecodeRecord(bytes, record);
+}
+
 bool Finite(SectionPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 bool Finite(const std::vector<SectionPolygon>& polygons) {
@@ -129,6 +139,32 @@ void DiscardNonFinite(SectionWork& work) {
 
 }  // namespace
 
+// Back to a fresh result, keeping the storage of the lines for the next section.
+void SectionEngine::ClearResults() {
+  SectionResults& r = results_;
+  r.Record = 0;
+  r.Station = 0;
+  r.BadVariant = r.Invalid = r.DataErrorShown = false;
+  for (const int side : {-1, 1}) {
+    r.GroundLine[side].clear();
+    r.TemplateLine[side].clear();
+    r.DesignLine[side].clear();
+    r.SideState[side].clear();
+  }
+  r.SectionPolygons.clear();
+  r.StripPolygons.clear();
+  r.LayerPolygons.clear();
+  r.CatchPoint = {};
+  r.StripEdge = {};
+  r.StripEdgeIndex = {};
+  r.LimitPoint = {};
+  r.CatchGroundIndex = {};
+  r.WallHeight = r.WallFootX = r.WallFootY = 0;
+  r.SectionGroundCentre = r.SectionProjectCentre = 0;
+  r.FsLength = r.CsLength = 0;
+  r.Messages.clear();
+}
+
 float SectionEngine::ComputeSection(const RecordFile& dataFile, const RecordFile& varFile,
                                     const ProjectRecord& project, int record,
                                     UserDialogs& dialogs) {
@@ -145,9 +181,9 @@ float SectionEngine::ComputeSection(const ProjectState& state, int record, UserD
 
 float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFile,
                              const ProjectRecord& project, int record, UserDialogs& dialogs) {
-  results_ = SectionResults{};
+  ClearResults();
   results_.Record = record;
-  results_.Section = ReadRecord<SectionRecord>(dataFile, record);
+  ReadInto(dataFile, record, results_.Section);
   const SectionRecord& section = results_.Section;
   const int variants = varFile != nullptr ? varFile->Count() : 0;
   if (section.Var < 1 || section.Var > variants) {
@@ -157,7 +193,7 @@ float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFi
     dialogs.Message(results_.Messages.back());
     return -1;
   }
-  results_.Variant = ReadRecord<VariantRecord>(*varFile, section.Var);
+  ReadInto(*varFile, section.Var, results_.Variant);
   results_.Station = static_cast<float>(section.Kilo) * 1000.0f + section.Meter;
   results_.SectionGroundCentre = section.GRElev;
   results_.SectionProjectCentre = section.PRElev;

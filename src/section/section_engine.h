@@ -29,6 +29,7 @@ class SectionEngine {
  private:
   float Compute(const RecordFile& dataFile, const RecordFile* varFile,
                 const ProjectRecord& project, int record, UserDialogs& dialogs);
+  void ClearResults();
 
   SectionResults results_;
 };

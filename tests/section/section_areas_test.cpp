@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "numbers/number_text.h"
+
 namespace calvora {
 namespace {
 
@@ -38,6 +42,23 @@ TEST(SectionAreas, CutAndFillAreSummedByKindAndRoundedToTwoDecimals) {
   EXPECT_EQ(areas.CutArea, 1.01);   // 1.0089 rounds up
   EXPECT_EQ(areas.FillArea, 2.13);  // halves away from zero
   EXPECT_NEAR(areas.PolygonArea[2], 0.004, 1e-12);
+}
+
+TEST(SectionAreas, RoundingIsExactlyThatOfTheReportColumn) {
+  // Areas read back from a "#####.##" field, including halves and values just beside them.
+  std::mt19937 rng(99);
+  std::vector<double> values{0.005, 0.015, 1.005, 2.675, 10.125, 99999.994, 0.0049999, 12.345};
+  for (int i = 0; i < 20000; ++i) {
+    values.push_back(std::uniform_int_distribution<int>(0, 9999999)(rng) / 1000.0);
+    values.push_back(std::uniform_real_distribution<double>(0, 5000)(rng));
+  }
+  for (const double value : values) {
+    SectionResults r = Computed();
+    r.SectionPolygons = {Rectangle(PolygonKind::Cut, 0, 1, 0, value)};
+    const double area = PolygonArea(r.SectionPolygons[0].Points);
+    ASSERT_EQ(ComputeSectionAreas(r).CutArea, LeadingNumber(FormatField(area, "#####.##")))
+        << value;
+  }
 }
 
 TEST(SectionAreas, TinyAreaCountsAsZero) {
