@@ -1,0 +1,67 @@
+#pragma once
+// For the window tests: a QtTest program's main on the offscreen platform, and a UserDialogs
+// that records what it is shown and answers from queues.
+
+#include <QApplication>
+#include <QTest>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "shell/user_dialogs.h"
+
+namespace calvora::testing {
+
+class RecordingDialogs : public UserDialogs {
+ public:
+  std::vector<std::string> shown;  // "Message: ...", "YesNo: ...", "OpenFile: title", ...
+  std::deque<std::string> fileAnswers;
+  std::deque<bool> yesNoAnswers;
+
+  void Message(const std::string& text) override { shown.push_back("Message: " + text); }
+  bool YesNo(const std::string& text) override {
+    shown.push_back("YesNo: " + text);
+    return Next(yesNoAnswers, false);
+  }
+  bool RetryCancel(const std::string& text) override {
+    shown.push_back("RetryCancel: " + text);
+    return false;
+  }
+  std::string InputBox(const std::string& prompt, const std::string&,
+                       const std::string& defaultText) override {
+    shown.push_back("Input: " + prompt);
+    return defaultText;
+  }
+  std::string OpenFileName(const FileDialogRequest& request) override {
+    shown.push_back("OpenFile: " + request.title);
+    return Next(fileAnswers, std::string());
+  }
+  std::string SaveFileName(const FileDialogRequest& request) override {
+    shown.push_back("SaveFile: " + request.title);
+    return Next(fileAnswers, request.proposedName);
+  }
+
+ private:
+  template <typename T>
+  static T Next(std::deque<T>& answers, T otherwise) {
+    if (answers.empty()) {
+      return otherwise;
+    }
+    T answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+}  // namespace calvora::testing
+
+// main() of a QtTest program: the offscreen platform unless the environment names another.
+#define CALVORA_GUI_TEST_MAIN(TestClass)                  \
+  int main(int argc, char** argv) {                       \
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) { \
+      qputenv("QT_QPA_PLATFORM", "offscreen");            \
+    }                                                     \
+    QApplication application(argc, argv);                 \
+    TestClass test;                                       \
+    return QTest::qExec(&test, argc, argv);               \
+  }
