@@ -1,0 +1,82 @@
+// Drawing benchmarks: the DXF export of every sheet of a road of 32,767 sections (goal: under
+// 3 s), and one sheet of 10 sections rendered into a 1920 x 1080 image (goal: under 10 ms).
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "drawing/collecting_dialogs.h"
+#include "drawing/cross_sheet.h"
+#include "drawing/dxf_cross.h"
+#include "drawing/gui/painter_device.h"
+#include "drawing/road_project.h"
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+// An open road project with its sheets.
+struct OpenRoad {
+  explicit OpenRoad(const testing::RoadOptions& options) {
+    testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), options), dialogs);
+  }
+  testing::TempFolder folder;
+  testing::CollectingDialogs dialogs;
+  ProjectState state;
+};
+
+void BM_DxfExportAllSheets(benchmark::State& run) {
+  const OpenRoad road({.sections = kMaxRecordCount, .sectionsPerSheet = 4});
+  testing::CollectingDialogs dialogs;
+  dialogs.saveAnswer = (road.folder / "ROAD_C.DXF").string();
+  CrossSheet sheets(road.state, dialogs);
+  sheets.Sheet = SheetSizeOf(PageFormat::A4, false);
+  SilentProgress progress;
+  std::uintmax_t bytes = 0;
+  for (auto _ : run) {
+    const std::string written = DXFCross(sheets, {}, DxfFormat::Binary, progress);
+    bytes = std::filesystem::file_size(written);
+  }
+  run.counters["sections/s"] =
+      benchmark::Counter(static_cast<double>(kMaxRecordCount), benchmark::Counter::kIsIterationInvariantRate);
+  run.counters["bytes"] = static_cast<double>(bytes);
+  run.SetBytesProcessed(static_cast<std::int64_t>(bytes) * run.iterations());
+}
+BENCHMARK(BM_DxfExportAllSheets)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_RenderSheetOfTenSections(benchmark::State& run) {
+  const OpenRoad road({.sections = 20, .sectionsPerSheet = 10, .layers = true});
+  testing::CollectingDialogs dialogs;
+  CrossSheet sheets(road.state, dialogs);
+  sheets.Sheet = SheetSizeOf(PageFormat::A4, true);
+  QImage image(1920, 1080, QImage::Format_RGB32);
+  for (auto _ : run) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PainterDevice device(painter, QRectF(0, 0, image.width(), image.height()), 96);
+    sheets.Graphic.SetObject(device);
+    sheets.Graphic.SetFont({"DejaVu Sans Mono", 10, false, false});
+    sheets.DrawOnObject(1);
+    sheets.Graphic.ClearObject();
+  }
+  run.counters["sections/s"] = benchmark::Counter(10, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_RenderSheetOfTenSections)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace calvora
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
