@@ -81,6 +81,15 @@ TEST(PlanCoordinates, LabelsStationsByKilometreAndRoundedMetres) {
   EXPECT_EQ(lines[1].label, "2+20.2");
   EXPECT_EQ(lines[2].label, "2+29.95");
   EXPECT_EQ(lines[2].x, 30.25);
+
+  AlignmentRecord quarter = XyRecord(0, 0);
+  quarter.Meter = 0.25f;
+  project.SetAlignment({quarter, XyRecord(1020.25, 0)});
+  const auto more = RunCoordinates(project, "1000");
+  ASSERT_EQ(more.size(), 3u);
+  EXPECT_EQ(more[0].label, "0+.25");
+  EXPECT_EQ(more[1].label, "1+.25");
+  EXPECT_EQ(more[2].label, "1+20.5");
 }
 
 // A circular arc from direction phi1 (seen from the centre at the origin) sweeping by `sweep`
