@@ -76,6 +76,8 @@ AboutDialog::AboutDialog(UserDialogs& dialogs, QWidget* parent)
   auto* platform =
       NamedLabel("lblPlatform", tr("Built with Qt %1.").arg(QLatin1String(QT_VERSION_STR)), this);
   auto* licence = NamedLabel("lblLicence", tr("Projects and reports stay on this computer."), this);
+  description->setMinimumWidth(340);
+  disclaimer->setMinimumWidth(340);
   for (QLabel* small : {disclaimer, platform, licence}) {
     QFont font = small->font();
     font.setPointSizeF(font.pointSizeF() * 0.9);
@@ -116,7 +118,6 @@ AboutDialog::AboutDialog(UserDialogs& dialogs, QWidget* parent)
   layout->addLayout(top);
   layout->addWidget(line);
   layout->addLayout(bottom);
-  setMinimumWidth(460);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

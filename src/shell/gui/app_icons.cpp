@@ -14,18 +14,18 @@ void PaintSection(QPainter& painter, bool onBadge) {
   const QColor body = onBadge ? QColor(0xFF, 0xFF, 0xFF, 0xD0) : QColor(0x9E, 0x9E, 0x9E);
   const QColor pavement = onBadge ? QColor(0xFF, 0xD5, 0x4F) : QColor(0x30, 0x30, 0x30);
   QPainterPath fill;
-  fill.moveTo(6, 46);
-  fill.lineTo(20, 30);
-  fill.lineTo(44, 30);
-  fill.lineTo(58, 44);
+  fill.moveTo(4, 48);
+  fill.lineTo(19, 24);
+  fill.lineTo(45, 24);
+  fill.lineTo(60, 46);
   fill.closeSubpath();
   painter.setPen(Qt::NoPen);
   painter.setBrush(body);
   painter.drawPath(fill);
-  painter.setPen(QPen(pavement, 5, Qt::SolidLine, Qt::RoundCap));
-  painter.drawLine(QPointF(20, 29), QPointF(44, 29));
-  painter.setPen(QPen(ground, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  const QPointF line[] = {{4, 40}, {16, 44}, {30, 50}, {44, 45}, {60, 48}};
+  painter.setPen(QPen(pavement, 6, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(QPointF(19, 23), QPointF(45, 23));
+  painter.setPen(QPen(ground, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const QPointF line[] = {{4, 40}, {16, 45}, {30, 54}, {45, 47}, {60, 51}};
   painter.drawPolyline(line, 5);
 }
 

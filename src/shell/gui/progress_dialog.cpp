@@ -24,7 +24,7 @@ ProgressDialog::ProgressDialog(QWidget* parent)
   bar_->setObjectName(QStringLiteral("Progress"));
   label_->setObjectName(QStringLiteral("lblProgress"));
   cancel_->setObjectName(QStringLiteral("cmdCancel"));
-  bar_->setMinimumWidth(320);
+  bar_->setMinimumWidth(360);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label_);
   layout->addWidget(bar_);
