@@ -39,6 +39,11 @@ bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shel
     dialogs.Message("The project file " + path + " does not exist.");
     return false;
   }
+  if (const auto role = OpenFileKindAt(state, path); role && *role != "project file") {
+    dialogs.Message("The file " + path + " is open as the " + *role +
+                    " of the open project. Choose another file.");
+    return false;
+  }
   const std::string notAProject = "The file " + path +
                                   " is not a project file (one record of 728 bytes). It was left "
                                   "unchanged.";

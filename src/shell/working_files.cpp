@@ -4,6 +4,7 @@
 #include <cctype>
 #include <optional>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "shell/file_names.h"
@@ -86,20 +87,6 @@ bool SameFile(const fs::path& a, const fs::path& b) {
   return !ecA && !ecB && canonicalA == canonicalB;
 }
 
-// The other loaded kind whose open file is the one at path.
-const char* KindNamingSameFile(ProjectState& state, WorkingFileKind kind, const fs::path& path) {
-  for (const auto other : kWorkingFileKinds) {
-    if (other == kind) {
-      continue;
-    }
-    const WorkingFile& file = WorkingFileOf(state, other);
-    if (file.Loaded() && SameFile(file.File->Path(), path)) {
-      return InfoOf(other).word;
-    }
-  }
-  return nullptr;
-}
-
 std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind) {
   switch (kind) {
     case WorkingFileKind::Data:
@@ -114,7 +101,7 @@ std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind) {
 
 }  // namespace
 
-WorkingFile& WorkingFileOf(ProjectState& state, WorkingFileKind kind) {
+const WorkingFile& WorkingFileOf(const ProjectState& state, WorkingFileKind kind) {
   switch (kind) {
     case WorkingFileKind::Data:
       return state.Data;
@@ -126,7 +113,26 @@ WorkingFile& WorkingFileOf(ProjectState& state, WorkingFileKind kind) {
   return state.Align;
 }
 
+WorkingFile& WorkingFileOf(ProjectState& state, WorkingFileKind kind) {
+  return const_cast<WorkingFile&>(WorkingFileOf(std::as_const(state), kind));
+}
+
 std::size_t RecordLengthOf(WorkingFileKind kind) { return InfoOf(kind).recordLength; }
+
+std::string NotFoundQuestion(WorkingFileKind kind) { return InfoOf(kind).notFound; }
+
+std::optional<std::string> OpenFileKindAt(const ProjectState& state, const fs::path& path) {
+  if (state.ProjectFile && SameFile(state.ProjectFile->Path(), path)) {
+    return "project file";
+  }
+  for (const auto kind : kWorkingFileKinds) {
+    const WorkingFile& file = WorkingFileOf(state, kind);
+    if (file.Loaded() && SameFile(file.File->Path(), path)) {
+      return InfoOf(kind).word;
+    }
+  }
+  return std::nullopt;
+}
 
 fs::path ResolveWorkingFilePath(const std::string& storedName, const std::string& projectPath) {
   const fs::path folder = ProjectFolder(projectPath);
@@ -160,10 +166,10 @@ void OpenWorkingFile(ProjectState& state, WorkingFileKind kind, UserDialogs& dia
   file.Current = 0;
   const KindInfo info = InfoOf(kind);
   const fs::path path = ResolveWorkingFilePath(file.FileName, state.ProjectPath);
-  if (const char* other = KindNamingSameFile(state, kind, path)) {
+  // This kind is closed now: a file still open is another kind's (or the project file).
+  if (const auto other = OpenFileKindAt(state, path)) {
     dialogs.Message("The " + std::string(info.word) + " " + path.string() +
-                    " is already open as the " + other +
-                    " of this project. Choose another file.");
+                    " is already open as the " + *other + " of this project. Choose another file.");
     file.FileName.clear();
     return;
   }

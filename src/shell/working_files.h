@@ -2,6 +2,7 @@
 // Opening (or creating) the three working files a project names.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "shell/project_state.h"
@@ -15,7 +16,16 @@ inline constexpr WorkingFileKind kWorkingFileKinds[] = {
     WorkingFileKind::Data, WorkingFileKind::Variant, WorkingFileKind::Alignment};
 
 WorkingFile& WorkingFileOf(ProjectState& state, WorkingFileKind kind);
+const WorkingFile& WorkingFileOf(const ProjectState& state, WorkingFileKind kind);
 std::size_t RecordLengthOf(WorkingFileKind kind);
+// "Data file not found.Create New ?" and its variant and alignment forms.
+std::string NotFoundQuestion(WorkingFileKind kind);
+
+// What the file at path is open as ("project file", "data file", "variant file", "alignment
+// file"), also when it does not exist yet; nullopt when it is none of them. Writing one file
+// under two roles would corrupt it.
+std::optional<std::string> OpenFileKindAt(const ProjectState& state,
+                                          const std::filesystem::path& path);
 
 // Where a stored name lies on this system. A relative name is taken from the project's folder.
 // A name that does not exist as written is looked for without regard to case: a relative name

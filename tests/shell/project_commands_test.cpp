@@ -85,6 +85,18 @@ TEST_F(ProjectCommandsTest, NewLeavesThePreviousWorkingFilesOpen) {
   EXPECT_EQ(state_.Data.Current, 2);
 }
 
+TEST_F(ProjectCommandsTest, AnOpenWorkingFileCannotBecomeTheProjectFile) {
+  WriteBytes(folder_ / "R.DAT", Bytes(190 * 4, 0x11));
+  state_.ProjectPath = ProjectIn("OLD.PRJ");
+  state_.Project.DataFile = ProjectIn("R.DAT");
+  OpenWorkingFiles(state_, dialogs_);
+  dialogs_.ExpectMessage("The file " + ProjectIn("R.DAT") +
+                         " is open as the data file of the open project. Choose another file.");
+  EXPECT_FALSE(CreateProject(state_, ProjectIn("R.DAT"), window_, dialogs_));
+  EXPECT_EQ(ReadBytes(folder_ / "R.DAT"), Bytes(190 * 4, 0x11));
+  EXPECT_EQ(state_.ProjectPath, ProjectIn("OLD.PRJ"));
+}
+
 TEST_F(ProjectCommandsTest, OpenReadsTheRecordAndOpensTheWorkingFiles) {
   WriteBytes(folder_ / "R.DAT", Bytes(190 * 5));
   ProjectRecord record;

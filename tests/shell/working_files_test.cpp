@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "support/record_bytes.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -12,6 +13,7 @@ namespace calvora {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Bytes;
 using testing::ReadBytes;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
@@ -214,6 +216,18 @@ TEST_F(WorkingFilesTest, AFileOpenUnderAnotherKindIsRefusedEvenWhenGoneFromDisk)
   OpenWorkingFiles(state_, dialogs_);
   EXPECT_FALSE(state_.Align.Loaded());
   EXPECT_FALSE(fs::exists(folder_ / "gone.dat"));
+}
+
+TEST_F(WorkingFilesTest, TheProjectFileIsNoWorkingFile) {
+  WriteBytes(folder_ / "ROAD.PRJ", Bytes(728, ' '));
+  state_.ProjectFile.emplace(folder_ / "ROAD.PRJ", 728);
+  Name("ROAD.PRJ", "", "");
+  dialogs_.ExpectMessage("The data file " + In("ROAD.PRJ") +
+                         " is already open as the project file of this project. Choose another "
+                         "file.");
+  OpenWorkingFiles(state_, dialogs_);
+  EXPECT_FALSE(state_.Data.Loaded());
+  EXPECT_EQ(ReadBytes(folder_ / "ROAD.PRJ"), Bytes(728, ' '));
 }
 
 TEST_F(WorkingFilesTest, NamesSwappedBetweenKindsAreNoClash) {
