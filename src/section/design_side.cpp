@@ -1,5 +1,6 @@
 #include "section/design_side.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "section/ground_contact.h"
@@ -38,8 +39,13 @@ void ContinueInCut(SectionWork& work, int side, LineRole role, DesignSide& resul
   const SectionPoint end = TemplateEnd(work, side);
   result.unstrippedFrom = end.x;
   if (role == LineRole::Layer) {
-    const std::vector<SectionPoint> ditch = CutDitch(work, side, end);
-    if (ditch.size() > 1 && ditch[1].x <= work.ground[side].back().x) {
+    // A layer follows the first ditch segment only, and not above the ground.
+    std::vector<SectionPoint> ditch = CutDitch(work, side, end);
+    ditch.resize(std::min<std::size_t>(ditch.size(), 2));
+    if (const std::optional<GroundContact> contact =
+            FirstGroundContact(ditch, false, work.ground[side])) {
+      result.line.push_back(contact->point);
+    } else if (ditch.size() > 1 && ditch[1].x <= work.ground[side].back().x) {
       result.line.push_back(ditch[1]);
     }
     return;

@@ -13,7 +13,7 @@ namespace calvora {
 
 enum class LineRole {
   Design,  // the cut and fill bodies: fill slope, fill ditch, ditch and cut slope
-  Layer,   // a compaction layer's lower boundary: fill slope, or the first cut-ditch vertex
+  Layer,   // a compaction layer's lower boundary: fill slope, or the first cut-ditch segment
 };
 
 struct DesignSide {

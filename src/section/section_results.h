@@ -30,8 +30,10 @@ struct SectionPolygon {
   // Design-line points in walking order (left to right), then the ground points back to the
   // start, then the first point again: the last point always equals the first.
   std::vector<SectionPoint> Points;
-  // Summed lengths of the design-line edges of this body: FillPolygonLength of a fill polygon,
-  // CutPolygonLength of a cut polygon (LayerPolygonLength for a layer polygon).
+  // Summed lengths of the design-line edges of this body that lie along the template lines
+  // (between the two template ends; side slopes and ditches are in FsLength and CsLength):
+  // FillPolygonLength of a fill polygon, CutPolygonLength of a cut polygon
+  // (LayerPolygonLength for a layer polygon).
   double Length = 0;
 
   bool operator==(const SectionPolygon&) const = default;
@@ -51,11 +53,13 @@ struct SectionResults {
   // shown, or the records would have needed a division by zero or an overflow): the bodies are
   // incomplete and must not be summed into quantities. Callers test Valid().
   bool Invalid = false;
-  // The template is wider than the surveyed ground (the message of GroundAtTemplateEnd).
+  // "Data Error in ..." was shown: the surveyed ground does not reach far enough (template end,
+  // cut slope, wall, stripping edge) or the records hold numbers the engine refuses.
   bool DataErrorShown = false;
   bool Valid() const { return !BadVariant && !Invalid; }
 
-  // The engine's own copies of the two records, as read from disk for this call.
+  // The engine's own copies of the two records, byte for byte as read from disk for this call
+  // (a damaged record may hold numbers that are not finite; every other number here is).
   SectionRecord Section;
   VariantRecord Variant;
 

@@ -111,6 +111,18 @@ TEST(SectionEngine, CatchPointExactlyOnADitchVertexIsFound) {
   EXPECT_NEAR(r.CatchPoint[1].y, 100, kExact);
 }
 
+TEST(SectionEngine, CutDitchStartingWithAVerticalDropIsFollowed) {
+  // A vertical 0.5 m drop at the template end, 1 m of ditch bottom, then 1:1 to the ground:
+  // per side 4 + 1.5 + 1.125.
+  VariantRecord variant = MakeVariant({{4, 0}}, 0.5);
+  testing::SetCutDitch(variant, {{0, -0.5}, {1, -0.5}, {3, 1.5}});
+  variant.CutTran(-1, 0) = 0;  // the left side's first offset is zero too (no -0 needed)
+  const SectionResults r = testing::ComputeOne(MakeSection(99, 100, kFlatGround), variant);
+  ASSERT_TRUE(r.Valid());
+  EXPECT_NEAR(PolygonArea(r.SectionPolygons[0].Points), 13.25, kExact);
+  EXPECT_NEAR(r.CatchPoint[1].x, 6.5, kExact);
+}
+
 TEST(SectionEngine, LowEmbankmentGetsItsFillDitchAsACutBody) {
   // 0.5 m embankment, slope 1:2 to the ground 5 m out; the fill ditch (0.6 deep, 1 m bottom)
   // hangs from there and comes back to the ground 8 m out.
@@ -148,6 +160,22 @@ TEST(SectionEngine, EmbankmentThatMissesTheGroundEndsAtTheWall) {
   EXPECT_NEAR(r.CatchPoint[1].x, 10, kExact);
   EXPECT_NEAR(r.CatchPoint[1].y, 99, kExact);
   EXPECT_NEAR(SumOfArea(r.SectionPolygons, PolygonKind::Fill), 73, kExact);
+}
+
+TEST(SectionEngine, EmbankmentWithoutWallEndsAtTheFixedWidthStrippingEdge) {
+  // The slope misses the falling ground; Wall is 0 and the stripping edge 15 m out serves as
+  // the catch point.
+  VariantRecord variant = MakeVariant({{4, 0}}, 0.5);
+  variant.Deco = 0.2f;
+  ProjectRecord project;
+  project.DecaMethod = 1;
+  project.DecaThick = 30;
+  const SectionRecord section = MakeSection(102, 100, {{20, 100}}, {{20, 80}});
+  const SectionResults r = testing::ComputeOne(section, variant, project);
+  ASSERT_TRUE(r.Valid());
+  EXPECT_EQ(r.CatchPoint[1], r.StripEdge[1]);
+  EXPECT_EQ(r.StripEdge[1], (SectionPoint{15, 85}));
+  EXPECT_EQ(r.WallHeight, 0);
 }
 
 TEST(SectionEngine, SectionLimitsCutTheDesignLineOnBothSides) {

@@ -1,0 +1,76 @@
+// Compaction layers: the bodies between each layer's lower boundary and the ground.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "section/section_areas.h"
+#include "section_builder.h"
+
+namespace calvora {
+namespace {
+
+using testing::MakeSection;
+using testing::MakeVariant;
+using testing::SumOfArea;
+
+const testing::OutwardPoints kFlatGround{{20, 100}};
+
+ProjectRecord Layers(std::array<float, ProjectRecord::kLayerCount> thickness) {
+  ProjectRecord project;
+  project.Thickness = thickness;
+  return project;
+}
+
+TEST(LayerPolygons, ZeroFirstThicknessComputesNoLayers) {
+  const SectionResults r = testing::ComputeOne(MakeSection(102, 100, kFlatGround),
+                                               MakeVariant({{4, 0}}, 0.5),
+                                               Layers({0, 0.3f, 0.3f, 0, 0}));
+  ASSERT_TRUE(r.Valid());
+  EXPECT_TRUE(r.LayerPolygons.empty());
+  EXPECT_TRUE(ComputeSectionAreas(r).LayerPolygonArea.empty());
+}
+
+TEST(LayerPolygons, WithoutSubgradeTheFirstLayerLiesItsThicknessBelowTheProjectLine) {
+  // Layer 0 line at 101.5 reaching the 1:2 slope 5 m out: (10 + 16) / 2 * 1.5; layer 1 at
+  // 101.2 reaching it 5.6 m out: (11.2 + 16) / 2 * 1.2.
+  const SectionResults r = testing::ComputeOne(MakeSection(102, 100, kFlatGround),
+                                               MakeVariant({{4, 0}}, 0.5),
+                                               Layers({0.5f, 0.3f, 0, 0, 0}));
+  ASSERT_TRUE(r.Valid());
+  ASSERT_EQ(r.LayerPolygons.size(), 2u);
+  EXPECT_NEAR(SumOfArea(r.LayerPolygons[0], PolygonKind::Fill), 19.5, 1e-5);
+  EXPECT_NEAR(SumOfArea(r.LayerPolygons[1], PolygonKind::Fill), 16.32, 1e-5);
+  EXPECT_NEAR(SumOfArea(r.SectionPolygons, PolygonKind::Fill), 24, 1e-9);
+}
+
+TEST(LayerPolygons, LayerLineWhollyUnderTheGroundGivesCutBodiesOnly) {
+  VariantRecord variant = MakeVariant({{4, 0}}, 0.5);
+  testing::SetCutDitch(variant, {{1, -0.5}, {2, -0.5}, {4, 1.5}});
+  const SectionResults r = testing::ComputeOne(MakeSection(99, 100, kFlatGround), variant,
+                                               Layers({0.3f, 0, 0, 0, 0}));
+  ASSERT_TRUE(r.Valid());
+  ASSERT_EQ(r.LayerPolygons.size(), 1u);
+  ASSERT_FALSE(r.LayerPolygons[0].empty());
+  for (const SectionPolygon& polygon : r.LayerPolygons[0]) {
+    EXPECT_EQ(polygon.Kind, PolygonKind::Cut);
+  }
+  const SectionAreas areas = ComputeSectionAreas(r);
+  EXPECT_EQ(areas.LayerArea[0], 0);  // only fill counts in a layer
+}
+
+TEST(LayerPolygons, SideHillLayerSplitsWhereItsLineCrossesTheGround) {
+  // The layer line (0.2 below the design line) crosses the ground rising 1:10 at x = 2.
+  VariantRecord variant = MakeVariant({{5, 0}}, 0.5);
+  testing::SetCutDitch(variant, {{3, 3}});
+  const SectionResults r = testing::ComputeOne(MakeSection(100, 100, {{20, 98}}, {{20, 102}}),
+                                               variant, Layers({0.2f, 0, 0, 0, 0}));
+  ASSERT_TRUE(r.Valid());
+  ASSERT_EQ(r.LayerPolygons.size(), 1u);
+  ASSERT_EQ(r.LayerPolygons[0].size(), 2u);
+  EXPECT_EQ(r.LayerPolygons[0][0].Kind, PolygonKind::Fill);
+  EXPECT_EQ(r.LayerPolygons[0][1].Kind, PolygonKind::Cut);
+  EXPECT_NEAR(r.LayerPolygons[0][1].Points.front().x, -2, 1e-6);
+}
+
+}  // namespace
+}  // namespace calvora
