@@ -1,5 +1,6 @@
 #include "quantities/borrow_pit_list.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,9 @@
 namespace calvora {
 
 namespace {
+
+// Beyond this no station, capacity or access way makes sense, and hauls stay finite.
+constexpr double kLargestValue = 1e9;
 
 bool IsSeparator(char c) {
   return c == ' ' || c == ',' || c == '\t' || c == '\r';
@@ -61,8 +65,12 @@ std::optional<BorrowPit> BorrowPitList::Next() {
       throw BorrowPitError(
           where + " does not hold four numbers (kilometre, metre, capacity, access length).");
     }
-    if (values[2] < 0 || values[3] < 0) {
-      throw BorrowPitError(where + " gives a negative capacity or access length.");
+    const bool outOfRange = std::any_of(values.begin(), values.end(),
+                                        [](double v) { return std::abs(v) > kLargestValue; });
+    if (values[2] < 0 || values[3] < 0 || outOfRange) {
+      throw BorrowPitError(where +
+                           " gives a negative capacity or access length, or a number beyond "
+                           "1000000000.");
     }
     return BorrowPit{values[0], values[1], values[2], values[3], lineNumber_};
   }

@@ -8,24 +8,20 @@
 namespace calvora {
 
 std::string ReportBytes(std::string_view utf8) {
-  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= 0; })) {
+  if (std::all_of(utf8.begin(), utf8.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
     return std::string(utf8);
   }
-  // The record codecs admit only texts of the code page, so a conversion failure here means a
-  // character typed into memory but never stored; it is shown as "?".
-  if (auto bytes = ToWindows1252(utf8)) {
-    return *bytes;
+  // The record codecs admit only texts of the code page, so a character outside it was typed
+  // into memory but never stored; it is shown as "?".
+  std::string bytes;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = lead < 0xE0 ? (lead < 0x80 ? 1 : 2) : (lead < 0xF0 ? 3 : 4);
+    bytes += ToWindows1252(utf8.substr(i, length)).value_or("?");
+    i += length;
   }
-  std::string ascii;
-  for (const char c : utf8) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      ascii += c;
-    } else if (byte >= 0xC0) {  // the lead byte of a sequence; continuation bytes are dropped
-      ascii += '?';
-    }
-  }
-  return ascii;
+  return bytes;
 }
 
 std::string ReportField(double value, std::string_view pattern) {

@@ -228,6 +228,21 @@ TEST(TransportReport, AMalformedPitLineIsNamedAndTheVolumeReportStaysWhole) {
   EXPECT_DOUBLE_EQ(result.Transport->Moved, 200);
 }
 
+TEST(TransportReport, PitValuesOutOfRangeAreNamed) {
+  for (const std::string line : {"0 0 -5 10", "1e300 0 100 10", "0 0 100 -1"}) {
+    TempFolder folder;
+    WriteQuantityFile(folder / "R.OUT", 2);
+    WritePits(folder / "R.DPO", line + "\n");
+    ScriptedDialogs dialogs;
+    dialogs.ExpectMessage(
+        "Line 1 of the borrow-pit list R.DPO gives a negative capacity or access length, or a "
+        "number beyond 1000000000. The transport report ends at section 1.");
+    Write(folder, Project(), dialogs);
+    EXPECT_TRUE(dialogs.Done()) << line;
+    EXPECT_EQ(CountStarting(ReportLines(folder / "R.TRF"), "\xC7\xC4"), 0) << line;
+  }
+}
+
 TEST(TransportReport, APitListThatRunsOutWhileFillRemainsIsNamed) {
   TempFolder folder;
   WriteQuantityFile(folder / "R.OUT", 4);

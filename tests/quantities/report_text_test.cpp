@@ -1,0 +1,33 @@
+#include "quantities/report_text.h"
+
+#include <gtest/gtest.h>
+
+namespace calvora {
+namespace {
+
+TEST(ReportText, TitleLineCutsOrPadsTheTitleToSixtyCharacters) {
+  EXPECT_EQ(PageTitleLine("Ruta 7", 3), "Ruta 7" + std::string(54, ' ') + "Page:  3 ");
+  const std::string longTitle(75, 'x');
+  EXPECT_EQ(PageTitleLine(longTitle, 12), std::string(60, 'x') + "Page:  12 ");
+}
+
+TEST(ReportText, TitleIsWrittenInTheCodePage) {
+  // "é" is one byte; a character outside the code page is shown as "?".
+  EXPECT_EQ(PageTitleLine("Vía Ñ \u2713", 1).substr(0, 8),
+            "V\xED"
+            "a \xD1 ? ");
+  EXPECT_EQ(PageTitleLine("Vía Ñ \u2713", 1).size(), 60u + 9);
+}
+
+TEST(ReportText, BoxCharactersAreSingleBytes) {
+  EXPECT_EQ(ReportBytes("ÉÍËº»ÌÎ¹ÇÄ×¶û"), "\xC9\xCD\xCB\xBA\xBB\xCC\xCE\xB9\xC7\xC4\xD7\xB6\xFB");
+  EXPECT_EQ(ReportField(12.5, "##0.00º"), " 12.50\xBA");
+}
+
+TEST(ReportText, TotalsAreTheLastCharactersOfTheirPaddedField) {
+  EXPECT_EQ(TotalField(1234.5, 21), std::string(10, ' ') + "    1234.50");
+  EXPECT_EQ(TotalField(12345678.9, 10), "2345678.90");  // a field too narrow keeps the right end
+}
+
+}  // namespace
+}  // namespace calvora
