@@ -5,6 +5,9 @@ namespace calvora {
 
 std::vector<std::unique_ptr<BatchCommand>> MakeBatchCommands() {
   std::vector<std::unique_ptr<BatchCommand>> commands;
+  commands.push_back(MakeNewCommand());
+  commands.push_back(MakeInfoCommand());
+  commands.push_back(MakeDumpCommand());
   commands.push_back(MakeDxfCommand());
   commands.push_back(MakePrintCommand());
   return commands;

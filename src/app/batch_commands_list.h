@@ -7,6 +7,9 @@
 
 namespace calvora {
 
+std::unique_ptr<BatchCommand> MakeNewCommand();
+std::unique_ptr<BatchCommand> MakeInfoCommand();
+std::unique_ptr<BatchCommand> MakeDumpCommand();
 std::unique_ptr<BatchCommand> MakeDxfCommand();
 std::unique_ptr<BatchCommand> MakePrintCommand();
 

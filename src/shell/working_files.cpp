@@ -87,18 +87,6 @@ bool SameFile(const fs::path& a, const fs::path& b) {
   return !ecA && !ecB && canonicalA == canonicalB;
 }
 
-std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind) {
-  switch (kind) {
-    case WorkingFileKind::Data:
-      return project.DataFile;
-    case WorkingFileKind::Variant:
-      return project.VariantFile;
-    case WorkingFileKind::Alignment:
-      break;
-  }
-  return project.AlignFile;
-}
-
 }  // namespace
 
 const WorkingFile& WorkingFileOf(const ProjectState& state, WorkingFileKind kind) {
@@ -115,6 +103,18 @@ const WorkingFile& WorkingFileOf(const ProjectState& state, WorkingFileKind kind
 
 WorkingFile& WorkingFileOf(ProjectState& state, WorkingFileKind kind) {
   return const_cast<WorkingFile&>(WorkingFileOf(std::as_const(state), kind));
+}
+
+std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind) {
+  switch (kind) {
+    case WorkingFileKind::Data:
+      return project.DataFile;
+    case WorkingFileKind::Variant:
+      return project.VariantFile;
+    case WorkingFileKind::Alignment:
+      break;
+  }
+  return project.AlignFile;
 }
 
 std::size_t RecordLengthOf(WorkingFileKind kind) { return InfoOf(kind).recordLength; }

@@ -17,6 +17,8 @@ inline constexpr WorkingFileKind kWorkingFileKinds[] = {
 
 WorkingFile& WorkingFileOf(ProjectState& state, WorkingFileKind kind);
 const WorkingFile& WorkingFileOf(const ProjectState& state, WorkingFileKind kind);
+// The project record's field that names the file of that kind.
+std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind);
 std::size_t RecordLengthOf(WorkingFileKind kind);
 // "Data file not found.Create New ?" and its variant and alignment forms.
 std::string NotFoundQuestion(WorkingFileKind kind);

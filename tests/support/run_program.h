@@ -1,0 +1,23 @@
+#pragma once
+// Runs a program (the built calvora executable) with arguments, no shell in between, and
+// collects its exit status and both output streams.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace calvora::testing {
+
+struct ProgramRun {
+  int status = -1;  // exit status; -1 when it did not exit normally
+  std::string out;
+  std::string err;
+};
+
+ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                      const std::filesystem::path& workingFolder);
+
+// The calvora executable of this build.
+std::filesystem::path CalvoraExecutable();
+
+}  // namespace calvora::testing
