@@ -12,5 +12,10 @@ std::unique_ptr<BatchCommand> MakeInfoCommand();
 std::unique_ptr<BatchCommand> MakeDumpCommand();
 std::unique_ptr<BatchCommand> MakeDxfCommand();
 std::unique_ptr<BatchCommand> MakePrintCommand();
+std::unique_ptr<BatchCommand> MakeCoordinatesCommand();
+std::unique_ptr<BatchCommand> MakeCurvesCommand();
+std::unique_ptr<BatchCommand> MakeSpiralsCommand();
+std::unique_ptr<BatchCommand> MakeElevationsCommand();
+std::unique_ptr<BatchCommand> MakeWidenCommand();
 
 }  // namespace calvora

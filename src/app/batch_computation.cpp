@@ -1,0 +1,115 @@
+#include "app/batch_computation.h"
+
+#include <optional>
+
+#include "app/batch_project.h"
+
+namespace calvora {
+
+int RunBatchComputation(
+    BatchContext& context, const std::string& commandName, const std::string& projectPath,
+    BatchDialogs& dialogs, const BatchComputation& computation,
+    const std::function<std::vector<std::string>(const ProjectState&)>& report) {
+  ProjectState state;
+  if (!OpenProjectForBatch(state, projectPath, context, dialogs)) {
+    return kBatchFailed;
+  }
+  BatchProgress progress(context.err, context.errIsTerminal, "Sections");
+  if (computation(state, dialogs, progress) != CommandResult::Done || dialogs.ErrorShown()) {
+    context.err << "calvora " << commandName << ": stopped before the end.\n";
+    return kBatchFailed;
+  }
+  for (const std::string& line : report(state)) {
+    context.out << line << '\n';
+  }
+  return kBatchOk;
+}
+
+namespace {
+
+class DesignCommand : public BatchCommand {
+ public:
+  DesignCommand(DesignCommandTexts texts, DesignRun run)
+      : texts_(std::move(texts)), run_(std::move(run)) {}
+  std::string Name() const override { return texts_.name; }
+  std::string Description() const override { return texts_.description; }
+  void Configure(CLI::App& sub) override {
+    sub.add_option("project", project_, "The project file (.PRJ)")->required();
+    sub.add_option("--speed", speed_, "Design speed (km/h)");
+    sub.add_option(texts_.valueOption, values_, texts_.valueHelp)
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    sub.add_option("--out", out_, "Designed alignment file instead of the proposed name");
+    sub.add_flag("--yes,-y", yes_, "Replace an existing file; cancel the design when refused");
+  }
+  int Run(BatchContext& context) override {
+    BatchDialogs dialogs(context.err);
+    dialogs.AnswerYes(yes_);
+    dialogs.AnswerInput("Design speed", AnswerIfGiven(speed_), "--speed");
+    dialogs.AnswerInput("Confirm this design", AnswersByCurveNumber(values_), texts_.valueOption);
+    if (!out_.empty()) {
+      dialogs.AnswerSaveFile(out_);
+    }
+    std::string written;
+    return RunBatchComputation(
+        context, Name(), project_, dialogs,
+        [&](ProjectState& s, UserDialogs& d, Progress& p) { return run_(s, d, p, written); },
+        [&](const ProjectState&) {
+          return std::vector<std::string>{"Written:", "  " + written};
+        });
+  }
+
+ private:
+  DesignCommandTexts texts_;
+  DesignRun run_;
+  std::string project_;
+  std::string speed_;
+  std::vector<std::string> values_;
+  std::string out_;
+  bool yes_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<BatchCommand> MakeDesignCommand(DesignCommandTexts texts, DesignRun run) {
+  return std::make_unique<DesignCommand>(std::move(texts), std::move(run));
+}
+
+BatchDialogs::InputRule AnswersByCurveNumber(std::vector<std::string> values) {
+  return [values](const std::string& prompt, const std::string&,
+                  const std::string& defaultText) -> std::optional<std::string> {
+    // The first line ends with the curve's number: "Spirals of Curve No. : 2".
+    const std::string first = prompt.substr(0, prompt.find('\r'));
+    const auto colon = first.rfind(':');
+    std::size_t n = 0;
+    for (std::size_t i = colon == std::string::npos ? first.size() : colon + 1; i < first.size();
+         ++i) {
+      if (first[i] >= '0' && first[i] <= '9') {
+        n = n * 10 + static_cast<std::size_t>(first[i] - '0');
+      }
+    }
+    if (n >= 1 && n <= values.size()) {
+      return values[n - 1];
+    }
+    return defaultText;
+  };
+}
+
+BatchDialogs::InputRule AnswerOrDefault(std::string value) {
+  return [value](const std::string&, const std::string&,
+                 const std::string& defaultText) -> std::optional<std::string> {
+    return value.empty() ? defaultText : value;
+  };
+}
+
+BatchDialogs::InputRule AnswerIfGiven(std::string value) {
+  return [value](const std::string&, const std::string&,
+                 const std::string&) -> std::optional<std::string> {
+    if (value.empty()) {
+      return std::nullopt;
+    }
+    return value;
+  };
+}
+
+}  // namespace calvora
