@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <cstdlib>
 #include <filesystem>
 
@@ -42,8 +41,8 @@ void BM_DxfExportAllSheets(benchmark::State& run) {
     const std::string written = DXFCross(sheets, {}, DxfFormat::Binary, progress);
     bytes = std::filesystem::file_size(written);
   }
-  run.counters["sections/s"] =
-      benchmark::Counter(static_cast<double>(kMaxRecordCount), benchmark::Counter::kIsIterationInvariantRate);
+  run.counters["sections/s"] = benchmark::Counter(static_cast<double>(kMaxRecordCount),
+                                                  benchmark::Counter::kIsIterationInvariantRate);
   run.counters["bytes"] = static_cast<double>(bytes);
   run.SetBytesProcessed(static_cast<std::int64_t>(bytes) * run.iterations());
 }
@@ -65,7 +64,8 @@ void BM_RenderSheetOfTenSections(benchmark::State& run) {
     sheets.DrawOnObject(1);
     sheets.Graphic.ClearObject();
   }
-  run.counters["sections/s"] = benchmark::Counter(10, benchmark::Counter::kIsIterationInvariantRate);
+  run.counters["sections/s"] =
+      benchmark::Counter(10, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_RenderSheetOfTenSections)->Unit(benchmark::kMillisecond);
 

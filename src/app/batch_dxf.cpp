@@ -56,6 +56,8 @@ class DxfCommand : public BatchCommand {
 
 }  // namespace
 
-std::unique_ptr<BatchCommand> MakeDxfCommand() { return std::make_unique<DxfCommand>(); }
+std::unique_ptr<BatchCommand> MakeDxfCommand() {
+  return std::make_unique<DxfCommand>();
+}
 
 }  // namespace calvora

@@ -2,7 +2,6 @@
 // display.
 
 #include <QGuiApplication>
-
 #include <filesystem>
 #include <memory>
 
@@ -75,6 +74,8 @@ class PrintCommand : public BatchCommand {
 
 }  // namespace
 
-std::unique_ptr<BatchCommand> MakePrintCommand() { return std::make_unique<PrintCommand>(); }
+std::unique_ptr<BatchCommand> MakePrintCommand() {
+  return std::make_unique<PrintCommand>();
+}
 
 }  // namespace calvora

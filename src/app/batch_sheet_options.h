@@ -3,7 +3,6 @@
 // open with the survey data and typical cross-section files the drawing needs.
 
 #include <CLI/CLI.hpp>
-
 #include <string>
 
 #include "app/batch_command.h"

@@ -34,7 +34,9 @@ constexpr int kLayersPen = 4;
 constexpr double kMarkHalfWidth = 0.4;
 constexpr double kMarkHeight = 0.6;
 
-bool Finite(const SectionPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool Finite(const SectionPoint& p) {
+  return std::isfinite(p.x) && std::isfinite(p.y);
+}
 
 bool AllFinite(const std::vector<SectionPolygon>& polygons) {
   for (const SectionPolygon& polygon : polygons) {
@@ -69,8 +71,7 @@ std::vector<SectionPoint> GroundFromLeftToRight(const SectionResults& results) {
   const auto& right = results.GroundLine[1];
   std::vector<SectionPoint> ground(left.rbegin(), left.rend());
   const std::size_t skipCentre = !ground.empty() && !right.empty() ? 1 : 0;
-  ground.insert(ground.end(), right.begin() + static_cast<std::ptrdiff_t>(skipCentre),
-                right.end());
+  ground.insert(ground.end(), right.begin() + static_cast<std::ptrdiff_t>(skipCentre), right.end());
   return ground;
 }
 

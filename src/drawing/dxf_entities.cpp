@@ -7,7 +7,9 @@ namespace calvora {
 
 namespace {
 
-std::string_view LayerName(std::string_view layer) { return layer.empty() ? "0" : layer; }
+std::string_view LayerName(std::string_view layer) {
+  return layer.empty() ? "0" : layer;
+}
 
 // Writes the groups of one entity and its colour. A binary entity is shifted by one byte: the
 // 0 byte in front completes the previous item, and the colour's high byte (0 for the colours
@@ -48,8 +50,8 @@ void WriteDxfText(std::ostream& file, double x, double y, std::string_view text,
 }
 
 void WriteDxfLine(std::ostream& file, double x1, double y1, double z1, double x2, double y2,
-                  double z2, std::int16_t colour, std::string_view lineType,
-                  std::string_view layer, DxfFormat format) {
+                  double z2, std::int16_t colour, std::string_view lineType, std::string_view layer,
+                  DxfFormat format) {
   WriteEntity(file, format, colour, [&](DxfGroups& g) {
     g.Text(0, "LINE");
     if (!lineType.empty()) {

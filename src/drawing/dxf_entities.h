@@ -20,8 +20,8 @@ void WriteDxfText(std::ostream& file, double x, double y, std::string_view text,
 
 // A LINE entity; the line type group only when lineType is not empty. colour 0..255.
 void WriteDxfLine(std::ostream& file, double x1, double y1, double z1, double x2, double y2,
-                  double z2, std::int16_t colour, std::string_view lineType,
-                  std::string_view layer, DxfFormat format = DxfFormat::Binary);
+                  double z2, std::int16_t colour, std::string_view lineType, std::string_view layer,
+                  DxfFormat format = DxfFormat::Binary);
 
 // The end of the entities section and of the file.
 void WriteDxfTrailer(std::ostream& file, DxfFormat format = DxfFormat::Binary);

@@ -21,8 +21,8 @@ std::string PromptDxfFile(int kind, const std::string& baseName, UserDialogs& di
   return PromptOutputFile(named ? baseName : "", kSuffixes[kind - 1], dialogs);
 }
 
-bool WriteDxfHeader(std::ostream& file, const std::filesystem::path& programDir,
-                    DxfFormat format, UserDialogs& dialogs) {
+bool WriteDxfHeader(std::ostream& file, const std::filesystem::path& programDir, DxfFormat format,
+                    UserDialogs& dialogs) {
   if (format == DxfFormat::Ascii) {
     file << DxfOpening(DxfFormat::Ascii);
     return true;

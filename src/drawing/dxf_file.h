@@ -24,7 +24,7 @@ std::string PromptDxfFile(int kind, const std::string& baseName, UserDialogs& di
 // folder, copied byte for byte; for an ASCII drawing its own header. False, after "File not
 // found: DXF-DEFS.INI", when the definitions file is missing. Throws FileError when it cannot
 // be read.
-bool WriteDxfHeader(std::ostream& file, const std::filesystem::path& programDir,
-                    DxfFormat format, UserDialogs& dialogs);
+bool WriteDxfHeader(std::ostream& file, const std::filesystem::path& programDir, DxfFormat format,
+                    UserDialogs& dialogs);
 
 }  // namespace calvora

@@ -1,11 +1,11 @@
 #include "drawing/dxf_groups.h"
 
+#include <fmt/format.h>
+
 #include <array>
 #include <bit>
 #include <cstring>
 #include <iterator>
-
-#include <fmt/format.h>
 
 #include "records/windows1252.h"
 

@@ -12,8 +12,11 @@ namespace {
 class PrintScope {
  public:
   explicit PrintScope(CrossSheet& sheets)
-      : sheets_(sheets), sheet_(sheets.Sheet), penFactor_(sheets.PenFactor),
-        object_(sheets.Graphic.Object()), font_(sheets.Graphic.Font()) {}
+      : sheets_(sheets),
+        sheet_(sheets.Sheet),
+        penFactor_(sheets.PenFactor),
+        object_(sheets.Graphic.Object()),
+        font_(sheets.Graphic.Font()) {}
   ~PrintScope() {
     sheets_.Sheet = sheet_;
     sheets_.PenFactor = penFactor_;

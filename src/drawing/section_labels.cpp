@@ -6,12 +6,18 @@ namespace calvora {
 
 namespace {
 
-std::string Elevation(double value) { return FormatNumber(value, "###0.00"); }
+std::string Elevation(double value) {
+  return FormatNumber(value, "###0.00");
+}
 
-std::string Area(double value) { return FormatNumber(value, "###0.00") + " m2"; }
+std::string Area(double value) {
+  return FormatNumber(value, "###0.00") + " m2";
+}
 
 // A single-precision setting as plain number text (".5", "95").
-std::string PlainSingle(float value) { return PlainNumber(LeadingNumber(SingleText(value))); }
+std::string PlainSingle(float value) {
+  return PlainNumber(LeadingNumber(SingleText(value)));
+}
 
 }  // namespace
 
@@ -50,7 +56,9 @@ std::string CatchPointLabel(const SectionResults& results, int side) {
   return "X = " + FormatNumber(side < 0 ? -x : x, "###0.00");
 }
 
-std::string DatumLabel(double datum) { return "Base: " + FormatNumber(datum, "###0.00"); }
+std::string DatumLabel(double datum) {
+  return "Base: " + FormatNumber(datum, "###0.00");
+}
 
 std::string CentreLineLabel(const SectionResults& results) {
   return "PL= " + PlainSingle(static_cast<float>(results.SectionProjectCentre));

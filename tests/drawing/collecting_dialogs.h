@@ -26,8 +26,7 @@ class CollectingDialogs : public UserDialogs {
     ADD_FAILURE() << "unexpected error " << text;
     return false;
   }
-  std::string InputBox(const std::string& prompt, const std::string&,
-                       const std::string&) override {
+  std::string InputBox(const std::string& prompt, const std::string&, const std::string&) override {
     ADD_FAILURE() << "unexpected input box " << prompt;
     return "";
   }

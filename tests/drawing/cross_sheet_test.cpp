@@ -1,17 +1,18 @@
 // Drawing one sheet of cross-sections: bands, mapping, elements, labels, decoration, and the
 // sections that end a sheet or are drawn with a note.
 
+#include "drawing/cross_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "drawing/cross_sheet.h"
-#include "drawing/section_labels.h"
+#include "drawing/collecting_dialogs.h"
 #include "drawing/recording_device.h"
 #include "drawing/road_project.h"
+#include "drawing/section_labels.h"
 #include "numbers/number_text.h"
-#include "drawing/collecting_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -51,9 +52,8 @@ class CrossSheetTest : public ::testing::Test {
   }
   std::size_t CountStartingWith(const std::string& start) const {
     const auto texts = Texts();
-    return static_cast<std::size_t>(std::count_if(texts.begin(), texts.end(), [&](auto& t) {
-      return t.rfind(start, 0) == 0;
-    }));
+    return static_cast<std::size_t>(
+        std::count_if(texts.begin(), texts.end(), [&](auto& t) { return t.rfind(start, 0) == 0; }));
   }
 
   TempFolder folder;
@@ -68,8 +68,7 @@ TEST_F(CrossSheetTest, SheetHoldsItsSectionsTopDownAndTheLastSheetFewer) {
   EXPECT_EQ(sheets->SheetCount(), 3);
   EXPECT_TRUE(sheets->DrawOnObject(1));
   for (int slot = 0; slot < 4; ++slot) {
-    const DrawnText* number =
-        device.TextStartingWith("Section No.: " + std::to_string(slot + 1));
+    const DrawnText* number = device.TextStartingWith("Section No.: " + std::to_string(slot + 1));
     ASSERT_NE(number, nullptr);
     // Line 1 of the left column: 2 units inside the usable width, one pitch under the band top.
     EXPECT_DOUBLE_EQ(number->x, -UsableWidth() / 2 + 2);
@@ -218,9 +217,8 @@ TEST(SectionLabels, StationElevationsAndCatchPoints) {
   results.GroundLine[1] = {{0, 101.034}, {5, 101}};
   results.CatchPoint[-1] = {-7.125, 100};
   results.CatchPoint[1] = {6.5, 100};
-  EXPECT_EQ(StationLabels(12, results),
-            (std::vector<std::string>{"Section No.: 12", "KM: 1+020.50", "GL: 101.03",
-                                      "PL: 102.50"}));
+  EXPECT_EQ(StationLabels(12, results), (std::vector<std::string>{"Section No.: 12", "KM: 1+020.50",
+                                                                  "GL: 101.03", "PL: 102.50"}));
   EXPECT_EQ(CatchPointLabel(results, -1), "X = 7.13");
   EXPECT_EQ(CatchPointLabel(results, 1), "X = 6.50");
   EXPECT_EQ(DatumLabel(95), "Base: 95.00");

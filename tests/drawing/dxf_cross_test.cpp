@@ -1,13 +1,14 @@
 // The DXF export of a sheet range: the file's frame, the placement of the sheets, the faults
 // that leave no file behind, cancelling, and the read-back by an independent reader.
 
+#include "drawing/dxf_cross.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "drawing/dxf_cross.h"
-#include "drawing/dxf_opening.h"
 #include "drawing/collecting_dialogs.h"
+#include "drawing/dxf_opening.h"
 #include "drawing/dxf_read_back.h"
 #include "drawing/dxf_reading.h"
 #include "drawing/recording_device.h"
@@ -53,8 +54,8 @@ class DxfCrossTest : public ::testing::Test {
   }
   std::filesystem::path Output() const { return folder / "ROAD_C.DXF"; }
   std::size_t FilesInFolder() const {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()),
-                                                  std::filesystem::directory_iterator()));
+    return static_cast<std::size_t>(std::distance(
+        std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()));
   }
   std::vector<DxfEntity> Entities() const {
     return testing::ReadBinaryEntities(testing::ReadText(Output()),
@@ -189,8 +190,8 @@ TEST_F(DxfCrossTest, CancelStopsBeforeTheNextSheetAndClosesTheDrawing) {
       sections.insert(e.text);
     }
   }
-  EXPECT_EQ(sections, (std::set<std::string>{"Section No.: 1", "Section No.: 2",
-                                             "Section No.: 3", "Section No.: 4"}));
+  EXPECT_EQ(sections, (std::set<std::string>{"Section No.: 1", "Section No.: 2", "Section No.: 3",
+                                             "Section No.: 4"}));
 }
 
 class DxfReadBack : public DxfCrossTest, public ::testing::WithParamInterface<DxfFormat> {};

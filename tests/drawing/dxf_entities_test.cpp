@@ -1,5 +1,7 @@
 // The bytes of DXF entities, written directly and through clsGraphic on a DXF device.
 
+#include "drawing/dxf_entities.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 
 #include "drawing/cls_dxf.h"
 #include "drawing/cls_graphic.h"
-#include "drawing/dxf_entities.h"
 
 namespace calvora {
 namespace {

@@ -1,10 +1,11 @@
 // The opening of a DXF drawing and the definitions file shipped with the program.
 
+#include "drawing/dxf_opening.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "drawing/dxf_opening.h"
 #include "support/temp_folder.h"
 
 namespace calvora {

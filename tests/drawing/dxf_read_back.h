@@ -7,10 +7,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
-
-#include <nlohmann/json.hpp>
 
 #include "drawing/cross_sheet.h"
 #include "drawing/dxf_cross.h"
@@ -71,8 +70,7 @@ inline nlohmann::json ReadWithEzdxf(const std::filesystem::path& file) {
 inline void ExpectReadBackMatches(const nlohmann::json& read, const Produced& produced) {
   EXPECT_EQ(read["version"], "AC1009");
   for (const char* layer : {"0", "Project", "Compact", "Ground", "Deco"}) {
-    EXPECT_NE(std::find(read["layers"].begin(), read["layers"].end(), layer),
-              read["layers"].end())
+    EXPECT_NE(std::find(read["layers"].begin(), read["layers"].end(), layer), read["layers"].end())
         << layer;
   }
   EXPECT_EQ(read["counts"]["LINE"], produced.lines);

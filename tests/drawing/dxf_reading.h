@@ -59,15 +59,35 @@ inline std::vector<DxfEntity> ReadBinaryEntities(const std::string& bytes,
         entities.back().type = type;
         break;
       }
-      case 1: entities.back().text = text(); break;
-      case 6: entities.back().lineType = text(); break;
-      case 8: entities.back().layer = text(); break;
-      case 10: entities.back().x1 = real(); break;
-      case 20: entities.back().y1 = real(); break;
-      case 11: entities.back().x2 = real(); break;
-      case 21: entities.back().y2 = real(); break;
-      case 40: entities.back().height = real(); break;
-      case 30: case 31: case 50: real(); break;
+      case 1:
+        entities.back().text = text();
+        break;
+      case 6:
+        entities.back().lineType = text();
+        break;
+      case 8:
+        entities.back().layer = text();
+        break;
+      case 10:
+        entities.back().x1 = real();
+        break;
+      case 20:
+        entities.back().y1 = real();
+        break;
+      case 11:
+        entities.back().x2 = real();
+        break;
+      case 21:
+        entities.back().y2 = real();
+        break;
+      case 40:
+        entities.back().height = real();
+        break;
+      case 30:
+      case 31:
+      case 50:
+        real();
+        break;
       case 62:
         entities.back().colour = static_cast<unsigned char>(bytes.at(at)) |
                                  (static_cast<unsigned char>(bytes.at(at + 1)) << 8);

@@ -18,11 +18,11 @@ namespace calvora::testing {
 struct RoadOptions {
   int sections = 9;
   int sectionsPerSheet = 4;
-  bool layers = false;       // two compaction layers, 95 % and 90 %
+  bool layers = false;  // two compaction layers, 95 % and 90 %
   bool drawDatum = true;
-  int badVariantAt = 0;      // this section names a typical cross-section that does not exist
-  int narrowGroundAt = 0;    // this section's ground is narrower than the template
-  float margin = 1;          // every margin
+  int badVariantAt = 0;    // this section names a typical cross-section that does not exist
+  int narrowGroundAt = 0;  // this section's ground is narrower than the template
+  float margin = 1;        // every margin
 };
 
 inline VariantRecord RoadVariant() {
@@ -110,7 +110,8 @@ namespace calvora::testing {
 
 // Opens the project as "Open" does; the program folder is the source data folder.
 inline void OpenRoad(ProjectState& state, const std::filesystem::path& projectPath,
-                     UserDialogs& dialogs, const std::filesystem::path& appDir = CALVORA_SOURCE_DIR "/data") {
+                     UserDialogs& dialogs,
+                     const std::filesystem::path& appDir = CALVORA_SOURCE_DIR "/data") {
   NoShellWindow window;
   state.AppDir = appDir;
   if (!OpenExistingProject(state, projectPath.string(), window, dialogs)) {

@@ -1,18 +1,18 @@
 // The QPainter drawing device and the PDF and PNG sheet printers, offscreen.
 
+#include "drawing/gui/painter_device.h"
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <cstdlib>
 #include <memory>
 
 #include "drawing/cls_graphic.h"
 #include "drawing/collecting_dialogs.h"
 #include "drawing/cross_sheet.h"
-#include "drawing/gui/painter_device.h"
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/gui/png_sheet_printer.h"
 #include "drawing/print_cross.h"
@@ -78,7 +78,7 @@ class PainterDeviceTest : public ::testing::Test {
 };
 
 TEST_F(PainterDeviceTest, LinesInPaletteColoursAtTheirUserCoordinates) {
-  graphic.SetDrawWidth(0);  // drawn as 1
+  graphic.SetDrawWidth(0);             // drawn as 1
   graphic.DrawLine(0, 5, 20, 5, 4);    // red across the middle
   graphic.DrawLine(10, 0, 10, 10, 1);  // blue down the centre
   EXPECT_EQ(At(50, 50), PaletteColour(4));
@@ -102,7 +102,7 @@ TEST_F(PainterDeviceTest, SizeInTwipsAndFontsSizedAsOnPaper) {
 }
 
 TEST_F(PainterDeviceTest, TextHangsBelowItsTopLeftCorner) {
-  graphic.SetFontSize(28.8f);  // 20 pixels
+  graphic.SetFontSize(28.8f);               // 20 pixels
   graphic.DrawText(2, 6, "Cut : 1.00 m2");  // top at row 40
   EXPECT_EQ(DarkPixelsInRows(0, 38), 0);
   EXPECT_GT(DarkPixelsInRows(40, 62), 20);

@@ -4,7 +4,6 @@
 #include <QLineF>
 #include <QPaintDevice>
 #include <QString>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -59,7 +58,9 @@ PainterDevice::PainterDevice(QPainter& painter, const QRectF& target, double dot
   SetDrawWidth(1);
 }
 
-double PainterDevice::Width() const { return target_.width() / dotsPerInch_ * kTwipsPerInch; }
+double PainterDevice::Width() const {
+  return target_.width() / dotsPerInch_ * kTwipsPerInch;
+}
 
 double PainterDevice::Height() const {
   return target_.height() / dotsPerInch_ * kTwipsPerInch;
@@ -101,7 +102,9 @@ void PainterDevice::SetDrawWidth(float width) {
   pen_.setWidthF(screenPixels * dotsPerInch_ / kScreenPixelsPerInch);
 }
 
-void PainterDevice::SetDrawStyle(std::int16_t style) { pen_.setStyle(PenStyleOf(style)); }
+void PainterDevice::SetDrawStyle(std::int16_t style) {
+  pen_.setStyle(PenStyleOf(style));
+}
 
 QPointF PainterDevice::Map(double x, double y) const {
   return {target_.left() + (x - scale_.Left) * pixelsPerUnitX_,

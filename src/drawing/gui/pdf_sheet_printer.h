@@ -3,7 +3,6 @@
 
 #include <QPainter>
 #include <QPdfWriter>
-
 #include <filesystem>
 #include <memory>
 #include <optional>

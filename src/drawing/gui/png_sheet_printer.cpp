@@ -1,10 +1,9 @@
 #include "drawing/gui/png_sheet_printer.h"
 
-#include <QString>
-
-#include <cmath>
-
 #include <fmt/format.h>
+
+#include <QString>
+#include <cmath>
 
 #include "drawing/scratch_file.h"
 #include "records/file_error.h"

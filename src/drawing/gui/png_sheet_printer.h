@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QPainter>
-
 #include <filesystem>
 #include <optional>
 #include <string>
