@@ -1,0 +1,102 @@
+// calvora print, run end to end without a display: a PDF with one page per sheet, or one PNG
+// per sheet.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "drawing/road_project.h"
+#include "support/run_program.h"
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ProgramRun;
+using testing::TempFolder;
+
+int PdfPages(const fs::path& pdf) {
+  const std::string command = "pdfinfo '" + pdf.string() + "'";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) {
+    return -1;
+  }
+  char line[512];
+  int pages = -1;
+  while (std::fgets(line, sizeof line, pipe) != nullptr) {
+    std::sscanf(line, "Pages: %d", &pages);
+  }
+  ::pclose(pipe);
+  return pages;
+}
+
+// Width and height from a PNG file's header.
+std::pair<int, int> PngSize(const fs::path& png) {
+  const std::string bytes = testing::ReadText(png);
+  if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) {
+    return {-1, -1};
+  }
+  const auto big = [&](std::size_t at) {
+    int value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+      value = value * 256 + static_cast<unsigned char>(bytes[at + i]);
+    }
+    return value;
+  };
+  return {big(16), big(20)};
+}
+
+class PrintCommand : public ::testing::Test {
+ protected:
+  ProgramRun Print(std::vector<std::string> args) const {
+    args.insert(args.begin(), "print");
+    return testing::RunProgram(testing::CalvoraExecutable(), args, folder.Path());
+  }
+  TempFolder folder;
+};
+
+TEST_F(PrintCommand, DemoRoadPdfHasOnePagePerSheet) {
+  for (const auto& entry : fs::directory_iterator(fs::path(CALVORA_SOURCE_DIR) / "examples/demo")) {
+    fs::copy_file(entry.path(), folder / entry.path().filename().string());
+  }
+  const ProgramRun run = Print({"DEMO.PRJ", "--pdf", "demo.pdf"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  // 79 sections at 2 per sheet.
+  EXPECT_EQ(PdfPages(folder / "demo.pdf"), 40);
+  EXPECT_NE(run.out.find("40 sheets"), std::string::npos) << run.out;
+}
+
+TEST_F(PrintCommand, RangeOfSheetsAsPdfPagesAndAsImages) {
+  const fs::path project = testing::WriteRoadProject(folder.Path(), {});
+  const ProgramRun pdf = Print({project.string(), "--pdf", "part.pdf", "--sheets", "2-3"});
+  ASSERT_EQ(pdf.status, 0) << pdf.err;
+  EXPECT_EQ(PdfPages(folder / "part.pdf"), 2);
+
+  const ProgramRun png = Print({project.string(), "--png", "images", "--landscape"});
+  ASSERT_EQ(png.status, 0) << png.err;
+  for (const char* name : {"sheet_001.png", "sheet_002.png", "sheet_003.png"}) {
+    // A4 landscape at 150 dots per inch.
+    EXPECT_EQ(PngSize(folder / "images" / name), std::make_pair(1754, 1240)) << name;
+  }
+  EXPECT_FALSE(fs::exists(folder / "images" / "sheet_004.png"));
+}
+
+TEST_F(PrintCommand, RefusalsLeaveNoDocument) {
+  const fs::path project = testing::WriteRoadProject(folder.Path(), {.margin = 30});
+  const ProgramRun margins = Print({project.string(), "--pdf", "no.pdf"});
+  EXPECT_EQ(margins.status, 1);
+  EXPECT_NE(margins.err.find("the page is smaller than its margins"), std::string::npos);
+  const ProgramRun range = Print({project.string(), "--pdf", "no.pdf", "--sheets", "7"});
+  EXPECT_EQ(range.status, 1);
+  EXPECT_FALSE(fs::exists(folder / "no.pdf"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 3);
+
+  EXPECT_EQ(Print({project.string()}).status, 2);
+  EXPECT_EQ(Print({project.string(), "--pdf", "a.pdf", "--png", "dir"}).status, 2);
+}
+
+}  // namespace
+}  // namespace calvora
