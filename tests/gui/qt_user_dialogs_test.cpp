@@ -3,6 +3,7 @@
 #include "shell/gui/qt_user_dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,6 +12,8 @@
 #include <functional>
 
 #include "gui/recording_dialogs.h"
+#include "shell/project_commands.h"
+#include "support/temp_folder.h"
 
 namespace calvora {
 
@@ -41,6 +44,29 @@ class QtUserDialogsTest : public QObject {
     QCOMPARE(QtNameFilters("Text (*.txt;*.Lst)|*.txt;*.Lst|All|*.*"),
              QStringList({"Text (*.txt *.TXT *.Lst *.lst *.LST)", "All (*.*)"}));
     QVERIFY(QtNameFilters("").isEmpty());
+  }
+
+  void FileDialogsShowTitleAndFilterAndGiveThePath() {
+    testing::TempFolder folder;
+    QWidget parent;
+    QtUserDialogs dialogs(&parent);
+    WhenShown<QFileDialog>([&](QFileDialog& dialog) {
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Project File"));
+      QCOMPARE(dialog.nameFilters(), QStringList({"Project Files (*.PRJ *.prj)"}));
+      QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+      QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+      dialog.setDirectory(QString::fromStdString(folder.Path().string()));
+      dialog.selectFile(QStringLiteral("ROAD"));
+      static_cast<QDialog&>(dialog).accept();  // as the dialog's own button does
+    });
+    QCOMPARE(dialogs.SaveFileName(NewProjectRequest()), (folder / "ROAD.PRJ").string());
+
+    WhenShown<QFileDialog>([](QFileDialog& dialog) {
+      QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
+      QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
+      dialog.reject();
+    });
+    QCOMPARE(dialogs.OpenFileName(OpenProjectRequest()), std::string());
   }
 
   void InputBoxShowsPromptTitleAndDefault() {
