@@ -1,6 +1,5 @@
 #include "drawing/gui/painter_device.h"
 
-#include <QFontMetricsF>
 #include <QLineF>
 #include <QPaintDevice>
 #include <QString>
@@ -95,6 +94,7 @@ void PainterDevice::UpdateFont() {
     qfont_.setPointSizeF(pixels * 72.0 / deviceDpi);
   }
   painter_.setFont(qfont_);
+  metrics_ = QFontMetricsF(qfont_, painter_.device());
 }
 
 void PainterDevice::SetDrawWidth(float width) {
@@ -115,18 +115,16 @@ double PainterDevice::TextWidth(std::string_view text) const {
   if (!fontUsable_) {
     return 0;
   }
-  const QFontMetricsF metrics(qfont_, painter_.device());
-  return metrics.horizontalAdvance(ToQString(text)) / std::abs(pixelsPerUnitX_);
+  return metrics_.horizontalAdvance(ToQString(text)) / std::abs(pixelsPerUnitX_);
 }
 
 void PainterDevice::DrawText(const clsGraphic&, double x, double y, std::string_view text) {
   if (!fontUsable_ || text.empty()) {
     return;
   }
-  const QFontMetricsF metrics(qfont_, painter_.device());
   const QPointF topLeft = Map(x, y);
   painter_.setPen(QPen(PaletteColour(0)));
-  painter_.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), ToQString(text));
+  painter_.drawText(QPointF(topLeft.x(), topLeft.y() + metrics_.ascent()), ToQString(text));
 }
 
 void PainterDevice::DrawLine(const clsGraphic&, double x1, double y1, double x2, double y2,

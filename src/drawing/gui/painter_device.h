@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
@@ -47,6 +48,7 @@ class PainterDevice : public GraphicDevice {
   double pixelsPerUnitY_ = 1;
   GraphicFont font_;
   QFont qfont_;
+  QFontMetricsF metrics_{qfont_};
   bool fontUsable_ = false;
   QPen pen_;
 };
