@@ -220,8 +220,9 @@ void CrossSheet::DrawSection(int record, const Band& band) {
   }
   column(x0 + band.UsableWidth / 2 - 7, AreaLabels(project, areas));
   if (!drawable) {
-    const double width = Graphic.TextWidth(kDataErrorNote);
-    Graphic.DrawText(x0 - width / 2, band.Centre + pitch / 2, kDataErrorNote);
+    // Under the station labels, clear of the section's lines.
+    constexpr double kNoteLine = 6;
+    Graphic.DrawText(x0 - band.UsableWidth / 2 + 2, top - kNoteLine * pitch, kDataErrorNote);
   }
 }
 

@@ -245,7 +245,11 @@ TEST_F(CrossSheetTest, SectionWithADataErrorShowsItsLabelsAndANoteButNoBodies) {
   Open({.sectionsPerSheet = 1, .narrowGroundAt = 1}, dialogs);
   EXPECT_TRUE(sheets->DrawOnObject(1));
   EXPECT_FALSE(dialogs.messages.empty());
-  EXPECT_NE(device.TextStartingWith(kDataErrorNote), nullptr);
+  const DrawnText* note = device.TextStartingWith(kDataErrorNote);
+  ASSERT_NE(note, nullptr);
+  // Under the four station labels of the left column.
+  EXPECT_DOUBLE_EQ(note->x, -UsableWidth() / 2 + 2);
+  EXPECT_DOUBLE_EQ(note->y, BandCentre(0) + BandHeight() / 2 - 6.0);
   EXPECT_NE(device.TextStartingWith("Section No.: 1"), nullptr);
   EXPECT_NE(device.TextStartingWith("Cut : "), nullptr);
   EXPECT_TRUE(device.LinesOn("Project", 1).empty());
