@@ -10,6 +10,7 @@ std::vector<std::unique_ptr<BatchCommand>> MakeBatchCommands() {
   commands.push_back(MakeDumpCommand());
   commands.push_back(MakeDxfCommand());
   commands.push_back(MakePrintCommand());
+  commands.push_back(MakeVolumesCommand());
   commands.push_back(MakeCoordinatesCommand());
   commands.push_back(MakeCurvesCommand());
   commands.push_back(MakeSpiralsCommand());

@@ -12,6 +12,7 @@ std::unique_ptr<BatchCommand> MakeInfoCommand();
 std::unique_ptr<BatchCommand> MakeDumpCommand();
 std::unique_ptr<BatchCommand> MakeDxfCommand();
 std::unique_ptr<BatchCommand> MakePrintCommand();
+std::unique_ptr<BatchCommand> MakeVolumesCommand();
 std::unique_ptr<BatchCommand> MakeCoordinatesCommand();
 std::unique_ptr<BatchCommand> MakeCurvesCommand();
 std::unique_ptr<BatchCommand> MakeSpiralsCommand();
