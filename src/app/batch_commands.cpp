@@ -16,6 +16,7 @@ std::vector<std::unique_ptr<BatchCommand>> MakeBatchCommands() {
   commands.push_back(MakeSpiralsCommand());
   commands.push_back(MakeElevationsCommand());
   commands.push_back(MakeWidenCommand());
+  commands.push_back(MakeSectionCommand());
   return commands;
 }
 

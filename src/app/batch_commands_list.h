@@ -18,5 +18,6 @@ std::unique_ptr<BatchCommand> MakeCurvesCommand();
 std::unique_ptr<BatchCommand> MakeSpiralsCommand();
 std::unique_ptr<BatchCommand> MakeElevationsCommand();
 std::unique_ptr<BatchCommand> MakeWidenCommand();
+std::unique_ptr<BatchCommand> MakeSectionCommand();
 
 }  // namespace calvora

@@ -70,7 +70,6 @@ CutCatch CutCatchPoint(SectionWork& work, int side, SectionPoint templateEnd) {
   if (!contact) {
     work.DataError();
   }
-  cut.segment = contact->lineSegment;
   cut.groundSegment = contact->groundSegment;
   cut.points.assign(ditch.begin() + 1, ditch.begin() + contact->lineSegment + 1);
   cut.points.push_back(contact->point);

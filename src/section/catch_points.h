@@ -25,8 +25,7 @@ FillCatch FillCatchPoint(SectionWork& work, int side, SectionPoint templateEnd);
 struct CutCatch {
   // The ditch vertices passed (1 .. j) and the catch point last; empty without a cut ditch.
   std::vector<SectionPoint> points;
-  int segment = 0;        // j: the ditch segment (vertex j to j + 1) holding the catch point
-  int groundSegment = 0;
+  int groundSegment = 0;  // ground segment (from point k - 1 to k) holding the catch point
 };
 
 // The ditch-and-cut-slope polyline of a side: vertex 0 the template end, vertex k the end plus

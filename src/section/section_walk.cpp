@@ -43,15 +43,20 @@ std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& l
   if (!Profile::Runs(design)) {
     work.DataError();
   }
-  const std::vector<SectionPoint> ground = JoinSides(work.ground[-1], work.ground[1]);
+  // The ground no longer changes once the walks begin: it is joined once per section.
+  std::vector<SectionPoint>& ground = work.joinedGround;
+  if (ground.empty()) {
+    ground = JoinSides(work.ground[-1], work.ground[1]);
+  }
   double depth = 0;
-  std::vector<SectionPoint> reference = ground;
+  std::vector<SectionPoint> stripped;
   if (work.stripOnlyInFill) {
     depth = work.Variant().Deco;
-    reference = JoinSides(StrippedSurface(work.ground[-1], depth, left.unstrippedFrom),
-                          StrippedSurface(work.ground[1], depth, right.unstrippedFrom));
+    stripped = JoinSides(StrippedSurface(work.ground[-1], depth, left.unstrippedFrom),
+                         StrippedSurface(work.ground[1], depth, right.unstrippedFrom));
   }
-  const WalkLines lines{design, reference, ground, -left.templateEnd, right.templateEnd};
+  const WalkLines lines{design, work.stripOnlyInFill ? stripped : ground, ground,
+                        -left.templateEnd, right.templateEnd};
   return WalkDesignLine(lines, depth, strips);
 }
 

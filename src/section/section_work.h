@@ -42,6 +42,9 @@ struct SectionWork {
   // Template-end shifts move the last vertex.
   SignedArray<SideLine, -1, 1> templ;
 
+  // Both sides of the ground joined left to right, for the walks (made by the first walk).
+  std::vector<SectionPoint> joinedGround;
+
   bool fixedWidthStripping = false;  // Deco != 0 and DecaMethod = 1
   bool stripOnlyInFill = false;      // Deco != 0 and DecaMethod = 0
 
