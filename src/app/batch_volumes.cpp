@@ -37,7 +37,7 @@ void PrintSummary(std::ostream& out, const ProjectRecord& project,
   line("Topsoil", summary.Volumes.Topsoil, "m3");
   if (summary.Transport) {
     line("Fill hauled (0524)", summary.Transport->Moved, "m3");
-    line("Haul 100 to 500 m (0525)", summary.Transport->ShortHaul, "m3");
+    line("Haul 100 to 500 m (0525)", summary.Transport->ShortHaul, "m3-hm");
     line("Haul beyond 500 m (0526)", summary.Transport->LongHaul, "m3-km");
   }
   if (summary.Cancelled) {
