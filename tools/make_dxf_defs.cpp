@@ -6,14 +6,14 @@
 #include <iostream>
 
 #include "drawing/dxf_opening.h"
-#include "drawing/scratch_file.h"
+#include "records/scratch_file.h"
 
 int main(int argc, char** argv) {
   const std::filesystem::path target = argc > 1 ? argv[1] : "data/DXF-defs.INI";
   try {
     calvora::ScratchFile file(target);
     const std::string opening = calvora::DxfOpening(calvora::DxfFormat::Binary);
-    file.Stream().write(opening.data(), static_cast<std::streamsize>(opening.size()));
+    file.Write(opening);
     file.Commit();
   } catch (const std::exception& error) {
     std::cerr << "make_dxf_defs: " << error.what() << '\n';

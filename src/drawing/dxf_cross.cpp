@@ -1,11 +1,12 @@
 #include "drawing/dxf_cross.h"
 
+#include <fstream>
 #include <optional>
 
 #include "drawing/cls_dxf.h"
 #include "drawing/dxf_entities.h"
 #include "drawing/dxf_file.h"
-#include "drawing/scratch_file.h"
+#include "records/scratch_file.h"
 #include "records/file_error.h"
 
 namespace calvora {
@@ -34,7 +35,7 @@ class ExportScope {
 
 void CheckWritten(std::ostream& stream, const ScratchFile& file) {
   if (!stream) {
-    throw FileError(file.ScratchPath(), "Cannot write the file");
+    throw FileError(file.Path(), "Cannot write the file");
   }
 }
 
@@ -42,7 +43,8 @@ void CheckWritten(std::ostream& stream, const ScratchFile& file) {
 bool WriteDrawing(CrossSheet& sheets, const std::string& fileName, const SheetRange& range,
                   DxfFormat format, Progress& progress) {
   ScratchFile file(fileName);
-  std::ofstream& stream = file.Stream();
+  std::ofstream stream(file.Path(), std::ios::binary | std::ios::trunc);
+  CheckWritten(stream, file);
   sheets.XOffset = 0;
   sheets.Graphic.SetFileNumber(&stream);
   if (!WriteDxfHeader(stream, sheets.State().AppDir, format, sheets.Dialogs())) {
@@ -60,6 +62,7 @@ bool WriteDrawing(CrossSheet& sheets, const std::string& fileName, const SheetRa
   }
   progress.Finish();
   WriteDxfTrailer(stream, format);
+  stream.close();
   CheckWritten(stream, file);
   file.Commit();
   return true;

@@ -18,7 +18,7 @@ constexpr double kPointsPerSheetUnit = 14.4;
 PdfSheetPrinter::PdfSheetPrinter(const std::filesystem::path& path, const SheetSize& page,
                                  int dotsPerInch)
     : page_(page), file_(path) {
-  writer_ = std::make_unique<QPdfWriter>(QString::fromStdString(file_.ScratchPath().string()));
+  writer_ = std::make_unique<QPdfWriter>(QString::fromStdString(file_.Path().string()));
   writer_->setResolution(dotsPerInch);
   writer_->setCreator(QStringLiteral("Calvora"));
   const QPageSize size(QSizeF(page.Width * kPointsPerSheetUnit, page.Height * kPointsPerSheetUnit),
@@ -36,7 +36,7 @@ PdfSheetPrinter::~PdfSheetPrinter() {
 GraphicDevice& PdfSheetPrinter::StartSheet(int) {
   if (firstPage_) {
     if (!painter_.begin(writer_.get())) {
-      throw FileError(file_.ScratchPath(), "Cannot write the PDF document");
+      throw FileError(file_.Path(), "Cannot write the PDF document");
     }
     painter_.setRenderHint(QPainter::Antialiasing);
     firstPage_ = false;
@@ -52,7 +52,7 @@ GraphicDevice& PdfSheetPrinter::StartSheet(int) {
 void PdfSheetPrinter::EndDoc() {
   device_.reset();
   if (painter_.isActive() && !painter_.end()) {
-    throw FileError(file_.ScratchPath(), "Cannot write the PDF document");
+    throw FileError(file_.Path(), "Cannot write the PDF document");
   }
   writer_.reset();
   file_.Commit();

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "drawing/gui/painter_device.h"
-#include "drawing/scratch_file.h"
+#include "records/scratch_file.h"
 #include "drawing/sheet_printer.h"
 
 namespace calvora {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cmath>
 
-#include "drawing/scratch_file.h"
+#include "records/scratch_file.h"
 #include "records/file_error.h"
 
 namespace calvora {
@@ -52,7 +52,7 @@ void PngSheetPrinter::EndSheet() {
   painter_.end();
   const std::filesystem::path target = folder_ / SheetFileName(sheet_);
   ScratchFile file(target);
-  if (!image_.save(QString::fromStdString(file.ScratchPath().string()), "PNG")) {
+  if (!image_.save(QString::fromStdString(file.Path().string()), "PNG")) {
     throw FileError(target, "Cannot write the image");
   }
   file.Commit();

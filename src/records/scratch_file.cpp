@@ -1,4 +1,4 @@
-#include "quantities/report_file.h"
+#include "records/scratch_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,8 +16,7 @@ constexpr std::size_t kFlushSize = 1 << 16;
 
 }  // namespace
 
-ReportFile::ReportFile(std::filesystem::path target) : target_(std::move(target)) {
-  // mkostemp picks a name nobody else holds, in the target's own folder so the rename is atomic.
+ScratchFile::ScratchFile(std::filesystem::path target) : target_(std::move(target)) {
   std::string pattern =
       (target_.parent_path() / ("." + target_.filename().string() + ".XXXXXX")).string();
   fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
@@ -29,22 +28,21 @@ ReportFile::ReportFile(std::filesystem::path target) : target_(std::move(target)
   buffer_.reserve(kFlushSize + 512);
 }
 
-ReportFile::~ReportFile() {
+ScratchFile::~ScratchFile() {
   if (fd_ >= 0) {
     ::close(fd_);
     ::unlink(scratch_.c_str());
   }
 }
 
-void ReportFile::Line(std::string_view bytes) {
+void ScratchFile::Write(std::string_view bytes) {
   buffer_.append(bytes);
-  buffer_.append("\r\n");
   if (buffer_.size() >= kFlushSize) {
     Flush();
   }
 }
 
-void ReportFile::Flush() {
+void ScratchFile::Flush() {
   const char* data = buffer_.data();
   std::size_t left = buffer_.size();
   while (left > 0) {
@@ -61,8 +59,9 @@ void ReportFile::Flush() {
   buffer_.clear();
 }
 
-void ReportFile::Commit() {
+void ScratchFile::Commit() {
   Flush();
+  // fsync on this descriptor also covers what other writers wrote to the scratch file by name.
   if (::fsync(fd_) != 0) {
     throw FileError::FromErrno(target_, errno);
   }
@@ -71,6 +70,12 @@ void ReportFile::Commit() {
   }
   ::close(fd_);
   fd_ = -1;
+  const auto folder = target_.parent_path();
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
 }
 
 }  // namespace calvora

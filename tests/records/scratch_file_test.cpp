@@ -1,0 +1,68 @@
+#include "records/scratch_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "records/file_error.h"
+#include "support/temp_folder.h"
+
+namespace calvora {
+namespace {
+
+using testing::ReadText;
+using testing::TempFolder;
+
+int FilesIn(const std::filesystem::path& folder) {
+  int count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) {
+    ++count;
+  }
+  return count;
+}
+
+TEST(ScratchFile, TheTargetKeepsItsOldBytesUntilCommitThenHoldsTheNewOnes) {
+  TempFolder folder;
+  const auto target = folder / "R.XYZ";
+  std::ofstream(target) << "old";
+  ScratchFile file(target);
+  file.Write("new ");
+  file.Write("text");
+  EXPECT_EQ(ReadText(target), "old");
+  EXPECT_EQ(file.Path().parent_path(), folder.Path());
+  file.Commit();
+  EXPECT_EQ(ReadText(target), "new text");
+  EXPECT_EQ(FilesIn(folder.Path()), 1);
+}
+
+TEST(ScratchFile, AnUncommittedScratchFileIsRemovedAndTheTargetUntouched) {
+  TempFolder folder;
+  const auto target = folder / "R.OUT";
+  std::ofstream(target) << "old";
+  {
+    ScratchFile file(target);
+    file.Write("half a report");
+  }
+  EXPECT_EQ(ReadText(target), "old");
+  EXPECT_EQ(FilesIn(folder.Path()), 1);
+}
+
+TEST(ScratchFile, TwoWritersOfOneTargetNeverShareAScratchFile) {
+  TempFolder folder;
+  const auto target = folder / "R_C.DXF";
+  ScratchFile first(target);
+  ScratchFile second(target);
+  EXPECT_NE(first.Path(), second.Path());
+  std::ofstream(second.Path(), std::ios::binary) << "written by name";
+  second.Commit();
+  first.Write("abandoned");
+  EXPECT_EQ(ReadText(target), "written by name");
+}
+
+TEST(ScratchFile, AFolderThatCannotBeWrittenIsAFileError) {
+  TempFolder folder;
+  EXPECT_THROW(ScratchFile(folder / "missing" / "R.VOL"), FileError);
+}
+
+}  // namespace
+}  // namespace calvora
