@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -52,6 +53,11 @@ void ReadAll(int fd, const std::filesystem::path& path, std::uint8_t* data, std:
   }
 }
 
+std::uint64_t NewVersion() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
 constexpr const char* kNoRoomForMore = "A working file cannot hold more than 32,767 records";
 
 void SyncFolder(const std::filesystem::path& folder) {
@@ -76,9 +82,11 @@ RecordFile::RecordFile(RecordFile&& other) noexcept
       recordLength_(other.recordLength_),
       fd_(other.fd_),
       count_(other.count_),
+      version_(other.version_),
       faultHook_(std::move(other.faultHook_)) {
   other.fd_ = -1;
   other.count_ = 0;
+  other.version_ = NewVersion();
 }
 
 RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
@@ -88,9 +96,11 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
     recordLength_ = other.recordLength_;
     fd_ = other.fd_;
     count_ = other.count_;
+    version_ = other.version_;
     faultHook_ = std::move(other.faultHook_);
     other.fd_ = -1;
     other.count_ = 0;
+    other.version_ = NewVersion();
   }
   return *this;
 }
@@ -127,14 +137,20 @@ void RecordFile::Recount() {
                                          " records, more than the 32,767 a working file can have");
   }
   count_ = static_cast<int>(records);
+  version_ = NewVersion();
 }
 
-void RecordFile::Read(int n, std::span<std::uint8_t> out) const {
-  if (n < 1 || n > count_ || out.size() != recordLength_) {
-    throw FileError(path_, "Record " + std::to_string(n) + " does not exist");
+void RecordFile::Read(int n, std::span<std::uint8_t> out) const { ReadRange(n, 1, out); }
+
+void RecordFile::ReadRange(int first, int count, std::span<std::uint8_t> out) const {
+  const bool firstExists = first >= 1 && first <= count_;
+  const bool allExist = firstExists && count >= 1 && count <= count_ - first + 1;
+  if (!allExist || out.size() != static_cast<std::size_t>(count) * recordLength_) {
+    const int missing = allExist || !firstExists || count < 1 ? first : count_ + 1;
+    throw FileError(path_, "Record " + std::to_string(missing) + " does not exist");
   }
-  ReadAll(fd_, path_, out.data(), recordLength_,
-          static_cast<off_t>(static_cast<std::size_t>(n - 1) * recordLength_));
+  ReadAll(fd_, path_, out.data(), out.size(),
+          static_cast<off_t>(static_cast<std::size_t>(first - 1) * recordLength_));
 }
 
 void RecordFile::Write(int n, std::span<const std::uint8_t> bytes) {
@@ -223,6 +239,7 @@ void RecordFile::Rebuild(int at, bool insert) {
   CloseDescriptor();
   fd_ = scratch;
   count_ = written;
+  version_ = NewVersion();
   SyncFolder(folder);
 }
 

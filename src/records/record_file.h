@@ -42,6 +42,13 @@ class RecordFile {
 
   // 1 <= n <= Count(); out must hold RecordLength() bytes.
   void Read(int n, std::span<std::uint8_t> out) const;
+  // Records first .. first + count - 1 in one read (all of them within 1..Count()); out must
+  // hold count * RecordLength() bytes.
+  void ReadRange(int first, int count, std::span<std::uint8_t> out) const;
+  // Changes whenever the file's contents may have changed through this object (opened, written,
+  // rebuilt, moved): a copy of bytes read at one version stays true while Version() is unchanged.
+  // No two states of any files in the process share a version.
+  std::uint64_t Version() const { return version_; }
   // 1 <= n <= Count() + 1; writing Count() + 1 appends.
   void Write(int n, std::span<const std::uint8_t> bytes);
   // Rebuilds the file through a scratch file beside it, replaced by one atomic rename:
@@ -63,6 +70,7 @@ class RecordFile {
   std::size_t recordLength_ = 0;
   int fd_ = -1;
   int count_ = 0;
+  std::uint64_t version_ = 0;
   std::function<void(RebuildStep)> faultHook_;
 };
 

@@ -203,6 +203,7 @@ SectionPolygon BodyPolygon(const Body& body, const Profile& under, const WalkLin
   SectionPolygon polygon;
   polygon.Kind = body.kind > 0 ? PolygonKind::Fill : PolygonKind::Cut;
   std::vector<SectionPoint>& ring = polygon.Points;
+  ring.reserve(body.design.size() + under.Points().size() + 3);
   for (std::size_t i = 0; i < body.design.size(); ++i) {
     AppendWithoutRepeat(ring, body.design[i]);
     if (i > 0) {
@@ -221,6 +222,7 @@ SectionPolygon StripBand(const Body& body, const Profile& ground, double depth) 
   SectionPolygon band;
   band.Kind = PolygonKind::Cut;
   std::vector<SectionPoint>& ring = band.Points;
+  ring.reserve(2 * ground.Points().size() + 5);
   const SectionPoint start{body.startX, ground.Out(body.startX)};
   const SectionPoint end{body.endX, ground.In(body.endX)};
   ring.push_back(start);
@@ -243,6 +245,7 @@ std::vector<SectionPolygon> WalkDesignLine(const WalkLines& lines, double stripD
   const double right = lines.design.back().x;
 
   std::vector<double> offsets;
+  offsets.reserve(lines.design.size() + lines.reference.size() + lines.ground.size());
   for (const std::vector<SectionPoint>* line : {&lines.design, &lines.reference, &lines.ground}) {
     for (const SectionPoint& p : *line) {
       if (p.x >= left && p.x <= right) {
@@ -253,8 +256,10 @@ std::vector<SectionPolygon> WalkDesignLine(const WalkLines& lines, double stripD
   std::sort(offsets.begin(), offsets.end());
   offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
 
+  const std::vector<Body> bodies = BodyWalk(lines.design, lines.reference).Run(offsets);
   std::vector<SectionPolygon> polygons;
-  for (const Body& body : BodyWalk(lines.design, lines.reference).Run(offsets)) {
+  polygons.reserve(bodies.size());
+  for (const Body& body : bodies) {
     if (body.kind == 0 || !(body.endX > body.startX)) {
       continue;  // nothing between the lines
     }

@@ -16,7 +16,9 @@ std::vector<SectionPoint> DitchVertices(const Table& table, int side, SectionPoi
       last = k;
     }
   }
-  std::vector<SectionPoint> vertices{origin};
+  std::vector<SectionPoint> vertices;
+  vertices.reserve(static_cast<std::size_t>(last) + 1);
+  vertices.push_back(origin);
   for (int k = 1; k <= last; ++k) {
     vertices.push_back({origin.x + side * static_cast<double>(table(k * side, 0)),
                         origin.y + static_cast<double>(table(k * side, 1))});

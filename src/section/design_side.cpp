@@ -72,6 +72,8 @@ bool ClassifySide(SectionWork& work, int side) {
 DesignSide BuildDesignSide(SectionWork& work, int side, LineRole role) {
   DesignSide result;
   result.inFill = ClassifySide(work, side);
+  // Room for the template and the longest ditch and slope behind it.
+  result.line.reserve(work.templ[side].size() + 16);
   for (const SectionPoint& vertex : work.templ[side]) {
     result.line.push_back({vertex.x, work.prElev + vertex.y});
   }

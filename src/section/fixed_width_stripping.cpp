@@ -38,7 +38,8 @@ void FixedWidthStripping(SectionWork& work) {
       }
     }
     inner.push_back(StripEdgeStep(work, side, halfWidth, depth));
-    std::vector<SectionPoint> signedInner = SignedOffsets(side, inner);
+    std::vector<SectionPoint> signedInner;
+    AssignSignedOffsets(signedInner, side, inner);
     if (side < 0) {
       upper.insert(upper.end(), signedInner.rbegin(), signedInner.rend());
     } else {

@@ -45,6 +45,7 @@ SectionAreas ComputeSectionAreas(const SectionResults& results) {
     return areas;
   }
   areas.Valid = true;
+  areas.PolygonArea.reserve(results.SectionPolygons.size());
 
   for (const SectionPolygon& polygon : results.SectionPolygons) {
     const double area = PolygonArea(polygon.Points);
@@ -60,6 +61,7 @@ SectionAreas ComputeSectionAreas(const SectionResults& results) {
   const std::size_t layers = results.LayerPolygons.size();
   areas.LayerPolygonArea.resize(layers);
   for (std::size_t j = 0; j < layers; ++j) {
+    areas.LayerPolygonArea[j].reserve(results.LayerPolygons[j].size());
     for (const SectionPolygon& polygon : results.LayerPolygons[j]) {
       const double area = PolygonArea(polygon.Points);
       areas.LayerPolygonArea[j].push_back(area);

@@ -1,8 +1,6 @@
 #include "section/section_engine.h"
 
-#include <array>
 #include <cmath>
-#include <cstdint>
 
 #include "section/design_side.h"
 #include "section/fixed_width_stripping.h"
@@ -29,7 +27,7 @@ void RecordSide(SectionResults& results, int side, const DesignSide& design) {
     results.WallFootY = design.fill.wallFoot.y;
     results.WallHeight = design.fill.catchPoint.y - design.fill.wallFoot.y;
   }
-  results.DesignLine[side] = SignedOffsets(side, design.line);
+  AssignSignedOffsets(results.DesignLine[side], side, design.line);
 }
 
 // BuildSectionPolygons: stripping, subgrade, both sides against the ground, the walk.
@@ -46,7 +44,7 @@ void BuildSectionPolygons(SectionWork& work) {
     FixedWidthStripping(work);
   }
   for (const int side : {-1, 1}) {
-    results.GroundLine[side] = SignedOffsets(side, work.ground[side]);
+    AssignSignedOffsets(results.GroundLine[side], side, work.ground[side]);
   }
   const double projectElevation = work.prElev;
   SignedArray<double, -1, 1> prolongation;
@@ -66,14 +64,6 @@ void BuildSectionPolygons(SectionWork& work) {
   }
   results.SectionPolygons = WalkBothSides(work, left, right, results.StripPolygons);
   work.prElev = projectElevation;
-}
-
-// A record read without a heap buffer: the engine reads two for every section.
-template <typename Record>
-void ReadInto(const RecordFile& file, int n, Record& record) {
-  std::array<std::uint8_t, Record::kLength> bytes;
-  file.Read(n, bytes);
-  DecodeRecord(bytes, record);
 }
 
 bool Finite(SectionPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
@@ -183,7 +173,7 @@ float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFi
                              const ProjectRecord& project, int record, UserDialogs& dialogs) {
   ClearResults();
   results_.Record = record;
-  ReadInto(dataFile, record, results_.Section);
+  DecodeRecord(sectionBytes_.Bytes(dataFile, record), results_.Section);
   const SectionRecord& section = results_.Section;
   const int variants = varFile != nullptr ? varFile->Count() : 0;
   if (section.Var < 1 || section.Var > variants) {
@@ -193,12 +183,12 @@ float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFi
     dialogs.Message(results_.Messages.back());
     return -1;
   }
-  ReadInto(*varFile, section.Var, results_.Variant);
+  DecodeRecord(variantBytes_.Bytes(*varFile, section.Var), results_.Variant);
   results_.Station = static_cast<float>(section.Kilo) * 1000.0f + section.Meter;
   results_.SectionGroundCentre = section.GRElev;
   results_.SectionProjectCentre = section.PRElev;
 
-  SectionWork work(project, results_, dialogs);
+  SectionWork work(project, results_, dialogs, lines_);
   try {
     BuildSectionPolygons(work);
     for (int layer = 0; layer < ProjectRecord::kLayerCount; ++layer) {

@@ -3,7 +3,9 @@
 
 #include "records/project_record.h"
 #include "records/record_file.h"
+#include "records/record_read_ahead.h"
 #include "section/section_results.h"
+#include "section/section_lines.h"
 #include "shell/project_state.h"
 #include "shell/user_dialogs.h"
 
@@ -12,7 +14,8 @@ namespace calvora {
 class SectionEngine {
  public:
   // ComputeSection: reads section `record` of the survey data file and its typical
-  // cross-section from the typical cross-section file (fresh copies, every call), builds the
+  // cross-section from the typical cross-section file (fresh copies, every call, decoded from
+  // bytes read ahead in blocks while the file is unchanged), builds the
   // bodies and returns the station in metres (Kilo * 1000 + Meter, single precision), or -1
   // when the variant number is bad (message shown, nothing else computed). Data errors are
   // shown as messages and leave Results().Invalid set. A record that cannot be read (record
@@ -32,6 +35,9 @@ class SectionEngine {
   void ClearResults();
 
   SectionResults results_;
+  SectionLines lines_;
+  RecordReadAhead sectionBytes_{64};
+  RecordReadAhead variantBytes_{16};
 };
 
 }  // namespace calvora

@@ -7,19 +7,21 @@
 namespace calvora {
 namespace {
 
-// Left side from its outer end to the centre, then the right side outwards.
-std::vector<SectionPoint> JoinSides(const SideLine& left, const SideLine& right) {
-  std::vector<SectionPoint> joined = SignedOffsets(-1, SideLine(left.rbegin(), left.rend()));
-  for (std::size_t i = 1; i < right.size(); ++i) {
-    joined.push_back(right[i]);
+// joined becomes the left side from its outer end to the centre, then the right side outwards.
+void JoinSides(std::vector<SectionPoint>& joined, const SideLine& left, const SideLine& right) {
+  joined.clear();
+  joined.reserve(left.size() + right.size());
+  for (auto p = left.rbegin(); p != left.rend(); ++p) {
+    joined.push_back({SignedOffset(-1, p->x), p->y});
   }
-  return joined;
+  joined.insert(joined.end(), right.begin() + 1, right.end());
 }
 
 // With stripping only in fill: the ground lowered by the stripping depth, stepping back up to
 // the ground at `unstrippedFrom` (where a cut ditch or a fill ditch starts).
 SideLine StrippedSurface(const SideLine& ground, double depth, double unstrippedFrom) {
   SideLine surface;
+  surface.reserve(ground.size() + 2);
   const int k = GroundSegmentAt(ground, unstrippedFrom);
   for (std::size_t i = 0; i < ground.size(); ++i) {
     const SectionPoint p = ground[i];
@@ -39,21 +41,22 @@ SideLine StrippedSurface(const SideLine& ground, double depth, double unstripped
 std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& left,
                                           const DesignSide& right,
                                           std::vector<SectionPolygon>& strips) {
-  const std::vector<SectionPoint> design = JoinSides(left.line, right.line);
+  std::vector<SectionPoint>& design = work.joinedDesign;
+  JoinSides(design, left.line, right.line);
   if (!Profile::Runs(design)) {
     work.DataError();
   }
   // The ground no longer changes once the walks begin: it is joined once per section.
   std::vector<SectionPoint>& ground = work.joinedGround;
   if (ground.empty()) {
-    ground = JoinSides(work.ground[-1], work.ground[1]);
+    JoinSides(ground, work.ground[-1], work.ground[1]);
   }
   double depth = 0;
-  std::vector<SectionPoint> stripped;
+  std::vector<SectionPoint>& stripped = work.joinedReference;
   if (work.stripOnlyInFill) {
     depth = work.Variant().Deco;
-    stripped = JoinSides(StrippedSurface(work.ground[-1], depth, left.unstrippedFrom),
-                         StrippedSurface(work.ground[1], depth, right.unstrippedFrom));
+    JoinSides(stripped, StrippedSurface(work.ground[-1], depth, left.unstrippedFrom),
+              StrippedSurface(work.ground[1], depth, right.unstrippedFrom));
   }
   const WalkLines lines{design, work.stripOnlyInFill ? stripped : ground, ground,
                         -left.templateEnd, right.templateEnd};

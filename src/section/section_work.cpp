@@ -4,13 +4,31 @@
 
 namespace calvora {
 
-std::vector<SectionPoint> SignedOffsets(int side, const SideLine& line) {
-  std::vector<SectionPoint> points;
-  points.reserve(line.size());
+void AssignSignedOffsets(std::vector<SectionPoint>& out, int side, const SideLine& line) {
+  out.clear();
+  out.reserve(line.size());
   for (const SectionPoint& p : line) {
-    points.push_back({SignedOffset(side, p.x), p.y});
+    out.push_back({SignedOffset(side, p.x), p.y});
   }
-  return points;
+}
+
+SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sectionResults,
+                         UserDialogs& userDialogs, SectionLines& lines)
+    : project(projectRecord),
+      results(sectionResults),
+      dialogs(userDialogs),
+      ground(lines.ground),
+      templ(lines.templ),
+      joinedGround(lines.joinedGround),
+      joinedDesign(lines.joinedDesign),
+      joinedReference(lines.joinedReference) {
+  for (const int side : {-1, 1}) {
+    ground[side].clear();
+    templ[side].clear();
+  }
+  joinedGround.clear();
+  joinedDesign.clear();
+  joinedReference.clear();
 }
 
 void SectionWork::Show(const std::string& text) {

@@ -6,6 +6,7 @@
 
 #include "records/project_record.h"
 #include "records/signed_array.h"
+#include "section/section_lines.h"
 #include "section/section_results.h"
 #include "shell/user_dialogs.h"
 
@@ -15,18 +16,15 @@ namespace calvora {
 // ComputeSection catches it and marks the results invalid.
 struct SectionDataError {};
 
-// A polyline of one side in outward offsets: x is the distance from the centre line measured
-// away from it (offset times the side's sign), y the elevation; point 0 lies on the centre line.
-using SideLine = std::vector<SectionPoint>;
-
 // An outward offset of a side as a signed offset (negative on the left), never -0.
 inline double SignedOffset(int side, double x) { return x == 0 ? 0.0 : side * x; }
-std::vector<SectionPoint> SignedOffsets(int side, const SideLine& line);
+// out becomes line in signed offsets (its storage is reused).
+void AssignSignedOffsets(std::vector<SectionPoint>& out, int side, const SideLine& line);
 
 struct SectionWork {
+  // Empties the lines: nothing of an earlier section is seen.
   SectionWork(const ProjectRecord& projectRecord, SectionResults& sectionResults,
-              UserDialogs& userDialogs)
-      : project(projectRecord), results(sectionResults), dialogs(userDialogs) {}
+              UserDialogs& userDialogs, SectionLines& lines);
 
   const ProjectRecord& project;
   SectionResults& results;
@@ -37,13 +35,16 @@ struct SectionWork {
   // Project elevation on the centre line, lowered while the subgrade and layer lines are built.
   double prElev = 0;
   // Ground per side; point 0 is (0, GRElev).
-  SignedArray<SideLine, -1, 1> ground;
+  SignedArray<SideLine, -1, 1>& ground;
   // Template vertices per side: x outward, y the height above prElev; point 0 is (0, 0).
   // Template-end shifts move the last vertex.
-  SignedArray<SideLine, -1, 1> templ;
+  SignedArray<SideLine, -1, 1>& templ;
 
   // Both sides of the ground joined left to right, for the walks (made by the first walk).
-  std::vector<SectionPoint> joinedGround;
+  std::vector<SectionPoint>& joinedGround;
+  // Scratch of each walk: the design line and the reference surface joined left to right.
+  std::vector<SectionPoint>& joinedDesign;
+  std::vector<SectionPoint>& joinedReference;
 
   bool fixedWidthStripping = false;  // Deco != 0 and DecaMethod = 1
   bool stripOnlyInFill = false;      // Deco != 0 and DecaMethod = 0
