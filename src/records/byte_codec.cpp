@@ -12,11 +12,15 @@ namespace {
 
 void CheckRange(std::size_t offset, std::size_t width, std::size_t size) {
   if (offset + width > size) {
-    throw std::out_of_range("field at offset " + std::to_string(offset) + " outside the record");
+    FieldOutsideRecord(offset);
   }
 }
 
 }  // namespace
+
+void FieldOutsideRecord(std::size_t offset) {
+  throw std::out_of_range("field at offset " + std::to_string(offset) + " outside the record");
+}
 
 void ByteWriter::Int16(std::size_t offset, std::int16_t value) {
   CheckRange(offset, 2, bytes_.size());
@@ -47,21 +51,6 @@ void ByteWriter::String(std::size_t offset, std::size_t width, std::string_view 
   }
   std::memset(bytes_.data() + offset, ' ', width);
   std::memcpy(bytes_.data() + offset, encoded->data(), encoded->size());
-}
-
-std::int16_t ByteReader::Int16(std::size_t offset) const {
-  CheckRange(offset, 2, bytes_.size());
-  const auto u = static_cast<std::uint16_t>(bytes_[offset] | (bytes_[offset + 1] << 8));
-  return static_cast<std::int16_t>(u);
-}
-
-float ByteReader::Float32(std::size_t offset) const {
-  CheckRange(offset, 4, bytes_.size());
-  std::uint32_t u = 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    u |= static_cast<std::uint32_t>(bytes_[offset + i]) << (8 * i);
-  }
-  return std::bit_cast<float>(u);
 }
 
 std::string ByteReader::String(std::size_t offset, std::size_t width) const {

@@ -1,8 +1,10 @@
 #pragma once
 // Little-endian field access on a record's bytes, by explicit offset.
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,16 +26,37 @@ class ByteWriter {
   std::span<std::uint8_t> bytes_;
 };
 
+// Throws std::out_of_range for a field that does not lie inside the record.
+[[noreturn]] void FieldOutsideRecord(std::size_t offset);
+
 class ByteReader {
  public:
   explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
-  std::int16_t Int16(std::size_t offset) const;
-  float Float32(std::size_t offset) const;
+  // Inline: a record's decoding reads a few hundred of them.
+  std::int16_t Int16(std::size_t offset) const {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(Unsigned(offset, 2)));
+  }
+  float Float32(std::size_t offset) const { return std::bit_cast<float>(Unsigned(offset, 4)); }
   // Blank-trimmed on both sides, converted to UTF-8.
   std::string String(std::size_t offset, std::size_t width) const;
 
  private:
+  std::uint32_t Unsigned(std::size_t offset, std::size_t width) const {
+    if (offset + width > bytes_.size()) {
+      FieldOutsideRecord(offset);
+    }
+    std::uint32_t u = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(&u, bytes_.data() + offset, width);
+    } else {
+      for (std::size_t i = 0; i < width; ++i) {
+        u |= static_cast<std::uint32_t>(bytes_[offset + i]) << (8 * i);
+      }
+    }
+    return u;
+  }
+
   std::span<const std::uint8_t> bytes_;
 };
 

@@ -12,12 +12,14 @@ namespace {
 
 int SignOf(double value) { return (value > 0) - (value < 0); }
 
-// One body while the walk builds it: its design-line points and the offsets it spans.
+// One body while the walk builds it: the offsets it spans and its design-line points, a run of
+// the walk's points (the body's last point is the next body's first).
 struct Body {
   int kind = 0;  // +1 fill, -1 cut, 0 not known yet
   double startX = 0;
   double endX = 0;
-  std::vector<SectionPoint> design;
+  std::size_t first = 0;
+  std::size_t last = 0;  // set when the body ends; until then its points run to the walk's end
 };
 
 // Both lines read at one offset of the walk.
@@ -35,8 +37,12 @@ class BodyWalk {
       : design_(design), designCursor_(design), referenceCursor_(reference) {}
 
   std::vector<Body> Run(const std::vector<double>& offsets);
+  // The design-line points of all bodies, in walking order.
+  const std::vector<SectionPoint>& Points() const { return points_; }
 
  private:
+  // Points of the current body so far.
+  std::size_t CurrentSize() const { return points_.size() - current_.first; }
   Reading ReadAt(double x);
   void Interval(const Reading& a, const Reading& b);
   void AtOffset(const Reading& at);
@@ -47,6 +53,7 @@ class BodyWalk {
   const std::vector<SectionPoint>& design_;
   ProfileCursor designCursor_;
   ProfileCursor referenceCursor_;
+  std::vector<SectionPoint> points_;
   std::vector<Body> bodies_;
   Body current_;
   std::optional<std::size_t> touch_;  // design point on the reference: where a body may end
@@ -62,6 +69,9 @@ Reading BodyWalk::ReadAt(double x) {
 }
 
 std::vector<Body> BodyWalk::Run(const std::vector<double>& offsets) {
+  // Each offset adds a design point or a stand-in, each interval at most a crossing.
+  points_.reserve(design_.size() + 2 * offsets.size());
+  bodies_.reserve(4);
   current_.startX = offsets.front();
   Reading previous = ReadAt(offsets.front());
   AtOffset(previous);
@@ -72,7 +82,8 @@ std::vector<Body> BodyWalk::Run(const std::vector<double>& offsets) {
     previous = next;
   }
   current_.endX = offsets.back();
-  bodies_.push_back(std::move(current_));
+  current_.last = points_.size() - 1;
+  bodies_.push_back(current_);
   return std::move(bodies_);
 }
 
@@ -85,7 +96,7 @@ void BodyWalk::Interval(const Reading& a, const Reading& b) {
   }
   const double t = d0 / (d0 - d1);
   const SectionPoint crossing{a.x + t * (b.x - a.x), a.designOut + t * (b.designIn - a.designOut)};
-  current_.design.push_back(crossing);
+  points_.push_back(crossing);
   Observe(0, crossing.x, crossing.y);
 }
 
@@ -94,20 +105,19 @@ void BodyWalk::AtOffset(const Reading& at) {
   if (nextDesign_ == design_.size() || design_[nextDesign_].x != x) {
     // No design vertex here: a point of the design line stands in while it may end a body.
     const SectionPoint stand{x, at.designIn};
-    current_.design.push_back(stand);
+    points_.push_back(stand);
     Observe(SignOf(stand.y - at.referenceIn), x, at.referenceIn);
     Observe(SignOf(stand.y - at.referenceOut), x, at.referenceOut);
-    const bool used = current_.design.size() == 1 ||
-                      (touch_ && *touch_ == current_.design.size() - 1);
-    if (!used && current_.design.back() == stand) {
-      current_.design.pop_back();
+    const bool used = CurrentSize() == 1 || (touch_ && *touch_ == CurrentSize() - 1);
+    if (!used && points_.back() == stand) {
+      points_.pop_back();
     }
     return;
   }
   const std::size_t first = nextDesign_;
   for (; nextDesign_ < design_.size() && design_[nextDesign_].x == x; ++nextDesign_) {
     const SectionPoint p = design_[nextDesign_];
-    current_.design.push_back(p);
+    points_.push_back(p);
     const double referenceY = nextDesign_ == first ? at.referenceIn : at.referenceOut;
     Observe(SignOf(p.y - referenceY), x, referenceY);
   }
@@ -117,7 +127,7 @@ void BodyWalk::AtOffset(const Reading& at) {
 }
 
 void BodyWalk::Observe(int sign, double x, double referenceY) {
-  const std::size_t last = current_.design.size() - 1;
+  const std::size_t last = CurrentSize() - 1;
   if (sign == 0) {
     touch_ = last;
     touchX_ = x;
@@ -135,27 +145,24 @@ void BodyWalk::Observe(int sign, double x, double referenceY) {
   }
 // The side changed at a vertical step of one line: on a vertical design edge the body ends
   // where the edge passes the reference, otherwise at the design point itself.
-  std::vector<SectionPoint>& design = current_.design;
-  if (last >= 1 && design[last - 1].x == x &&
-      std::min(design[last - 1].y, design[last].y) < referenceY &&
-      referenceY < std::max(design[last - 1].y, design[last].y)) {
-    design.insert(design.begin() + static_cast<std::ptrdiff_t>(last), SectionPoint{x, referenceY});
+  const std::size_t at = current_.first + last;
+  if (last >= 1 && points_[at - 1].x == x &&
+      std::min(points_[at - 1].y, points_[at].y) < referenceY &&
+      referenceY < std::max(points_[at - 1].y, points_[at].y)) {
+    points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(at), SectionPoint{x, referenceY});
   }
   SplitAt(last, x, sign);  // the inserted point, or the design point
 }
 
+// The current body ends at its point `index`, where the next one begins.
 void BodyWalk::SplitAt(std::size_t index, double x, int newKind) {
-  Body done;
-  done.kind = current_.kind;
-  done.startX = current_.startX;
+  Body done = current_;
   done.endX = x;
-  done.design.assign(current_.design.begin(),
-                     current_.design.begin() + static_cast<std::ptrdiff_t>(index) + 1);
-  current_.design.erase(current_.design.begin(),
-                        current_.design.begin() + static_cast<std::ptrdiff_t>(index));
+  done.last = current_.first + index;
+  bodies_.push_back(done);
+  current_.first = done.last;
   current_.startX = x;
   current_.kind = newKind;
-  bodies_.push_back(std::move(done));
 }
 
 void AppendWithoutRepeat(std::vector<SectionPoint>& ring, SectionPoint p) {
@@ -199,16 +206,17 @@ double LengthWithin(SectionPoint a, SectionPoint b, double left, double right) {
   return std::hypot(b.x - a.x, b.y - a.y) * (to - from) / std::fabs(b.x - a.x);
 }
 
-SectionPolygon BodyPolygon(const Body& body, const Profile& under, const WalkLines& lines) {
+SectionPolygon BodyPolygon(const Body& body, const std::vector<SectionPoint>& design,
+                           const Profile& under, const WalkLines& lines) {
   SectionPolygon polygon;
   polygon.Kind = body.kind > 0 ? PolygonKind::Fill : PolygonKind::Cut;
   std::vector<SectionPoint>& ring = polygon.Points;
-  ring.reserve(body.design.size() + under.Points().size() + 3);
-  for (std::size_t i = 0; i < body.design.size(); ++i) {
-    AppendWithoutRepeat(ring, body.design[i]);
-    if (i > 0) {
-      polygon.Length += LengthWithin(body.design[i - 1], body.design[i], lines.templateLeft,
-                                     lines.templateRight);
+  ring.reserve(body.last - body.first + under.Points().size() + 4);
+  for (std::size_t i = body.first; i <= body.last; ++i) {
+    AppendWithoutRepeat(ring, design[i]);
+    if (i > body.first) {
+      polygon.Length +=
+          LengthWithin(design[i - 1], design[i], lines.templateLeft, lines.templateRight);
     }
   }
   AppendWithoutRepeat(ring, {body.endX, under.In(body.endX)});
@@ -256,7 +264,8 @@ std::vector<SectionPolygon> WalkDesignLine(const WalkLines& lines, double stripD
   std::sort(offsets.begin(), offsets.end());
   offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
 
-  const std::vector<Body> bodies = BodyWalk(lines.design, lines.reference).Run(offsets);
+  BodyWalk walk(lines.design, lines.reference);
+  const std::vector<Body> bodies = walk.Run(offsets);
   std::vector<SectionPolygon> polygons;
   polygons.reserve(bodies.size());
   for (const Body& body : bodies) {
@@ -264,7 +273,7 @@ std::vector<SectionPolygon> WalkDesignLine(const WalkLines& lines, double stripD
       continue;  // nothing between the lines
     }
     const bool fill = body.kind > 0;
-    polygons.push_back(BodyPolygon(body, fill ? reference : ground, lines));
+    polygons.push_back(BodyPolygon(body, walk.Points(), fill ? reference : ground, lines));
     if (fill && stripDepth > 0) {
       strips.push_back(StripBand(body, ground, stripDepth));
     }

@@ -9,10 +9,14 @@ namespace {
 // Rounding of the slope formulas leaves the meeting point a few ulps off a segment's end.
 constexpr double kTolerance = 1e-7;
 
+double Slack(double low, double high) {
+  return kTolerance * (1.0 + std::max(std::fabs(low), std::fabs(high)));
+}
+
 bool WithinBox(double value, double a, double b, double& clamped) {
   const double low = std::min(a, b);
   const double high = std::max(a, b);
-  const double slack = kTolerance * (1.0 + std::max(std::fabs(low), std::fabs(high)));
+  const double slack = Slack(low, high);
   if (value < low - slack || value > high + slack) {
     return false;
   }
@@ -20,10 +24,22 @@ bool WithinBox(double value, double a, double b, double& clamped) {
   return true;
 }
 
+// The meeting point, held to the second segment's offsets, must also lie within the first's:
+// segments whose offsets lie apart never meet (the last offset test below, made up front).
+bool OffsetsApart(SectionPoint p1, SectionPoint p2, SectionPoint p3, SectionPoint p4) {
+  const double low = std::min(p1.x, p2.x);
+  const double high = std::max(p1.x, p2.x);
+  const double slack = Slack(low, high);
+  return std::max(p3.x, p4.x) < low - slack || std::min(p3.x, p4.x) > high + slack;
+}
+
 }  // namespace
 
 bool SegmentsIntersect(SectionPoint p1, SectionPoint p2, SectionPoint p3, SectionPoint p4,
                        SectionPoint& r) {
+  if (OffsetsApart(p1, p2, p3, p4)) {
+    return false;
+  }
   // Each segment as x = x0 + k * (y - y0), k the inverse slope; horizontal ones apart.
   SectionPoint meet;
   const bool firstHorizontal = p1.y == p2.y;
