@@ -1,6 +1,7 @@
 #include "quantities/report_text.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "numbers/number_text.h"
 #include "records/windows1252.h"
@@ -11,6 +12,9 @@ std::string ReportBytes(std::string_view utf8) {
   if (std::all_of(utf8.begin(), utf8.end(),
                   [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
     return std::string(utf8);
+  }
+  if (std::optional<std::string> bytes = ToWindows1252(utf8)) {
+    return *std::move(bytes);
   }
   // The record codecs admit only texts of the code page, so a character outside it was typed
   // into memory but never stored; it is shown as "?".
