@@ -46,12 +46,18 @@ std::optional<std::string> ToWindows1252(std::string_view utf8) {
   std::size_t i = 0;
   while (i < utf8.size()) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
+    if (lead < 0x80) {  // a run of ASCII stands as it is
+      std::size_t end = i + 1;
+      while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) {
+        ++end;
+      }
+      out.append(utf8.substr(i, end - i));
+      i = end;
+      continue;
+    }
     std::size_t length = 0;
     char32_t cp = 0;
-    if (lead < 0x80) {
-      length = 1;
-      cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
+    if ((lead & 0xE0) == 0xC0) {
       length = 2;
       cp = lead & 0x1F;
     } else if ((lead & 0xF0) == 0xE0) {

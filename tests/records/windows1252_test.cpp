@@ -30,6 +30,8 @@ TEST(Windows1252, KnownCharacters) {
   EXPECT_EQ(ToWindows1252("Ÿ"), std::string("\x9F"));
   EXPECT_EQ(FromWindows1252("\x93km\x94"), "“km”");
   EXPECT_EQ(ToWindows1252("plain ASCII"), std::string("plain ASCII"));
+  EXPECT_EQ(ToWindows1252("  12.50º  ÇÄÄ¶ 3"), std::string("  12.50\xBA  \xC7\xC4\xC4\xB6 3"));
+  EXPECT_FALSE(ToWindows1252("km 1+20 道"));
 }
 
 TEST(Windows1252, CharactersOutsideTheCodePageAndBadUtf8AreRefused) {
