@@ -8,6 +8,12 @@
 
 namespace calvora {
 
+// Out of line, so that the checked index stays cheap where it is used.
+[[noreturn, gnu::cold, gnu::noinline]] inline void IndexOutside(int i, int lo, int hi) {
+  throw std::out_of_range("index " + std::to_string(i) + " outside " + std::to_string(lo) + ".." +
+                          std::to_string(hi));
+}
+
 template <typename T, int Lo, int Hi>
 class SignedArray {
  public:
@@ -26,8 +32,7 @@ class SignedArray {
  private:
   static std::size_t Slot(int i) {
     if (!InRange(i)) {
-      throw std::out_of_range("index " + std::to_string(i) + " outside " + std::to_string(Lo) +
-                              ".." + std::to_string(Hi));
+      IndexOutside(i, Lo, Hi);
     }
     return static_cast<std::size_t>(i - Lo);
   }
@@ -55,7 +60,7 @@ class SignedTable {
  private:
   static std::size_t ColumnSlot(int column) {
     if (column != 0 && column != 1) {
-      throw std::out_of_range("column " + std::to_string(column) + " outside 0..1");
+      IndexOutside(column, 0, 1);
     }
     return static_cast<std::size_t>(column);
   }
