@@ -1,141 +1,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "numbers/decimal_form.h"
 #include "numbers/number_text.h"
+#include "numbers/pattern_text.h"
 #include "numbers/text_width.h"
 
 namespace calvora {
 
 namespace {
 
-bool IsDigitPlace(char c) {
-  return c == '#' || c == '0';
-}
-
-// Writes the digits and the sign of one number into the pattern's places.
-class PatternWriter {
- public:
-  PatternWriter(const DecimalForm& number, std::string& out)
-      : number_(number), out_(out), signPending_(number.Negative()) {}
-
-  void Digit(int place) {
-    Sign();
-    out_ += number_.DigitAt(place);
-  }
-  void Point() {
-    Sign();
-    out_ += '.';
-  }
-  void Literal(char c) { out_ += c; }
-
- private:
-  void Sign() {
-    if (signPending_) {
-      out_ += '-';
-      signPending_ = false;
-    }
-  }
-
-  const DecimalForm& number_;
-  std::string& out_;
-  bool signPending_;
-};
-
-void WriteIntegerPart(std::string_view pattern, const DecimalForm& number, PatternWriter& writer) {
-  const int places = static_cast<int>(std::count_if(pattern.begin(), pattern.end(), IsDigitPlace));
-  const auto firstZero = pattern.find('0');
-  const int alwaysShown =
-      firstZero == std::string_view::npos
-          ? 0
-          : static_cast<int>(std::count_if(pattern.begin() + static_cast<std::ptrdiff_t>(firstZero),
-                                           pattern.end(), IsDigitPlace));
-  const int shown = std::max(number.IntegerDigitCount(), alwaysShown);
-
-  int place = places - 1;  // power of ten of the current digit place
-  for (const char c : pattern) {
-    if (!IsDigitPlace(c)) {
-      writer.Literal(c);
-      continue;
-    }
-    if (place == places - 1) {  // the first place also takes the digits beyond the places
-      for (int extra = shown - 1; extra > place; --extra) {
-        writer.Digit(extra);
-      }
-    }
-    if (place < shown) {
-      writer.Digit(place);
-    }
-    --place;
-  }
-  if (places == 0) {  // no digit place before the point: the integer digits stand right there
-    for (int p = shown - 1; p >= 0; --p) {
-      writer.Digit(p);
-    }
-  }
-}
-
-void WriteFractionPart(std::string_view pattern, int decimals, const DecimalForm& number,
-                       PatternWriter& writer) {
-  // Places up to the last "0" always show; "#" places only up to the last nonzero digit.
-  int lastShown = 0;
-  int place = 0;
-  for (const char c : pattern) {
-    if (IsDigitPlace(c)) {
-      ++place;
-      if (c == '0') {
-        lastShown = place;
-      }
-    }
-  }
-  for (int p = decimals; p > lastShown; --p) {
-    if (number.DigitAt(-p) != '0') {
-      lastShown = p;
-      break;
-    }
-  }
-
-  place = 0;
-  for (const char c : pattern) {
-    if (!IsDigitPlace(c)) {
-      writer.Literal(c);
-      continue;
-    }
-    ++place;
-    if (place <= lastShown) {
-      writer.Digit(-place);
-    }
-  }
-}
-
-}  // namespace
-
-std::string FormatNumber(double value, std::string_view pattern) {
-  if (!std::isfinite(value)) {
-    return std::string(CharCount(pattern), '*');
-  }
-  const auto point = pattern.find('.');
-  const std::string_view integerPattern = pattern.substr(0, point);
-  const std::string_view fractionPattern =
-      point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
-  const int decimals =
-      static_cast<int>(std::count_if(fractionPattern.begin(), fractionPattern.end(), IsDigitPlace));
-
-  const DecimalForm number(value, decimals);
-  std::string out;
-  out.reserve(pattern.size() + static_cast<std::size_t>(number.IntegerDigitCount()) + 1);
-  PatternWriter writer(number, out);
-  WriteIntegerPart(integerPattern, number, writer);
-  if (point != std::string_view::npos) {
-    writer.Point();
-    WriteFractionPart(fractionPattern, decimals, number, writer);
-  }
-  return out;
-}
-
-std::string FormatField(double value, std::string_view pattern) {
+// The text right-aligned in the pattern's width, or its rightmost characters.
+std::string FitToWidth(std::string_view text, std::string_view pattern) {
   const std::size_t width = CharCount(pattern);
-  const std::string text = FormatNumber(value, pattern);
   const std::size_t length = CharCount(text);
   if (length >= width) {
     return std::string(DropLeadingChars(text, length - width));
@@ -143,6 +19,38 @@ std::string FormatField(double value, std::string_view pattern) {
   std::string field(width - length, ' ');
   field += text;
   return field;
+}
+
+// FitToWidth for a quick text: it and its pattern are ASCII, one byte a character.
+std::string FitQuickText(const QuickText& text, std::string_view pattern) {
+  if (pattern.size() <= QuickText::kCapacity) {
+    return std::string(text.Blanked(pattern.size()));
+  }
+  return FitToWidth(text.View(), pattern);
+}
+
+// The text of a value the quick path does not take.
+std::string GeneralText(double value, std::string_view pattern) {
+  if (!std::isfinite(value)) {
+    return std::string(CharCount(pattern), '*');
+  }
+  return DecimalPatternText(value, pattern);
+}
+
+}  // namespace
+
+std::string FormatNumber(double value, std::string_view pattern) {
+  if (QuickText quick; QuickPatternText(value, pattern, quick)) {
+    return std::string(quick.View());
+  }
+  return GeneralText(value, pattern);
+}
+
+std::string FormatField(double value, std::string_view pattern) {
+  if (QuickText quick; QuickPatternText(value, pattern, quick)) {
+    return FitQuickText(quick, pattern);
+  }
+  return FitToWidth(GeneralText(value, pattern), pattern);
 }
 
 }  // namespace calvora

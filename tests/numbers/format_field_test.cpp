@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <string>
 
 #include "numbers/number_text.h"
 
@@ -16,6 +17,7 @@ TEST(FormatField, RightAlignsInThePatternWidth) {
   EXPECT_EQ(FormatField(95, "###"), " 95");
   EXPECT_EQ(FormatField(2.675, "##0.00"), "  2.68");
   EXPECT_EQ(FormatField(1234.5, "#######0.00"), "    1234.50");
+  EXPECT_EQ(FormatField(-12.5, std::string(50, '#') + ".00"), std::string(47, ' ') + "-12.50");
 }
 
 TEST(FormatField, LongerTextLosesItsLeftmostCharacters) {

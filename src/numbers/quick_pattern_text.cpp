@@ -1,0 +1,146 @@
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <optional>
+
+#include "numbers/pattern_text.h"
+
+namespace calvora {
+
+namespace {
+
+// Why the quick rounding agrees with DecimalForm.
+//
+// DecimalForm rounds x = |value| to its 15-significant-digit form D, |D - x| <= 5e-15 x, then
+// rounds t = D 10^d half away from zero (d: the pattern's decimals) as long as t < 10^14
+// (fewer than 15 digits down to the place 10^-d). Here s = x 10^d is computed with one rounding,
+// |s - x 10^d| <= 2^-53 x 10^d, so |t - s| < 5.2e-15 s. When s lies farther than that from the
+// half between two integers, t lies on the same side of it, and t rounds to the integer nearest
+// to s. The test below asks for kHalfMargin s, about twice that bound, which also covers the
+// roundings of the test itself (below 1e-16, while the slack exceeds 1e-15 wherever s is near a
+// half, s >= 0.5). A value nearer a half, exact halves included, takes the general path.
+constexpr double kHalfMargin = 1e-14;
+// s below this keeps t below 10^14 and the integer exact in a double.
+constexpr double kScaledLimit = 1e13;
+// Powers of ten up to the largest decimals taken, all exact doubles.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+constexpr int kMaxDecimals = static_cast<int>(std::size(kPowersOfTen)) - 1;
+// Integer places written for every value: the integer part's digits (below 10^13) and the
+// places shown from the first "0" on fit in them.
+constexpr int kIntegerPlaces = 16;
+// Decimals, point, the integer places and the blanks in front of them (the minus among them).
+static_assert(kMaxDecimals + 1 + 2 * kIntegerPlaces <= QuickText::kCapacity);
+
+// What a plain pattern asks for: digit places, of which the last integerShown always show,
+// then optionally the point and decimals "0" places.
+struct PlainPattern {
+  int integerShown = 0;
+  bool point = false;
+  int decimals = 0;
+};
+
+std::optional<PlainPattern> ReadPlainPattern(std::string_view pattern) {
+  PlainPattern plain;
+  std::size_t i = 0;
+  bool zeroSeen = false;
+  for (; i < pattern.size() && pattern[i] != '.'; ++i) {
+    if (pattern[i] == '0') {
+      zeroSeen = true;
+    } else if (pattern[i] != '#') {
+      return std::nullopt;
+    }
+    plain.integerShown += zeroSeen ? 1 : 0;
+  }
+  if (i < pattern.size()) {
+    plain.point = true;
+    for (++i; i < pattern.size(); ++i) {
+      if (pattern[i] != '0') {
+        return std::nullopt;
+      }
+      ++plain.decimals;
+    }
+  }
+  if (plain.integerShown > kIntegerPlaces || plain.decimals > kMaxDecimals) {
+    return std::nullopt;
+  }
+  return plain;
+}
+
+// "00", "01", ..., "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// The last kIntegerPlaces digits of n with leading zeros, ending right before end. The same work
+// for every n: no branch on its size.
+void WriteIntegerPlaces(std::uint64_t n, char* end) {
+  const auto halves = {static_cast<std::uint32_t>(n / 100000000 % 100000000),
+                       static_cast<std::uint32_t>(n % 100000000)};
+  char* to = end - kIntegerPlaces;
+  for (const std::uint32_t half : halves) {
+    for (const std::uint32_t quarter : {half / 10000, half % 10000}) {
+      std::copy_n(&kDigitPairs[2 * (quarter / 100)], 2, to);
+      std::copy_n(&kDigitPairs[2 * (quarter % 100)], 2, to + 2);
+      to += 4;
+    }
+  }
+}
+
+// Count of decimal digits of n, 0 for 0.
+int DigitCount(std::uint64_t n) {
+  static constexpr std::uint64_t kPowers[] = {
+      1ULL,           10ULL,           100ULL,           1000ULL,           10000ULL,
+      100000ULL,      1000000ULL,      10000000ULL,      100000000ULL,      1000000000ULL,
+      10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL, 100000000000000ULL};
+  const int guess = std::bit_width(n) * 1233 >> 12;  // the digit count or one less
+  return guess + (n >= kPowers[guess] ? 1 : 0);
+}
+
+}  // namespace
+
+bool QuickPatternText(double value, std::string_view pattern, QuickText& text) {
+  const std::optional<PlainPattern> plain = ReadPlainPattern(pattern);
+  if (!plain) {
+    return false;
+  }
+  const double scaled = std::fabs(value) * kPowersOfTen[plain->decimals];
+  if (!(scaled < kScaledLimit)) {  // also NaN
+    return false;
+  }
+  const auto whole = static_cast<std::int64_t>(scaled);
+  const double fraction = scaled - static_cast<double>(whole);  // exact
+  if (!(std::fabs(fraction - 0.5) > kHalfMargin * scaled)) {
+    return false;
+  }
+  const std::int64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
+
+  text.chars.fill(' ');
+  text.begin = QuickText::kCapacity;
+  std::uint64_t digits = static_cast<std::uint64_t>(rounded);  // from the last decimal place up
+  for (int p = 0; p < plain->decimals; ++p) {
+    text.chars[--text.begin] = static_cast<char>('0' + digits % 10);
+    digits /= 10;
+  }
+  if (plain->point) {
+    text.chars[--text.begin] = '.';
+  }
+  // Every digit of the integer part, and at least the places from the first "0" on; the places
+  // written in front of them are blanked again.
+  WriteIntegerPlaces(digits, text.chars.data() + text.begin);
+  text.begin -= static_cast<std::size_t>(std::max(DigitCount(digits), plain->integerShown));
+  std::fill_n(text.chars.data() + text.begin - kIntegerPlaces, kIntegerPlaces, ' ');
+  const bool minus = rounded != 0 && value < 0;
+  text.chars[text.begin - 1] = minus ? '-' : ' ';
+  text.begin -= minus ? 1 : 0;
+  return true;
+}
+
+}  // namespace calvora
