@@ -21,7 +21,9 @@ std::string FitToWidth(std::string_view text, std::string_view pattern) {
   return field;
 }
 
-// FitToWidth for a quick text: it and its pattern are ASCII, one byte a character.
+// FitToWidth for a quick text: up to its literal characters behind the places it is ASCII, and
+// those characters stand in the text and the pattern alike, so the field's bytes are the
+// pattern's.
 std::string FitQuickText(const QuickText& text, std::string_view pattern) {
   if (pattern.size() <= QuickText::kCapacity) {
     return std::string(text.Blanked(pattern.size()));

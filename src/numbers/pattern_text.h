@@ -28,10 +28,11 @@ struct QuickText {
   std::size_t begin = kCapacity;
 };
 
-// DecimalPatternText by integer arithmetic, for patterns of digit places only, optionally
-// followed by "." and "0" places ("###0", "##0.00", "000.00", "###"), and finite values of
-// moderate size whose rounding lies clear of a half: true with the text in text, false (text
-// untouched) for every other case.
+// DecimalPatternText by integer arithmetic, for patterns of digit places, optionally followed by
+// "." and "0" places ("###0", "##0.00", "000.00", "###"), with at most a few literal characters
+// in front (ASCII) and behind (" #####0.00º"), and finite values of moderate size whose rounding
+// lies clear of a half: true with the text in text, false (text untouched) for every other case.
+// Every character in front of the last literal ones takes one byte.
 bool QuickPatternText(double value, std::string_view pattern, QuickText& text);
 
 }  // namespace calvora

@@ -31,12 +31,20 @@ constexpr int kMaxDecimals = static_cast<int>(std::size(kPowersOfTen)) - 1;
 // Integer places written for every value: the integer part's digits (below 10^13) and the
 // places shown from the first "0" on fit in them.
 constexpr int kIntegerPlaces = 16;
-// Decimals, point, the integer places and the blanks in front of them (the minus among them).
-static_assert(kMaxDecimals + 1 + 2 * kIntegerPlaces <= QuickText::kCapacity);
+// Bytes of the literal characters around the places: " #####0.00º" has three.
+constexpr std::size_t kLiteralBytes = 6;
+// Literals, decimals, point, the integer places and the blanks in front of them (the minus
+// among them).
+static_assert(kLiteralBytes + kMaxDecimals + 1 + 2 * kIntegerPlaces <= QuickText::kCapacity);
 
-// What a plain pattern asks for: digit places, of which the last integerShown always show,
-// then optionally the point and decimals "0" places.
+bool IsPlace(char c) { return c == '#' || c == '0' || c == '.'; }
+
+// What a plain pattern asks for: literal characters in front (ASCII, each one place of the
+// field) and behind, and between them digit places, of which the last integerShown always
+// show, then optionally the point and decimals "0" places.
 struct PlainPattern {
+  std::string_view head;
+  std::string_view tail;
   int integerShown = 0;
   bool point = false;
   int decimals = 0;
@@ -44,6 +52,20 @@ struct PlainPattern {
 
 std::optional<PlainPattern> ReadPlainPattern(std::string_view pattern) {
   PlainPattern plain;
+  const std::size_t first = std::find_if(pattern.begin(), pattern.end(), IsPlace) - pattern.begin();
+  const std::size_t end = pattern.size() - static_cast<std::size_t>(
+      std::find_if(pattern.rbegin(), pattern.rend(), IsPlace) - pattern.rbegin());
+  if (first >= end) {
+    return std::nullopt;  // no place at all
+  }
+  plain.head = pattern.substr(0, first);
+  plain.tail = pattern.substr(end);
+  if (plain.head.size() + plain.tail.size() > kLiteralBytes ||
+      std::any_of(plain.head.begin(), plain.head.end(),
+                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+    return std::nullopt;
+  }
+  pattern = pattern.substr(first, end - first);
   std::size_t i = 0;
   bool zeroSeen = false;
   for (; i < pattern.size() && pattern[i] != '.'; ++i) {
@@ -123,7 +145,8 @@ bool QuickPatternText(double value, std::string_view pattern, QuickText& text) {
   const std::int64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
 
   text.chars.fill(' ');
-  text.begin = QuickText::kCapacity;
+  text.begin = QuickText::kCapacity - plain->tail.size();
+  std::copy(plain->tail.begin(), plain->tail.end(), text.chars.data() + text.begin);
   std::uint64_t digits = static_cast<std::uint64_t>(rounded);  // from the last decimal place up
   for (int p = 0; p < plain->decimals; ++p) {
     text.chars[--text.begin] = static_cast<char>('0' + digits % 10);
@@ -140,6 +163,8 @@ bool QuickPatternText(double value, std::string_view pattern, QuickText& text) {
   const bool minus = rounded != 0 && value < 0;
   text.chars[text.begin - 1] = minus ? '-' : ' ';
   text.begin -= minus ? 1 : 0;
+  text.begin -= plain->head.size();
+  std::copy(plain->head.begin(), plain->head.end(), text.chars.data() + text.begin);
   return true;
 }
 
