@@ -4,13 +4,14 @@
 #include <cmath>
 
 #include "numbers/number_text.h"
+#include "quantities/report_text.h"
 #include "records/file_error.h"
 
 namespace calvora {
 
 std::string QuantitySectionLine(const SectionSlot& section) {
   const SectionAreas& a = section.Areas;
-  std::string line = FormatField(section.Number, "###0");
+  std::string line = NewRow(FormatField(section.Number, "###0"));
   line += "   " + FormatField(section.Kilo, "####0") + "+ " + FormatField(section.Meter, "##0.00");
   line += "   " + FormatField(a.CutArea, "###0.00");
   line += "   " + FormatField(a.FillArea, "###0.00") + "   ";
@@ -22,7 +23,8 @@ std::string QuantitySectionLine(const SectionSlot& section) {
 }
 
 std::string QuantityIntervalLine(const IntervalQuantities& interval) {
-  std::string line(20, ' ');
+  std::string line = NewRow("");
+  line.append(20, ' ');
   line += FormatField(interval.Distance, "##0.00");
   line += "     " + FormatField(interval.CutVolume, "####0.00");
   line += "     " + FormatField(interval.FillVolume, "####0.00") + "     ";

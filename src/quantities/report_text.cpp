@@ -28,13 +28,26 @@ std::string ReportBytes(std::string_view utf8) {
   return bytes;
 }
 
+std::string NewRow(std::string_view start) {
+  constexpr std::size_t kRowCapacity = 256;  // the widest report line has under 200 characters
+  std::string row;
+  row.reserve(kRowCapacity);
+  row += start;
+  return row;
+}
+
 std::string ReportField(double value, std::string_view pattern) {
   return ReportBytes(FormatField(value, pattern));
 }
 
 std::string SectionPlace(int number, double kilo, double meter) {
-  return "\xBA" + FormatField(number, "###0") + "\xBA" + FormatField(kilo, "####0") + "+" +
-         FormatField(meter, "##0.00");
+  std::string row = NewRow("\xBA");
+  row += FormatField(number, "###0");
+  row += '\xBA';
+  row += FormatField(kilo, "####0");
+  row += '+';
+  row += FormatField(meter, "##0.00");
+  return row;
 }
 
 std::string TotalField(double total, int width) {

@@ -10,10 +10,14 @@ namespace calvora {
 // A constant text of the reports as code-page bytes ("ÉÍÍË" -> C9 CD CD CB).
 std::string ReportBytes(std::string_view utf8);
 
+// A report row begun with start, with room for a whole line: one allocation a row.
+std::string NewRow(std::string_view start);
+
 // FormatField as code-page bytes; patterns may carry literal box characters ("##0.00º").
 std::string ReportField(double value, std::string_view pattern);
 
-// The first columns of a section row: "º", the section number, "º", kilometre "+" metre.
+// A section row begun with its first columns: "º", the section number, "º", kilometre "+"
+// metre.
 std::string SectionPlace(int number, double kilo, double meter);
 
 // A running total right-aligned in width characters: the last width characters of 25 blanks

@@ -98,7 +98,7 @@ void SurfacesReport::Section(const SectionSlot& section) {
 }
 
 void SurfacesReport::Interval(const IntervalQuantities& interval) {
-  std::string line = kSectionAcross;
+  std::string line = NewRow(kSectionAcross);
   line += ReportField(interval.Distance, "##0.00");
   const auto surface = [&](double value) {
     line += kLastAcross;

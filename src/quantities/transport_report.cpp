@@ -67,7 +67,7 @@ double TransportReport::IntervalRow(const QuantitySection& opening,
                                        interval.FillVolume);
   const double haul = HaulDistance(opening, interval, pit);
 
-  std::string line = kIntervalStart;
+  std::string line = NewRow(kIntervalStart);
   line += ReportField(moved, "#####0.00");
   if (haul < 100) {
     line += kBar;

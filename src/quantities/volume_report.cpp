@@ -78,7 +78,7 @@ void VolumeReport::SectionRow(const QuantitySection& section) {
 }
 
 void VolumeReport::IntervalRow(const QuantityInterval& interval) {
-  std::string line = kSectionAcross;
+  std::string line = NewRow(kSectionAcross);
   line += ReportField(interval.Distance, "##0.00");
   line += kCutSurfaceAcross;
   line += ReportField(interval.CutVolume, "#####0.00");
