@@ -50,42 +50,31 @@ struct PlainPattern {
   int decimals = 0;
 };
 
+// One pass: the literals in front, the places, then what is left must hold no place.
 std::optional<PlainPattern> ReadPlainPattern(std::string_view pattern) {
   PlainPattern plain;
-  const std::size_t first = std::find_if(pattern.begin(), pattern.end(), IsPlace) - pattern.begin();
-  const std::size_t end = pattern.size() - static_cast<std::size_t>(
-      std::find_if(pattern.rbegin(), pattern.rend(), IsPlace) - pattern.rbegin());
-  if (first >= end) {
-    return std::nullopt;  // no place at all
-  }
-  plain.head = pattern.substr(0, first);
-  plain.tail = pattern.substr(end);
-  if (plain.head.size() + plain.tail.size() > kLiteralBytes ||
-      std::any_of(plain.head.begin(), plain.head.end(),
-                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
-    return std::nullopt;
-  }
-  pattern = pattern.substr(first, end - first);
   std::size_t i = 0;
-  bool zeroSeen = false;
-  for (; i < pattern.size() && pattern[i] != '.'; ++i) {
-    if (pattern[i] == '0') {
-      zeroSeen = true;
-    } else if (pattern[i] != '#') {
+  for (; i < pattern.size() && !IsPlace(pattern[i]); ++i) {
+    if (static_cast<unsigned char>(pattern[i]) >= 0x80) {
       return std::nullopt;
     }
+  }
+  plain.head = pattern.substr(0, i);
+  bool zeroSeen = false;
+  for (; i < pattern.size() && (pattern[i] == '#' || pattern[i] == '0'); ++i) {
+    zeroSeen = zeroSeen || pattern[i] == '0';
     plain.integerShown += zeroSeen ? 1 : 0;
   }
-  if (i < pattern.size()) {
+  if (i < pattern.size() && pattern[i] == '.') {
     plain.point = true;
-    for (++i; i < pattern.size(); ++i) {
-      if (pattern[i] != '0') {
-        return std::nullopt;
-      }
+    for (++i; i < pattern.size() && pattern[i] == '0'; ++i) {
       ++plain.decimals;
     }
   }
-  if (plain.integerShown > kIntegerPlaces || plain.decimals > kMaxDecimals) {
+  plain.tail = pattern.substr(i);
+  if (i == plain.head.size() || std::any_of(plain.tail.begin(), plain.tail.end(), IsPlace) ||
+      plain.head.size() + plain.tail.size() > kLiteralBytes ||
+      plain.integerShown > kIntegerPlaces || plain.decimals > kMaxDecimals) {
     return std::nullopt;
   }
   return plain;
