@@ -4,10 +4,10 @@
 #include "numbers/prompt_output_file.h"
 #include "quantities/interval_quantities.h"
 #include "quantities/quantity_file.h"
+#include "quantities/sections_ahead.h"
 #include "quantities/surfaces_report.h"
 #include "quantities/write_volume_reports.h"
 #include "records/file_error.h"
-#include "section/section_engine.h"
 #include "shell/file_names.h"
 
 namespace calvora {
@@ -29,39 +29,42 @@ VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath
   ReportFile quantityFile(quantityPath);
   ReportFile surfacesFile(StemBeforeFirstDot(quantityPath) + ".SRF");
   SurfacesReport surfaces(surfacesFile, project);
-  SectionEngine engine;
   std::optional<SectionSlot> previous;
   std::vector<std::string> notes;
 
   progress.Start(summary.SectionCount);
-  for (int n = 1; n <= summary.SectionCount; ++n) {
-    if (n > 1 && progress.Step(n)) {
-      summary.Cancelled = true;
-      break;
+  {
+    SectionsAhead sections(state, summary.SectionCount);
+    for (int n = 1; n <= summary.SectionCount; ++n) {
+      if (n > 1 && progress.Step(n)) {
+        summary.Cancelled = true;
+        break;
+      }
+      AheadSection computed = sections.Next();
+      for (const std::string& message : computed.Messages) {
+        dialogs.Message(message);
+      }
+      if (computed.BadVariant) {
+        summary.BadVariant = true;
+        break;
+      }
+      SectionSlot current = std::move(computed.Slot);
+      if (!computed.Valid) {
+        summary.LeftOut.push_back(n);
+        notes.push_back(LeftOutNote(current));
+        continue;
+      }
+      if (previous) {
+        const IntervalQuantities interval = ComputeVolumes(*previous, current, project.CalcMethod);
+        quantityFile.Line(QuantityIntervalLine(interval));
+        surfaces.Interval(interval);
+      }
+      quantityFile.Line(QuantitySectionLine(current));
+      surfaces.Section(current);
+      ++summary.SectionsReported;
+      previous = std::move(current);
     }
-    const float station = engine.ComputeSection(state, n, dialogs);
-    const SectionResults& results = engine.Results();
-    if (results.BadVariant) {
-      summary.BadVariant = true;
-      break;
-    }
-    SectionSlot current{n,       results.Section.Kilo,  results.Section.Meter,
-                        station, results.SideState[-1], ComputeSectionAreas(results)};
-    if (!results.Valid()) {
-      summary.LeftOut.push_back(n);
-      notes.push_back(LeftOutNote(current));
-      continue;
-    }
-    if (previous) {
-      const IntervalQuantities interval = ComputeVolumes(*previous, current, project.CalcMethod);
-      quantityFile.Line(QuantityIntervalLine(interval));
-      surfaces.Interval(interval);
-    }
-    quantityFile.Line(QuantitySectionLine(current));
-    surfaces.Section(current);
-    ++summary.SectionsReported;
-    previous = std::move(current);
-  }
+  }  // the computation stops here, whatever is left of it
   progress.Finish();
   if (summary.BadVariant) {
     return summary;  // the scratch files go; the reports of an earlier run stay as they were

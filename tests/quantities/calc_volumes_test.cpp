@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "quantities/report_checks.h"
+#include "quantities/small_road.h"
 #include "records/record_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -15,72 +16,9 @@ using testing::ExpectGolden;
 using testing::ReadText;
 using testing::ReportLines;
 using testing::ScriptedDialogs;
+using testing::Section;
+using testing::SmallRoad;
 using testing::TempFolder;
-
-constexpr double kGround = 100;
-
-// Two 3.5 m lanes on flat ground at 100 m, sections every 20 m; embankment slopes 1:2, in cut
-// a 1 m ditch 0.5 m deep and a 1:2 cut slope. A section 1 m above the ground holds
-// (7 + 11) / 2 = 9 m2 of fill, one 0.5 m below it 7 m2 of cut.
-VariantRecord TwoLanes() {
-  VariantRecord v;
-  for (const int s : {-1, 1}) {
-    v.Point(s, 0) = 3.5f * static_cast<float>(s);
-    v.LineCount[s] = static_cast<float>(s);
-    v.FillSlope[s] = 0.5f;
-    v.CutTran(s, 0) = 1.0f * static_cast<float>(s);
-    v.CutTran(s, 1) = -0.5f;
-    v.CutTran(2 * s, 0) = 5.0f * static_cast<float>(s);
-    v.CutTran(2 * s, 1) = 1.5f;
-  }
-  return v;
-}
-
-SectionRecord Section(int n, double projectElevation, double groundHalfWidth = 40) {
-  SectionRecord r;
-  const float station = 20.0f * static_cast<float>(n - 1);
-  r.Kilo = static_cast<std::int16_t>(station / 1000);
-  r.Meter = station - 1000.0f * r.Kilo;
-  r.PRElev = static_cast<float>(projectElevation);
-  r.GRElev = static_cast<float>(kGround);
-  r.Var = 1;
-  r.PointCount[-1] = -1;
-  r.PointCount[1] = 1;
-  for (const int s : {-1, 1}) {
-    r.GroundPoints(s, 0) = static_cast<float>(s * groundHalfWidth);
-    r.GroundPoints(s, 1) = static_cast<float>(kGround);
-  }
-  return r;
-}
-
-struct SmallRoad {
-  TempFolder folder;
-  ProjectState state;
-
-  explicit SmallRoad(const std::vector<double>& projectElevations) {
-    state.Project.TitleLeft = "Small road";
-    state.Project.NumLines = 64;
-    state.Project.CalcMethod = kPreciseMethod;
-    state.ProjectPath = (folder / "R.PRJ").string();
-    state.Data.FileName = "R.DAT";
-    state.Data.File.emplace(folder / "R.DAT", SectionRecord::kLength);
-    state.Var.FileName = "R.VAR";
-    state.Var.File.emplace(folder / "R.VAR", VariantRecord::kLength);
-    WriteRecord(*state.Var.File, 1, TwoLanes());
-    for (std::size_t i = 0; i < projectElevations.size(); ++i) {
-      const int n = static_cast<int>(i) + 1;
-      WriteRecord(*state.Data.File, n, Section(n, projectElevations[i]));
-    }
-  }
-
-  void Replace(int n, const SectionRecord& record) { WriteRecord(*state.Data.File, n, record); }
-
-  std::string Out() const { return (folder / "R.OUT").string(); }
-
-  ScriptedDialogs& ExpectPrompt(ScriptedDialogs& dialogs) const {
-    return dialogs.ExpectSaveFile("Select OUT File", Out(), Out());
-  }
-};
 
 // Stops when asked to step to a given section.
 class StopAt : public Progress {

@@ -117,5 +117,15 @@ TEST_F(RecordReadAheadTest, AMissingRecordIsTheFilesErrorAndTheReaderGoesOn) {
   EXPECT_EQ(Copy(reader.Bytes(file, 2)), RecordOf(2));
 }
 
+TEST_F(RecordReadAheadTest, AFileCutShortBehindItsBackFailsAtTheFirstMissingRecordOnly) {
+  const RecordFile file = Make(folder_ / "A.DAT", 10);
+  std::filesystem::resize_file(folder_ / "A.DAT", 6 * kLength);  // the object still counts 10
+  RecordReadAhead reader(8);
+  for (int n = 1; n <= 6; ++n) {
+    EXPECT_EQ(Copy(reader.Bytes(file, n)), RecordOf(n)) << "record " << n;
+  }
+  EXPECT_THROW(reader.Bytes(file, 7), FileError);
+}
+
 }  // namespace
 }  // namespace calvora

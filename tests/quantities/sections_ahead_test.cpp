@@ -1,0 +1,109 @@
+#include "quantities/sections_ahead.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <stdexcept>
+
+#include "quantities/small_road.h"
+#include "section/section_engine.h"
+#include "shell/batch_dialogs.h"
+
+namespace calvora {
+namespace {
+
+using testing::Section;
+using testing::SmallRoad;
+
+// Fill, cut and mixed sections in turn.
+std::vector<double> RollingRoad(int count) {
+  std::vector<double> elevations;
+  for (int i = 0; i < count; ++i) {
+    elevations.push_back(99 + 0.5 * (i % 7));
+  }
+  return elevations;
+}
+
+TEST(SectionsAhead, HandsOverEverySectionInOrderAsTheEngineComputesIt) {
+  SmallRoad road(RollingRoad(150));       // several batches
+  road.Replace(70, Section(70, 101, 2));  // a data error: the ground ends inside the lanes
+  SectionEngine engine;
+  SectionsAhead ahead(road.state, 150);
+  for (int n = 1; n <= 150; ++n) {
+    const AheadSection got = ahead.Next();
+    std::ostringstream shown;
+    BatchDialogs dialogs(shown);
+    const float station = engine.ComputeSection(road.state, n, dialogs);
+    const SectionResults& r = engine.Results();
+    const SectionAreas areas = ComputeSectionAreas(r);
+    ASSERT_EQ(got.Slot.Number, n);
+    EXPECT_EQ(got.Slot.Station, station) << n;
+    EXPECT_EQ(got.Slot.Kilo, r.Section.Kilo) << n;
+    EXPECT_EQ(got.Slot.Meter, r.Section.Meter) << n;
+    EXPECT_EQ(got.Slot.LeftSideState, r.SideState[-1]) << n;
+    EXPECT_EQ(got.Valid, r.Valid()) << n;
+    EXPECT_FALSE(got.BadVariant);
+    EXPECT_EQ(got.Messages, r.Messages) << n;
+    EXPECT_EQ(got.Slot.Areas.CutArea, areas.CutArea) << n;
+    EXPECT_EQ(got.Slot.Areas.FillArea, areas.FillArea) << n;
+    EXPECT_EQ(got.Slot.Areas.FsLength, areas.FsLength) << n;
+    EXPECT_EQ(got.Slot.Areas.PolygonArea, areas.PolygonArea) << n;
+  }
+  EXPECT_THROW(ahead.Next(), std::logic_error);  // all 150 were handed over
+}
+
+TEST(SectionsAhead, ADataErrorTravelsWithItsSection) {
+  SmallRoad road(RollingRoad(3));
+  road.Replace(2, Section(2, 101, 2));
+  SectionsAhead ahead(road.state, 3);
+  EXPECT_TRUE(ahead.Next().Messages.empty());
+  const AheadSection second = ahead.Next();
+  EXPECT_FALSE(second.Valid);
+  ASSERT_EQ(second.Messages.size(), 1u);
+  EXPECT_TRUE(ahead.Next().Valid);
+}
+
+TEST(SectionsAhead, NothingFollowsABadVariantNumber) {
+  SmallRoad road(RollingRoad(100));
+  SectionRecord bad = Section(40, 101);
+  bad.Var = 9;
+  road.Replace(40, bad);
+  SectionsAhead ahead(road.state, 100);
+  for (int n = 1; n < 40; ++n) {
+    ASSERT_FALSE(ahead.Next().BadVariant) << n;
+  }
+  const AheadSection fortieth = ahead.Next();
+  EXPECT_TRUE(fortieth.BadVariant);
+  EXPECT_EQ(fortieth.Messages,
+            std::vector<std::string>{"Bad Variant number at station :  0+780Section No. =( 40)"});
+  EXPECT_THROW(ahead.Next(), std::logic_error);
+}
+
+TEST(SectionsAhead, AReadErrorIsRethrownAtTheSectionThatCouldNotBeRead) {
+  SmallRoad road(RollingRoad(100));
+  // Cut short behind the project's back: the open file still counts 100 records.
+  std::filesystem::resize_file(road.folder / "R.DAT", 60 * SectionRecord::kLength);
+  SectionsAhead ahead(road.state, 100);
+  for (int n = 1; n <= 60; ++n) {
+    ASSERT_EQ(ahead.Next().Slot.Number, n);
+  }
+  EXPECT_THROW(ahead.Next(), FileError);
+  EXPECT_THROW(ahead.Next(), std::logic_error);
+}
+
+// A worker that did not stop when left would hang here; the sanitizer build checks it leaves
+// nothing behind.
+TEST(SectionsAhead, LeavingEarlyStopsTheComputation) {
+  SmallRoad road(RollingRoad(3000));
+  {
+    SectionsAhead ahead(road.state, 3000);
+    for (int n = 1; n <= 3; ++n) {
+      ASSERT_EQ(ahead.Next().Slot.Number, n);
+    }
+  }
+  const SectionsAhead untouched(road.state, 3000);
+}
+
+}  // namespace
+}  // namespace calvora
