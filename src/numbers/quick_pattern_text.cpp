@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
@@ -28,14 +27,14 @@ constexpr double kScaledLimit = 1e13;
 // Powers of ten up to the largest decimals taken, all exact doubles.
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 constexpr int kMaxDecimals = static_cast<int>(std::size(kPowersOfTen)) - 1;
-// Integer places written for every value: the integer part's digits (below 10^13) and the
-// places shown from the first "0" on fit in them.
+// Integer places at most: the integer part's digits (below 10^13) and the places shown from the
+// first "0" on fit in them.
 constexpr int kIntegerPlaces = 16;
 // Bytes of the literal characters around the places: " #####0.00º" has three.
 constexpr std::size_t kLiteralBytes = 6;
-// Literals, decimals, point, the integer places and the blanks in front of them (the minus
-// among them).
-static_assert(kLiteralBytes + kMaxDecimals + 1 + 2 * kIntegerPlaces <= QuickText::kCapacity);
+// Literals, decimals, point, the integer places and the minus, with a blank in front for the
+// minus to take.
+static_assert(kLiteralBytes + kMaxDecimals + 1 + kIntegerPlaces + 2 <= QuickText::kCapacity);
 
 bool IsPlace(char c) { return c == '#' || c == '0' || c == '.'; }
 
@@ -90,29 +89,22 @@ constexpr std::array<char, 200> kDigitPairs = [] {
   return pairs;
 }();
 
-// The last kIntegerPlaces digits of n with leading zeros, ending right before end. The same work
-// for every n: no branch on its size.
-void WriteIntegerPlaces(std::uint64_t n, char* end) {
-  const auto halves = {static_cast<std::uint32_t>(n / 100000000 % 100000000),
-                       static_cast<std::uint32_t>(n % 100000000)};
-  char* to = end - kIntegerPlaces;
-  for (const std::uint32_t half : halves) {
-    for (const std::uint32_t quarter : {half / 10000, half % 10000}) {
-      std::copy_n(&kDigitPairs[2 * (quarter / 100)], 2, to);
-      std::copy_n(&kDigitPairs[2 * (quarter % 100)], 2, to + 2);
-      to += 4;
-    }
+// The digits of n (none for 0), with leading zeros up to `places` digits, written backwards
+// to end at end; returns where they begin.
+char* WriteDigits(std::uint64_t n, int places, char* end) {
+  char* at = end;
+  while (n >= 10) {
+    at -= 2;
+    std::copy_n(&kDigitPairs[2 * (n % 100)], 2, at);
+    n /= 100;
   }
-}
-
-// Count of decimal digits of n, 0 for 0.
-int DigitCount(std::uint64_t n) {
-  static constexpr std::uint64_t kPowers[] = {
-      1ULL,           10ULL,           100ULL,           1000ULL,           10000ULL,
-      100000ULL,      1000000ULL,      10000000ULL,      100000000ULL,      1000000000ULL,
-      10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL, 100000000000000ULL};
-  const int guess = std::bit_width(n) * 1233 >> 12;  // the digit count or one less
-  return guess + (n >= kPowers[guess] ? 1 : 0);
+  if (n > 0) {
+    *--at = static_cast<char>('0' + n);
+  }
+  while (end - at < places) {
+    *--at = '0';
+  }
+  return at;
 }
 
 }  // namespace
@@ -134,21 +126,16 @@ bool QuickPatternText(double value, std::string_view pattern, QuickText& text) {
   const std::int64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
 
   text.chars.fill(' ');
-  text.begin = QuickText::kCapacity - plain->tail.size();
-  std::copy(plain->tail.begin(), plain->tail.end(), text.chars.data() + text.begin);
-  std::uint64_t digits = static_cast<std::uint64_t>(rounded);  // from the last decimal place up
-  for (int p = 0; p < plain->decimals; ++p) {
-    text.chars[--text.begin] = static_cast<char>('0' + digits % 10);
-    digits /= 10;
-  }
+  char* const end = text.chars.data() + QuickText::kCapacity;
+  char* at = std::copy_backward(plain->tail.begin(), plain->tail.end(), end);
+  const auto scale = static_cast<std::uint64_t>(kPowersOfTen[plain->decimals]);
+  const auto magnitude = static_cast<std::uint64_t>(rounded);
   if (plain->point) {
-    text.chars[--text.begin] = '.';
+    at = WriteDigits(magnitude % scale, plain->decimals, at);
+    *--at = '.';
   }
-  // Every digit of the integer part, and at least the places from the first "0" on; the places
-  // written in front of them are blanked again.
-  WriteIntegerPlaces(digits, text.chars.data() + text.begin);
-  text.begin -= static_cast<std::size_t>(std::max(DigitCount(digits), plain->integerShown));
-  std::fill_n(text.chars.data() + text.begin - kIntegerPlaces, kIntegerPlaces, ' ');
+  at = WriteDigits(magnitude / scale, plain->integerShown, at);
+  text.begin = static_cast<std::size_t>(at - text.chars.data());
   const bool minus = rounded != 0 && value < 0;
   text.chars[text.begin - 1] = minus ? '-' : ' ';
   text.begin -= minus ? 1 : 0;

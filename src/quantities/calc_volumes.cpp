@@ -6,7 +6,7 @@
 #include "quantities/quantity_file.h"
 #include "quantities/sections_ahead.h"
 #include "quantities/surfaces_report.h"
-#include "quantities/write_volume_reports.h"
+#include "quantities/volume_reports_writer.h"
 #include "records/file_error.h"
 #include "shell/file_names.h"
 
@@ -29,6 +29,9 @@ VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath
   ReportFile quantityFile(quantityPath);
   ReportFile surfacesFile(StemBeforeFirstDot(quantityPath) + ".SRF");
   SurfacesReport surfaces(surfacesFile, project);
+  // The volume and transport reports take each quantity line as the quantity file holds it.
+  VolumeReportsWriter reports(quantityPath, project, dialogs);
+  QuantityLineParser readBack(quantityPath);
   std::optional<SectionSlot> previous;
   std::vector<std::string> notes;
 
@@ -56,10 +59,18 @@ VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath
       }
       if (previous) {
         const IntervalQuantities interval = ComputeVolumes(*previous, current, project.CalcMethod);
-        quantityFile.Line(QuantityIntervalLine(interval));
+        const std::string intervalLine = QuantityIntervalLine(interval);
+        quantityFile.Line(intervalLine);
         surfaces.Interval(interval);
+        const QuantityInterval readInterval = readBack.Interval(intervalLine);
+        const std::string sectionLine = QuantitySectionLine(current);
+        quantityFile.Line(sectionLine);
+        reports.NextPair(readInterval, readBack.Section(sectionLine));
+      } else {
+        const std::string sectionLine = QuantitySectionLine(current);
+        quantityFile.Line(sectionLine);
+        reports.FirstSection(readBack.Section(sectionLine));
       }
-      quantityFile.Line(QuantitySectionLine(current));
       surfaces.Section(current);
       ++summary.SectionsReported;
       previous = std::move(current);
@@ -75,10 +86,10 @@ VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath
   surfacesFile.Commit();
   summary.Files = {quantityFile.Target(), surfacesFile.Target()};
 
-  VolumeReportsResult reports = WriteVolumeReports(quantityPath, project, notes, dialogs);
-  summary.Volumes = reports.Volumes;
-  summary.Transport = reports.Transport;
-  summary.Files.insert(summary.Files.end(), reports.Written.begin(), reports.Written.end());
+  const VolumeReportsResult written = reports.Finish(notes);
+  summary.Volumes = written.Volumes;
+  summary.Transport = written.Transport;
+  summary.Files.insert(summary.Files.end(), written.Written.begin(), written.Written.end());
   summary.Written = true;
 
   if (!summary.LeftOut.empty()) {

@@ -35,22 +35,12 @@ std::string QuantityIntervalLine(const IntervalQuantities& interval) {
   return line;
 }
 
-QuantityFileReader::QuantityFileReader(const std::filesystem::path& path)
-    : path_(path), in_(path, std::ios::binary) {
-  if (!in_) {
-    throw FileError(path, "Cannot open the quantity file");
-  }
-}
-
-bool QuantityFileReader::NextNumbers(std::size_t expected) {
-  if (!std::getline(in_, line_)) {
-    return false;
-  }
+void QuantityLineParser::Numbers(std::string_view line, std::size_t expected) {
   ++lineNumber_;
   // Fields are separated by blanks; a number may be followed by the "+" of the kilometre.
   std::size_t count = 0;
-  const char* p = line_.data();
-  const char* end = p + line_.size();
+  const char* p = line.data();
+  const char* end = p + line.size();
   while (true) {
     while (p < end && (*p == ' ' || *p == '\r')) {
       ++p;
@@ -75,17 +65,11 @@ bool QuantityFileReader::NextNumbers(std::size_t expected) {
                                " of the quantity file does not hold " + std::to_string(expected) +
                                " numbers");
   }
-  return true;
 }
 
-bool QuantityFileReader::AtEnd() {
-  return in_.peek() == std::ifstream::traits_type::eof();
-}
-
-bool QuantityFileReader::NextSection(QuantitySection& section) {
-  if (!NextNumbers(6 + kQuantityFileLayers)) {
-    return false;
-  }
+QuantitySection QuantityLineParser::Section(std::string_view line) {
+  Numbers(line, 6 + kQuantityFileLayers);
+  QuantitySection section;
   section.Number = static_cast<int>(numbers_[0]);
   section.Kilo = numbers_[1];
   section.Meter = numbers_[2];
@@ -95,13 +79,12 @@ bool QuantityFileReader::NextSection(QuantitySection& section) {
     section.LayerArea[j] = numbers_[5 + j];
   }
   section.TopsoilArea = numbers_[5 + kQuantityFileLayers];
-  return true;
+  return section;
 }
 
-bool QuantityFileReader::NextInterval(QuantityInterval& interval) {
-  if (!NextNumbers(4 + kQuantityFileLayers)) {
-    return false;
-  }
+QuantityInterval QuantityLineParser::Interval(std::string_view line) {
+  Numbers(line, 4 + kQuantityFileLayers);
+  QuantityInterval interval;
   interval.Distance = numbers_[0];
   interval.CutVolume = numbers_[1];
   interval.FillVolume = numbers_[2];
@@ -109,6 +92,33 @@ bool QuantityFileReader::NextInterval(QuantityInterval& interval) {
     interval.LayerVolume[j] = numbers_[3 + j];
   }
   interval.TopsoilVolume = numbers_[3 + kQuantityFileLayers];
+  return interval;
+}
+
+QuantityFileReader::QuantityFileReader(const std::filesystem::path& path)
+    : in_(path, std::ios::binary), parser_(path) {
+  if (!in_) {
+    throw FileError(path, "Cannot open the quantity file");
+  }
+}
+
+bool QuantityFileReader::AtEnd() {
+  return in_.peek() == std::ifstream::traits_type::eof();
+}
+
+bool QuantityFileReader::NextSection(QuantitySection& section) {
+  if (!std::getline(in_, line_)) {
+    return false;
+  }
+  section = parser_.Section(line_);
+  return true;
+}
+
+bool QuantityFileReader::NextInterval(QuantityInterval& interval) {
+  if (!std::getline(in_, line_)) {
+    return false;
+  }
+  interval = parser_.Interval(line_);
   return true;
 }
 

@@ -39,8 +39,26 @@ struct QuantityInterval {
 std::string QuantitySectionLine(const SectionSlot& section);
 std::string QuantityIntervalLine(const IntervalQuantities& interval);
 
-// Reads the lines back in turn: section, interval, section, ... Throws FileError naming the
-// line that does not hold the fields expected.
+// Reads lines back, one after another as the quantity file holds them: section, interval,
+// section, ... Throws FileError naming the line (of the quantity file at path) that does not
+// hold the fields expected.
+class QuantityLineParser {
+ public:
+  explicit QuantityLineParser(std::filesystem::path path) : path_(std::move(path)) {}
+
+  QuantitySection Section(std::string_view line);
+  QuantityInterval Interval(std::string_view line);
+
+ private:
+  // The line's numbers into numbers_.
+  void Numbers(std::string_view line, std::size_t expected);
+
+  std::filesystem::path path_;
+  int lineNumber_ = 0;
+  std::array<double, 10> numbers_{};
+};
+
+// Reads the lines of a quantity file back in turn.
 class QuantityFileReader {
  public:
   explicit QuantityFileReader(const std::filesystem::path& path);
@@ -52,14 +70,9 @@ class QuantityFileReader {
   bool AtEnd();
 
  private:
-  // Reads the next line's numbers into numbers_; false at the end of the file.
-  bool NextNumbers(std::size_t expected);
-
-  std::filesystem::path path_;
   std::ifstream in_;
   std::string line_;
-  int lineNumber_ = 0;
-  std::array<double, 10> numbers_{};
+  QuantityLineParser parser_;
 };
 
 }  // namespace calvora

@@ -12,7 +12,7 @@ namespace {
 
 // Sections change threads a batch at a time: waking the other thread costs far more than
 // computing a section. A few batches ahead keep both threads busy in little memory.
-constexpr std::size_t kBatchSize = 32;
+constexpr std::size_t kBatchSize = 256;
 constexpr std::size_t kBatchesAhead = 4;
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "quantities/quantity_file.h"
 #include "quantities/report_checks.h"
-#include "quantities/write_volume_reports.h"
+#include "quantities/volume_reports_writer.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
