@@ -25,8 +25,8 @@ struct AheadSection {
 
 class SectionsAhead {
  public:
-  // Starts computing sections 1..count of the project's open working files, at most a few
-  // dozen ahead of Next. The files and the project must stay as they are until destruction.
+  // Starts computing sections 1..count of the project's open working files, at most about a
+  // thousand ahead of Next. The files and the project must stay as they are until destruction.
   SectionsAhead(const ProjectState& state, int count);
   // Stops the computation and waits for it.
   ~SectionsAhead();
