@@ -12,16 +12,6 @@ namespace {
 
 int SignOf(double value) { return (value > 0) - (value < 0); }
 
-// One body while the walk builds it: the offsets it spans and its design-line points, a run of
-// the walk's points (the body's last point is the next body's first).
-struct Body {
-  int kind = 0;  // +1 fill, -1 cut, 0 not known yet
-  double startX = 0;
-  double endX = 0;
-  std::size_t first = 0;
-  std::size_t last = 0;  // set when the body ends; until then its points run to the walk's end
-};
-
 // Both lines read at one offset of the walk.
 struct Reading {
   double x = 0;
@@ -33,10 +23,18 @@ struct Reading {
 
 class BodyWalk {
  public:
-  BodyWalk(const std::vector<SectionPoint>& design, const std::vector<SectionPoint>& reference)
-      : design_(design), designCursor_(design), referenceCursor_(reference) {}
+  BodyWalk(const std::vector<SectionPoint>& design, const std::vector<SectionPoint>& reference,
+           WalkScratch& scratch)
+      : design_(design),
+        designCursor_(design),
+        referenceCursor_(reference),
+        points_(scratch.points),
+        bodies_(scratch.bodies) {
+    points_.clear();
+    bodies_.clear();
+  }
 
-  std::vector<Body> Run(const std::vector<double>& offsets);
+  const std::vector<WalkBody>& Run(const std::vector<double>& offsets);
   // The design-line points of all bodies, in walking order.
   const std::vector<SectionPoint>& Points() const { return points_; }
 
@@ -53,9 +51,9 @@ class BodyWalk {
   const std::vector<SectionPoint>& design_;
   ProfileCursor designCursor_;
   ProfileCursor referenceCursor_;
-  std::vector<SectionPoint> points_;
-  std::vector<Body> bodies_;
-  Body current_;
+  std::vector<SectionPoint>& points_;
+  std::vector<WalkBody>& bodies_;
+  WalkBody current_;
   std::optional<std::size_t> touch_;  // design point on the reference: where a body may end
   double touchX_ = 0;
   std::size_t nextDesign_ = 0;
@@ -68,7 +66,7 @@ Reading BodyWalk::ReadAt(double x) {
           referenceCursor_.Out()};
 }
 
-std::vector<Body> BodyWalk::Run(const std::vector<double>& offsets) {
+const std::vector<WalkBody>& BodyWalk::Run(const std::vector<double>& offsets) {
   // Each offset adds a design point or a stand-in, each interval at most a crossing.
   points_.reserve(design_.size() + 2 * offsets.size());
   bodies_.reserve(4);
@@ -84,7 +82,7 @@ std::vector<Body> BodyWalk::Run(const std::vector<double>& offsets) {
   current_.endX = offsets.back();
   current_.last = points_.size() - 1;
   bodies_.push_back(current_);
-  return std::move(bodies_);
+  return bodies_;
 }
 
 // Between two offsets both lines are straight: they cross at most once.
@@ -156,7 +154,7 @@ void BodyWalk::Observe(int sign, double x, double referenceY) {
 
 // The current body ends at its point `index`, where the next one begins.
 void BodyWalk::SplitAt(std::size_t index, double x, int newKind) {
-  Body done = current_;
+  WalkBody done = current_;
   done.endX = x;
   done.last = current_.first + index;
   bodies_.push_back(done);
@@ -206,7 +204,7 @@ double LengthWithin(SectionPoint a, SectionPoint b, double left, double right) {
   return std::hypot(b.x - a.x, b.y - a.y) * (to - from) / std::fabs(b.x - a.x);
 }
 
-SectionPolygon BodyPolygon(const Body& body, const std::vector<SectionPoint>& design,
+SectionPolygon BodyPolygon(const WalkBody& body, const std::vector<SectionPoint>& design,
                            const Profile& under, const WalkLines& lines) {
   SectionPolygon polygon;
   polygon.Kind = body.kind > 0 ? PolygonKind::Fill : PolygonKind::Cut;
@@ -226,7 +224,7 @@ SectionPolygon BodyPolygon(const Body& body, const std::vector<SectionPoint>& de
   return polygon;
 }
 
-SectionPolygon StripBand(const Body& body, const Profile& ground, double depth) {
+SectionPolygon StripBand(const WalkBody& body, const Profile& ground, double depth) {
   SectionPolygon band;
   band.Kind = PolygonKind::Cut;
   std::vector<SectionPoint>& ring = band.Points;
@@ -246,13 +244,15 @@ SectionPolygon StripBand(const Body& body, const Profile& ground, double depth) 
 }  // namespace
 
 std::vector<SectionPolygon> WalkDesignLine(const WalkLines& lines, double stripDepth,
-                                           std::vector<SectionPolygon>& strips) {
+                                           std::vector<SectionPolygon>& strips,
+                                           WalkScratch& scratch) {
   const Profile reference(lines.reference);
   const Profile ground(lines.ground);
   const double left = lines.design.front().x;
   const double right = lines.design.back().x;
 
-  std::vector<double> offsets;
+  std::vector<double>& offsets = scratch.offsets;
+  offsets.clear();
   offsets.reserve(lines.design.size() + lines.reference.size() + lines.ground.size());
   for (const std::vector<SectionPoint>* line : {&lines.design, &lines.reference, &lines.ground}) {
     for (const SectionPoint& p : *line) {
@@ -264,11 +264,11 @@ std::vector<SectionPolygon> WalkDesignLine(const WalkLines& lines, double stripD
   std::sort(offsets.begin(), offsets.end());
   offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
 
-  BodyWalk walk(lines.design, lines.reference);
-  const std::vector<Body> bodies = walk.Run(offsets);
+  BodyWalk walk(lines.design, lines.reference, scratch);
+  const std::vector<WalkBody>& bodies = walk.Run(offsets);
   std::vector<SectionPolygon> polygons;
   polygons.reserve(bodies.size());
-  for (const Body& body : bodies) {
+  for (const WalkBody& body : bodies) {
     if (body.kind == 0 || !(body.endX > body.startX)) {
       continue;  // nothing between the lines
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "records/signed_array.h"
+#include "section/body_walk.h"
 #include "section/section_results.h"
 
 namespace calvora {
@@ -19,6 +20,8 @@ struct SectionLines {
   std::vector<SectionPoint> joinedGround;
   std::vector<SectionPoint> joinedDesign;
   std::vector<SectionPoint> joinedReference;
+  SignedArray<SideLine, -1, 1> strippedSides;
+  WalkScratch walk;
 };
 
 }  // namespace calvora

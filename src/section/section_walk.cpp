@@ -17,11 +17,11 @@ void JoinSides(std::vector<SectionPoint>& joined, const SideLine& left, const Si
   joined.insert(joined.end(), right.begin() + 1, right.end());
 }
 
-// With stripping only in fill: the ground lowered by the stripping depth, stepping back up to
-// the ground at `unstrippedFrom` (where a cut ditch or a fill ditch starts).
-SideLine StrippedSurface(const SideLine& ground, double depth, double unstrippedFrom) {
-  SideLine surface;
-  surface.reserve(ground.size() + 2);
+// surface becomes, with stripping only in fill, the ground lowered by the stripping depth,
+// stepping back up to the ground at `unstrippedFrom` (where a cut ditch or a fill ditch starts).
+void StrippedSurface(const SideLine& ground, double depth, double unstrippedFrom,
+                     SideLine& surface) {
+  surface.clear();
   const int k = GroundSegmentAt(ground, unstrippedFrom);
   for (std::size_t i = 0; i < ground.size(); ++i) {
     const SectionPoint p = ground[i];
@@ -33,7 +33,6 @@ SideLine StrippedSurface(const SideLine& ground, double depth, double unstripped
     const bool stripped = k == 0 || i < static_cast<std::size_t>(k);
     surface.push_back({p.x, stripped ? p.y - depth : p.y});
   }
-  return surface;
 }
 
 }  // namespace
@@ -55,12 +54,13 @@ std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& l
   std::vector<SectionPoint>& stripped = work.joinedReference;
   if (work.stripOnlyInFill) {
     depth = work.Variant().Deco;
-    JoinSides(stripped, StrippedSurface(work.ground[-1], depth, left.unstrippedFrom),
-              StrippedSurface(work.ground[1], depth, right.unstrippedFrom));
+    StrippedSurface(work.ground[-1], depth, left.unstrippedFrom, work.strippedSides[-1]);
+    StrippedSurface(work.ground[1], depth, right.unstrippedFrom, work.strippedSides[1]);
+    JoinSides(stripped, work.strippedSides[-1], work.strippedSides[1]);
   }
   const WalkLines lines{design, work.stripOnlyInFill ? stripped : ground, ground,
                         -left.templateEnd, right.templateEnd};
-  return WalkDesignLine(lines, depth, strips);
+  return WalkDesignLine(lines, depth, strips, work.walkScratch);
 }
 
 }  // namespace calvora

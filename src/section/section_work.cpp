@@ -21,7 +21,9 @@ SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sec
       templ(lines.templ),
       joinedGround(lines.joinedGround),
       joinedDesign(lines.joinedDesign),
-      joinedReference(lines.joinedReference) {
+      joinedReference(lines.joinedReference),
+      strippedSides(lines.strippedSides),
+      walkScratch(lines.walk) {
   for (const int side : {-1, 1}) {
     ground[side].clear();
     templ[side].clear();

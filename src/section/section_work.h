@@ -45,6 +45,9 @@ struct SectionWork {
   // Scratch of each walk: the design line and the reference surface joined left to right.
   std::vector<SectionPoint>& joinedDesign;
   std::vector<SectionPoint>& joinedReference;
+  // Scratch of each walk: the stripped surface per side, and the walk's own lists.
+  SignedArray<SideLine, -1, 1>& strippedSides;
+  WalkScratch& walkScratch;
 
   bool fixedWidthStripping = false;  // Deco != 0 and DecaMethod = 1
   bool stripOnlyInFill = false;      // Deco != 0 and DecaMethod = 0
