@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/batch_output_options.h"
 #include "app/batch_project.h"
 
 namespace calvora {
@@ -39,17 +40,14 @@ class DesignCommand : public BatchCommand {
     sub.add_option(texts_.valueOption, values_, texts_.valueHelp)
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    sub.add_option("--out", out_, "Designed alignment file instead of the proposed name");
-    sub.add_flag("--yes,-y", yes_, "Replace an existing file; cancel the design when refused");
+    output_.Configure(sub, "Designed alignment file instead of the proposed name",
+                      "Replace an existing file; cancel the design when refused");
   }
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
-    dialogs.AnswerYes(yes_);
+    output_.Answer(dialogs);
     dialogs.AnswerInput("Design speed", AnswerIfGiven(speed_), "--speed");
     dialogs.AnswerInput("Confirm this design", AnswersByCurveNumber(values_), texts_.valueOption);
-    if (!out_.empty()) {
-      dialogs.AnswerSaveFile(out_);
-    }
     std::string written;
     return RunBatchComputation(
         context, Name(), project_, dialogs,
@@ -65,8 +63,7 @@ class DesignCommand : public BatchCommand {
   std::string project_;
   std::string speed_;
   std::vector<std::string> values_;
-  std::string out_;
-  bool yes_ = false;
+  BatchOutputOptions output_;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "alignment/plan_coordinates.h"
 #include "app/batch_commands_list.h"
 #include "app/batch_computation.h"
+#include "app/batch_output_options.h"
 
 namespace calvora {
 
@@ -17,16 +18,13 @@ class CoordinatesCommand : public BatchCommand {
   void Configure(CLI::App& sub) override {
     sub.add_option("project", project_, "The project file (.PRJ)")->required();
     sub.add_option("--interval", interval_, "Distance between stations (default 20)");
-    sub.add_option("--out", out_, "Coordinate file instead of the proposed name");
-    sub.add_flag("--yes,-y", yes_, "Replace an existing coordinate file");
+    output_.Configure(sub, "Coordinate file instead of the proposed name",
+                      "Replace an existing coordinate file");
   }
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
-    dialogs.AnswerYes(yes_);
+    output_.Answer(dialogs);
     dialogs.AnswerInput("Distance between stations", AnswerOrDefault(interval_), "--interval");
-    if (!out_.empty()) {
-      dialogs.AnswerSaveFile(out_);
-    }
     CalcPlanCoordinates coordinates;
     return RunBatchComputation(
         context, Name(), project_, dialogs,
@@ -39,8 +37,7 @@ class CoordinatesCommand : public BatchCommand {
  private:
   std::string project_;
   std::string interval_;
-  std::string out_;
-  bool yes_ = false;
+  BatchOutputOptions output_;
 };
 
 }  // namespace

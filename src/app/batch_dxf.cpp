@@ -2,6 +2,7 @@
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
+#include "app/batch_output_options.h"
 #include "app/batch_sheet_options.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/dxf_cross.h"
@@ -20,17 +21,14 @@ class DxfCommand : public BatchCommand {
 
   void Configure(CLI::App& sub) override {
     options_.Configure(sub);
-    sub.add_option("--out", out_, "Drawing file instead of the proposed name");
+    output_.Configure(sub, "Drawing file instead of the proposed name",
+                      "Replace an existing drawing");
     sub.add_flag("--ascii", ascii_, "ASCII DXF instead of binary DXF");
-    sub.add_flag("--yes,-y", yes_, "Replace an existing drawing");
   }
 
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
-    dialogs.AnswerYes(yes_);
-    if (!out_.empty()) {
-      dialogs.AnswerSaveFile(out_);
-    }
+    output_.Answer(dialogs);
     ProjectState state;
     if (!options_.OpenProject(state, context, dialogs)) {
       return kBatchFailed;
@@ -49,9 +47,8 @@ class DxfCommand : public BatchCommand {
 
  private:
   BatchSheetOptions options_;
-  std::string out_;
+  BatchOutputOptions output_;
   bool ascii_ = false;
-  bool yes_ = false;
 };
 
 }  // namespace

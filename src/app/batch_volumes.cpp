@@ -4,6 +4,7 @@
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
+#include "app/batch_output_options.h"
 #include "app/batch_project.h"
 #include "quantities/calc_volumes.h"
 #include "quantities/report_layers.h"
@@ -65,16 +66,13 @@ class VolumesCommand : public BatchCommand {
 
   void Configure(CLI::App& sub) override {
     sub.add_option("project", project_, "Project file (.PRJ)")->required();
-    sub.add_option("--out", out_, "Quantity file instead of the proposed name (beside the .DAT)");
-    sub.add_flag("--yes,-y", yes_, "Replace existing reports");
+    output_.Configure(sub, "Quantity file instead of the proposed name (beside the .DAT)",
+                      "Replace existing reports");
   }
 
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
-    dialogs.AnswerYes(yes_);
-    if (!out_.empty()) {
-      dialogs.AnswerSaveFile(out_);
-    }
+    output_.Answer(dialogs);
     ProjectState state;
     if (!OpenProjectForBatch(state, project_, context, dialogs)) {
       return kBatchFailed;
@@ -94,8 +92,7 @@ class VolumesCommand : public BatchCommand {
 
  private:
   std::string project_;
-  std::string out_;
-  bool yes_ = false;
+  BatchOutputOptions output_;
 };
 
 }  // namespace

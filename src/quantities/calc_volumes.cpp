@@ -57,21 +57,23 @@ VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath
         notes.push_back(LeftOutNote(current));
         continue;
       }
+      std::optional<QuantityInterval> readInterval;
       if (previous) {
         const IntervalQuantities interval = ComputeVolumes(*previous, current, project.CalcMethod);
         const std::string intervalLine = QuantityIntervalLine(interval);
         quantityFile.Line(intervalLine);
         surfaces.Interval(interval);
-        const QuantityInterval readInterval = readBack.Interval(intervalLine);
-        const std::string sectionLine = QuantitySectionLine(current);
-        quantityFile.Line(sectionLine);
-        reports.NextPair(readInterval, readBack.Section(sectionLine));
-      } else {
-        const std::string sectionLine = QuantitySectionLine(current);
-        quantityFile.Line(sectionLine);
-        reports.FirstSection(readBack.Section(sectionLine));
+        readInterval = readBack.Interval(intervalLine);
       }
+      const std::string sectionLine = QuantitySectionLine(current);
+      quantityFile.Line(sectionLine);
       surfaces.Section(current);
+      const QuantitySection readSection = readBack.Section(sectionLine);
+      if (readInterval) {
+        reports.NextPair(*readInterval, readSection);
+      } else {
+        reports.FirstSection(readSection);
+      }
       ++summary.SectionsReported;
       previous = std::move(current);
     }

@@ -144,9 +144,10 @@ void RecordFile::Read(int n, std::span<std::uint8_t> out) const { ReadRange(n, 1
 
 void RecordFile::ReadRange(int first, int count, std::span<std::uint8_t> out) const {
   const bool firstExists = first >= 1 && first <= count_;
-  const bool allExist = firstExists && count >= 1 && count <= count_ - first + 1;
-  if (!allExist || out.size() != static_cast<std::size_t>(count) * recordLength_) {
-    const int missing = allExist || !firstExists || count < 1 ? first : count_ + 1;
+  if (!firstExists || count < 1 || count > count_ - first + 1 ||
+      out.size() != static_cast<std::size_t>(count) * recordLength_) {
+    // The first record asked for that the file does not hold.
+    const int missing = firstExists && count > count_ - first + 1 ? count_ + 1 : first;
     throw FileError(path_, "Record " + std::to_string(missing) + " does not exist");
   }
   ReadAll(fd_, path_, out.data(), out.size(),
