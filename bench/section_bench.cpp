@@ -11,7 +11,6 @@
 #include "records/record_file.h"
 #include "section/section_areas.h"
 #include "section/section_engine.h"
-#include "shell/batch_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
@@ -21,15 +20,13 @@ namespace fs = std::filesystem;
 
 void RunSections(benchmark::State& state, const RecordFile& data, const RecordFile& variants,
                  const ProjectRecord& project) {
-  std::ostream silent(nullptr);
-  BatchDialogs dialogs(silent);
   SectionEngine engine;
   const int count = data.Count();
   int record = 0;
   double area = 0;
   for (auto _ : state) {
     record = record % count + 1;
-    engine.ComputeSection(data, variants, project, record, dialogs);
+    engine.ComputeSection(data, variants, project, record);
     area += ComputeSectionAreas(engine.Results()).CutArea;
   }
   benchmark::DoNotOptimize(area);

@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "quantities/calc_volumes.h"
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "alignment/plane_geometry.h"
 #include "records/alignment_record.h"
-#include "shell/project_state.h"
+#include "project/project_state.h"
 
 namespace calvora {
 

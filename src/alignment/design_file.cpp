@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "alignment/scratch_output.h"
+#include "project/scratch_output.h"
 #include "numbers/number_text.h"
 
 namespace calvora {

@@ -2,7 +2,7 @@
 
 #include "alignment/design_dialogue.h"
 #include "alignment/table_lookup.h"
-#include "numbers/prompt_output_file.h"
+#include "project/prompt_output_file.h"
 
 namespace calvora {
 

@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "alignment/progress_shown.h"
-#include "alignment/scratch_output.h"
+#include "project/progress_shown.h"
+#include "project/scratch_output.h"
 #include "numbers/number_text.h"
 
 namespace calvora {

@@ -2,11 +2,11 @@
 // "&Widen ground": every section's ground prolonged on both sides to a distance from the centre
 // line, along its outermost ground segment. Changes the survey data file in place.
 
-#include "alignment/command_result.h"
+#include "project/command_result.h"
 #include "records/section_record.h"
-#include "shell/progress.h"
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/progress.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

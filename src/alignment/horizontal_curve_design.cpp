@@ -10,7 +10,7 @@
 #include "alignment/design_dialogue.h"
 #include "alignment/design_file.h"
 #include "alignment/design_start.h"
-#include "alignment/scratch_output.h"
+#include "project/scratch_output.h"
 #include "alignment/table_lookup.h"
 #include "numbers/number_text.h"
 

@@ -10,12 +10,12 @@
 #include "alignment/clothoid_series.h"
 #include "alignment/corner_geometry.h"
 #include "alignment/polygon_checks.h"
-#include "alignment/scratch_output.h"
+#include "project/scratch_output.h"
 #include "alignment/spiral_layout.h"
 #include "alignment/station_line.h"
 #include "alignment/vertical_profile.h"
 #include "numbers/number_text.h"
-#include "numbers/prompt_output_file.h"
+#include "project/prompt_output_file.h"
 
 namespace calvora {
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "alignment/command_result.h"
-#include "shell/progress.h"
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/command_result.h"
+#include "project/progress.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "alignment/alignment_polygon.h"
-#include "alignment/progress_shown.h"
-#include "alignment/scratch_output.h"
+#include "project/progress_shown.h"
+#include "project/scratch_output.h"
 #include "alignment/vertical_profile.h"
 #include "numbers/number_text.h"
 #include "records/section_record.h"
-#include "shell/file_names.h"
+#include "project/file_names.h"
 
 namespace calvora {
 

@@ -11,7 +11,7 @@
 #include "alignment/design_file.h"
 #include "alignment/design_start.h"
 #include "alignment/polygon_checks.h"
-#include "alignment/scratch_output.h"
+#include "project/scratch_output.h"
 #include "alignment/spiral_layout.h"
 #include "alignment/table_lookup.h"
 #include "numbers/number_text.h"

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "alignment/command_result.h"
+#include "project/command_result.h"
 #include "app/batch_command.h"
-#include "shell/batch_dialogs.h"
-#include "shell/progress.h"
-#include "shell/project_state.h"
+#include "app/batch_dialogs.h"
+#include "project/progress.h"
+#include "project/project_state.h"
 
 namespace calvora {
 

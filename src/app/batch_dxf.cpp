@@ -6,7 +6,7 @@
 #include "app/batch_sheet_options.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/dxf_cross.h"
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 
 namespace calvora {
 

@@ -5,8 +5,8 @@
 #include "app/batch_commands_list.h"
 #include "app/batch_project.h"
 #include "app/batch_record_fields.h"
-#include "shell/batch_dialogs.h"
-#include "shell/working_files.h"
+#include "app/batch_dialogs.h"
+#include "project/working_files.h"
 
 namespace calvora {
 

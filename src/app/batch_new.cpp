@@ -11,10 +11,10 @@
 
 #include "app/batch_commands_list.h"
 #include "records/windows1252.h"
-#include "shell/batch_dialogs.h"
-#include "shell/file_names.h"
-#include "shell/project_commands.h"
-#include "shell/working_files.h"
+#include "app/batch_dialogs.h"
+#include "project/file_names.h"
+#include "project/project_commands.h"
+#include "project/working_files.h"
 
 namespace calvora {
 

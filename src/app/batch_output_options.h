@@ -5,7 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 
 namespace calvora {
 

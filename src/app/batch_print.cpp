@@ -12,7 +12,7 @@
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/gui/png_sheet_printer.h"
 #include "drawing/print_cross.h"
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 
 namespace calvora {
 

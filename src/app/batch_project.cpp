@@ -1,7 +1,7 @@
 #include "app/batch_project.h"
 
-#include "shell/project_commands.h"
-#include "shell/shell_window.h"
+#include "project/project_commands.h"
+#include "project/shell_window.h"
 
 namespace calvora {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/batch_command.h"
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

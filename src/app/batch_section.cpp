@@ -9,7 +9,8 @@
 #include "app/batch_project.h"
 #include "section/section_areas.h"
 #include "section/section_engine.h"
-#include "shell/batch_dialogs.h"
+#include "section/section_messages.h"
+#include "app/batch_dialogs.h"
 
 namespace calvora {
 
@@ -117,7 +118,8 @@ class SectionCommand : public BatchCommand {
       return kBatchUsage;
     }
     SectionEngine engine;
-    engine.ComputeSection(state, record_, dialogs);
+    engine.ComputeSection(state, record_);
+    ShowMessages(engine.Results(), dialogs);
     if (engine.Results().BadVariant) {
       return kBatchFailed;  // the engine's message is on stderr
     }

@@ -8,8 +8,8 @@
 #include "app/batch_command.h"
 #include "drawing/sheet_layout.h"
 #include "drawing/sheet_range.h"
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

@@ -8,7 +8,7 @@
 #include "app/batch_project.h"
 #include "quantities/calc_volumes.h"
 #include "quantities/report_layers.h"
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 
 namespace calvora {
 

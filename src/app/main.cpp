@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/batch_command.h"
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 #include "shell/gui/run_gui.h"
 
 namespace {

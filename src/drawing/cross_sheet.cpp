@@ -10,6 +10,7 @@
 #include "drawing/trim_blanks.h"
 #include "numbers/number_text.h"
 #include "section/section_areas.h"
+#include "section/section_messages.h"
 
 namespace calvora {
 
@@ -116,7 +117,8 @@ bool CrossSheet::DrawOnObject(int sheet) {
   for (int record = sections.First; record <= sections.Last; ++record) {
     const int slot = record - sections.First;
     const Band band{usableHeight - (slot + 0.5) * bandHeight, bandHeight, usableWidth};
-    engine_.ComputeSection(state_, record, dialogs_);
+    engine_.ComputeSection(state_, record);
+    ShowMessages(engine_.Results(), dialogs_);
     if (engine_.Results().BadVariant) {
       return false;
     }

@@ -8,8 +8,8 @@
 #include "drawing/cls_graphic.h"
 #include "drawing/sheet_layout.h"
 #include "section/section_engine.h"
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

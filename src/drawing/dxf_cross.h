@@ -6,7 +6,7 @@
 #include "drawing/cross_sheet.h"
 #include "drawing/dxf_groups.h"
 #include "drawing/sheet_range.h"
-#include "shell/progress.h"
+#include "project/progress.h"
 
 namespace calvora {
 

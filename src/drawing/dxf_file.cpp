@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "drawing/dxf_opening.h"
-#include "numbers/prompt_output_file.h"
+#include "project/prompt_output_file.h"
 #include "records/file_error.h"
 
 namespace calvora {

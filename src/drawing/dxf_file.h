@@ -6,7 +6,7 @@
 #include <string>
 
 #include "drawing/dxf_groups.h"
-#include "shell/user_dialogs.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

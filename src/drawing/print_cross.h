@@ -4,7 +4,7 @@
 #include "drawing/cross_sheet.h"
 #include "drawing/sheet_printer.h"
 #include "drawing/sheet_range.h"
-#include "shell/progress.h"
+#include "project/progress.h"
 
 namespace calvora {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/user_dialogs.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

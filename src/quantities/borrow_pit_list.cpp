@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "records/file_error.h"
-#include "shell/file_names.h"
+#include "project/file_names.h"
 
 namespace calvora {
 

@@ -8,9 +8,9 @@
 
 #include "quantities/transport_report.h"
 #include "quantities/volume_report.h"
-#include "shell/progress.h"
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/progress.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "section/section_engine.h"
-#include "shell/batch_dialogs.h"
 
 namespace calvora {
 
@@ -48,14 +47,11 @@ bool SectionsAhead::Hand(Batch& batch) {
 
 void SectionsAhead::Run() {
   SectionEngine engine;
-  // The engine's messages are kept in its results and shown by the caller.
-  std::ostream nowhere(nullptr);
-  BatchDialogs quiet(nowhere);
   Batch batch;
   for (int n = 1; n <= count_; ++n) {
     Outcome& outcome = batch.emplace_back();
     try {
-      const float station = engine.ComputeSection(state_, n, quiet);
+      const float station = engine.ComputeSection(state_, n);
       const SectionResults& r = engine.Results();
       outcome.section.Slot = {n,       r.Section.Kilo,  r.Section.Meter,
                               station, r.SideState[-1], ComputeSectionAreas(r)};

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "quantities/section_slot.h"
-#include "shell/project_state.h"
+#include "project/project_state.h"
 
 namespace calvora {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "records/file_error.h"
-#include "shell/file_names.h"
+#include "project/file_names.h"
 
 namespace calvora {
 

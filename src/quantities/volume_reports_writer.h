@@ -14,7 +14,7 @@
 #include "quantities/transport_report.h"
 #include "quantities/volume_report.h"
 #include "records/project_record.h"
-#include "shell/user_dialogs.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

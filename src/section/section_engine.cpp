@@ -123,7 +123,7 @@ void DiscardNonFinite(SectionWork& work) {
   kept.Invalid = true;
   results = std::move(kept);
   if (!shown) {
-    work.Show(DataErrorMessage(results.Section, results.Record));
+    work.Note(DataErrorMessage(results.Section, results.Record));
   }
 }
 
@@ -156,21 +156,20 @@ void SectionEngine::ClearResults() {
 }
 
 float SectionEngine::ComputeSection(const RecordFile& dataFile, const RecordFile& varFile,
-                                    const ProjectRecord& project, int record,
-                                    UserDialogs& dialogs) {
-  return Compute(dataFile, &varFile, project, record, dialogs);
+                                    const ProjectRecord& project, int record) {
+  return Compute(dataFile, &varFile, project, record);
 }
 
-float SectionEngine::ComputeSection(const ProjectState& state, int record, UserDialogs& dialogs) {
+float SectionEngine::ComputeSection(const ProjectState& state, int record) {
   if (!state.Data.Loaded()) {
     throw FileError(state.Data.FileName, "Data file not loaded.");
   }
   return Compute(*state.Data.File, state.Var.Loaded() ? &*state.Var.File : nullptr,
-                 state.Project, record, dialogs);
+                 state.Project, record);
 }
 
 float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFile,
-                             const ProjectRecord& project, int record, UserDialogs& dialogs) {
+                             const ProjectRecord& project, int record) {
   ClearResults();
   results_.Record = record;
   DecodeRecord(sectionBytes_.Bytes(dataFile, record), results_.Section);
@@ -180,7 +179,6 @@ float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFi
     results_.BadVariant = true;
     results_.Station = -1;
     results_.Messages.push_back(BadVariantMessage(section, record));
-    dialogs.Message(results_.Messages.back());
     return -1;
   }
   DecodeRecord(variantBytes_.Bytes(*varFile, section.Var), results_.Variant);
@@ -188,7 +186,7 @@ float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFi
   results_.SectionGroundCentre = section.GRElev;
   results_.SectionProjectCentre = section.PRElev;
 
-  SectionWork work(project, results_, dialogs, lines_);
+  SectionWork work(project, results_, lines_);
   try {
     BuildSectionPolygons(work);
     for (int layer = 0; layer < ProjectRecord::kLayerCount; ++layer) {

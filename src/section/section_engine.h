@@ -6,8 +6,7 @@
 #include "records/record_read_ahead.h"
 #include "section/section_results.h"
 #include "section/section_lines.h"
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/project_state.h"
 
 namespace calvora {
 
@@ -17,21 +16,22 @@ class SectionEngine {
   // cross-section from the typical cross-section file (fresh copies, every call, decoded from
   // bytes read ahead in blocks while the file is unchanged), builds the
   // bodies and returns the station in metres (Kilo * 1000 + Meter, single precision), or -1
-  // when the variant number is bad (message shown, nothing else computed). Data errors are
-  // shown as messages and leave Results().Invalid set. A record that cannot be read (record
+  // when the variant number is bad (nothing else computed). It asks nobody: the bad variant
+  // number and data errors are kept in Results().Messages for the caller to show, and a data
+  // error leaves Results().Invalid set. A record that cannot be read (record
   // outside 1..count, I/O failure) throws FileError. Uses Thickness, DecaMethod and DecaThick
   // of the project. Results() stays valid until the next call.
   float ComputeSection(const RecordFile& dataFile, const RecordFile& varFile,
-                       const ProjectRecord& project, int record, UserDialogs& dialogs);
+                       const ProjectRecord& project, int record);
   // The same on the project's open working files; never touches DataRec or VarRec. With no
   // typical cross-section file loaded every variant number is bad.
-  float ComputeSection(const ProjectState& state, int record, UserDialogs& dialogs);
+  float ComputeSection(const ProjectState& state, int record);
 
   const SectionResults& Results() const { return results_; }
 
  private:
   float Compute(const RecordFile& dataFile, const RecordFile* varFile,
-                const ProjectRecord& project, int record, UserDialogs& dialogs);
+                const ProjectRecord& project, int record);
   void ClearResults();
 
   SectionResults results_;

@@ -30,4 +30,10 @@ std::string FillDitchErrorMessage(const SectionRecord& section, int record) {
          ")";
 }
 
+void ShowMessages(const SectionResults& results, UserDialogs& dialogs) {
+  for (const std::string& message : results.Messages) {
+    dialogs.Message(message);
+  }
+}
+
 }  // namespace calvora

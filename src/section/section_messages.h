@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "project/user_dialogs.h"
 #include "records/section_record.h"
+#include "section/section_results.h"
 
 namespace calvora {
 
@@ -13,5 +15,8 @@ std::string BadVariantMessage(const SectionRecord& section, int record);
 std::string DataErrorMessage(const SectionRecord& section, int record);
 // "Data error in KM: " + K + "+" + M + CR + "(Section No. " + R + ")"
 std::string FillDitchErrorMessage(const SectionRecord& section, int record);
+
+// Shows the messages of the section last computed, in order.
+void ShowMessages(const SectionResults& results, UserDialogs& dialogs);
 
 }  // namespace calvora

@@ -13,10 +13,9 @@ void AssignSignedOffsets(std::vector<SectionPoint>& out, int side, const SideLin
 }
 
 SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sectionResults,
-                         UserDialogs& userDialogs, SectionLines& lines)
+                         SectionLines& lines)
     : project(projectRecord),
       results(sectionResults),
-      dialogs(userDialogs),
       ground(lines.ground),
       templ(lines.templ),
       joinedGround(lines.joinedGround),
@@ -33,19 +32,16 @@ SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sec
   joinedReference.clear();
 }
 
-void SectionWork::Show(const std::string& text) {
-  results.Messages.push_back(text);
-  dialogs.Message(text);
-}
+void SectionWork::Note(const std::string& text) { results.Messages.push_back(text); }
 
 void SectionWork::DataError() {
-  Show(DataErrorMessage(results.Section, results.Record));
+  Note(DataErrorMessage(results.Section, results.Record));
   results.DataErrorShown = true;
   throw SectionDataError{};
 }
 
 void SectionWork::FillDitchError() {
-  Show(FillDitchErrorMessage(results.Section, results.Record));
+  Note(FillDitchErrorMessage(results.Section, results.Record));
   throw SectionDataError{};
 }
 

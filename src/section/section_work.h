@@ -8,7 +8,6 @@
 #include "records/signed_array.h"
 #include "section/section_lines.h"
 #include "section/section_results.h"
-#include "shell/user_dialogs.h"
 
 namespace calvora {
 
@@ -24,11 +23,10 @@ void AssignSignedOffsets(std::vector<SectionPoint>& out, int side, const SideLin
 struct SectionWork {
   // Empties the lines: nothing of an earlier section is seen.
   SectionWork(const ProjectRecord& projectRecord, SectionResults& sectionResults,
-              UserDialogs& userDialogs, SectionLines& lines);
+              SectionLines& lines);
 
   const ProjectRecord& project;
   SectionResults& results;
-  UserDialogs& dialogs;
 
   const VariantRecord& Variant() const { return results.Variant; }
 
@@ -52,8 +50,8 @@ struct SectionWork {
   bool fixedWidthStripping = false;  // Deco != 0 and DecaMethod = 1
   bool stripOnlyInFill = false;      // Deco != 0 and DecaMethod = 0
 
-  // Shows a message and keeps its text in the results.
-  void Show(const std::string& text);
+  // Keeps a message's text in the results for the caller to show.
+  void Note(const std::string& text);
   // "Data Error in ..." (the ground does not reach far enough), then stops the section.
   [[noreturn]] void DataError();
   // "Data error in KM: ..." (a fill ditch finds no ground), then stops the section.

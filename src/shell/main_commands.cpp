@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/project_commands.h"
+#include "project/project_commands.h"
 
 namespace calvora {
 

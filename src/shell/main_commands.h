@@ -6,12 +6,12 @@
 #include <functional>
 #include <string>
 
-#include "shell/progress.h"
-#include "shell/project_state.h"
+#include "project/progress.h"
+#include "project/project_state.h"
 #include "shell/recent_projects.h"
-#include "shell/shell_window.h"
-#include "shell/user_dialogs.h"
-#include "shell/working_files.h"
+#include "project/shell_window.h"
+#include "project/user_dialogs.h"
+#include "project/working_files.h"
 
 namespace calvora {
 

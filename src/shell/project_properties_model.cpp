@@ -6,8 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "shell/project_commands.h"
-#include "shell/working_files.h"
+#include "numbers/number_text.h"
+#include "project/project_commands.h"
+#include "project/working_files.h"
 
 namespace calvora {
 
@@ -29,11 +30,10 @@ std::int16_t Flag(bool value) {
 // field, what the record cannot hold.
 class FieldReader {
  public:
-  FieldReader(const PropertiesNumberTexts& numbers, UserDialogs& dialogs)
-      : numbers_(numbers), dialogs_(dialogs) {}
+  explicit FieldReader(UserDialogs& dialogs) : dialogs_(dialogs) {}
 
   float Single(const std::string& text, const std::string& label) {
-    const double value = numbers_.leadingNumber(text);
+    const double value = LeadingNumber(text);
     if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
       Refuse(label + ": " + Trimmed(text) + " is too large to be stored.");
       return 0;
@@ -42,7 +42,7 @@ class FieldReader {
   }
 
   std::int16_t Whole(double value, const std::string& label, const std::string& shown) {
-    const auto whole = numbers_.toInt16(value);
+    const auto whole = ToInt16(value);
     if (!whole) {
       Refuse(label + ": " + shown +
              " cannot be stored; enter a whole number from -32768 to 32767.");
@@ -61,7 +61,6 @@ class FieldReader {
     refused_ = true;
   }
 
-  const PropertiesNumberTexts& numbers_;
   UserDialogs& dialogs_;
   bool refused_ = false;
 };
@@ -104,18 +103,18 @@ void ProjectPropertiesModel::Load(ProjectRecord& project) {
   font = {Trimmed(project.Font.Name), static_cast<double>(project.Font.Size),
           project.Font.Bold != 0, project.Font.Italic != 0};
   for (int i = 0; i < ProjectRecord::kLayerCount; ++i) {
-    txtComp[i] = numbers_.singleText(project.Compaction[i]);
-    txtThick[i] = numbers_.singleText(project.Thickness[i]);
+    txtComp[i] = SingleText(project.Compaction[i]);
+    txtThick[i] = SingleText(project.Thickness[i]);
   }
   optCalcMethod = project.CalcMethod == 0 ? 0 : 1;
   optDeca = project.DecaMethod == 0 ? 0 : 1;
-  txtDecaThick = numbers_.singleText(project.DecaThick);
+  txtDecaThick = SingleText(project.DecaThick);
   txtNumLines = std::to_string(project.NumLines);
   for (std::size_t i = 0; i < txtPen.size(); ++i) {
-    txtPen[i] = numbers_.singleText(project.Pen[i]);
+    txtPen[i] = SingleText(project.Pen[i]);
   }
   for (std::size_t i = 0; i < txtMargin.size(); ++i) {
-    txtMargin[i] = numbers_.singleText(project.Margin[i]);
+    txtMargin[i] = SingleText(project.Margin[i]);
   }
 }
 
@@ -129,7 +128,7 @@ void ProjectPropertiesModel::SetSectionsPerSheet(int value) {
 
 bool ProjectPropertiesModel::Ok(ProjectState& state, UserDialogs& dialogs) const {
   ProjectRecord updated = state.Project;
-  FieldReader read(numbers_, dialogs);
+  FieldReader read(dialogs);
   updated.DataFile = Trimmed(txtDatFile);
   updated.VariantFile = Trimmed(txtVarFile);
   updated.AlignFile = Trimmed(txtAlignFile);
@@ -141,7 +140,7 @@ bool ProjectPropertiesModel::Ok(ProjectState& state, UserDialogs& dialogs) const
   updated.DrawDatum = Flag(chkDatum);
   updated.Font.Name = Trimmed(font.name);
   updated.Font.Size =
-      read.Whole(font.pointSize, "Font size", numbers_.singleText(float(font.pointSize)));
+      read.Whole(font.pointSize, "Font size", SingleText(float(font.pointSize)));
   updated.Font.Bold = Flag(font.bold);
   updated.Font.Italic = Flag(font.italic);
   for (int i = 0; i < ProjectRecord::kLayerCount; ++i) {
@@ -152,7 +151,7 @@ bool ProjectPropertiesModel::Ok(ProjectState& state, UserDialogs& dialogs) const
   updated.CalcMethod = optCalcMethod == 0 ? 0 : 1;
   updated.DecaMethod = optDeca == 0 ? 0 : 1;
   updated.DecaThick = read.Single(txtDecaThick, "Decapaje width");
-  updated.NumLines = read.Whole(numbers_.leadingNumber(txtNumLines),
+  updated.NumLines = read.Whole(LeadingNumber(txtNumLines),
                                 "Number of lines of tables in each page", Trimmed(txtNumLines));
   for (std::size_t i = 0; i < txtPen.size(); ++i) {
     updated.Pen[i] = read.Single(txtPen[i], kPenLabels[i]);

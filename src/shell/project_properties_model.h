@@ -3,14 +3,11 @@
 // from the project record and copied back into it on OK.
 
 #include <array>
-#include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "records/project_record.h"
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 
@@ -27,17 +24,8 @@ struct FontChoice {
   bool italic = false;
 };
 
-// The program's number texts, handed in by the caller: they belong to a module above the shell.
-struct PropertiesNumberTexts {
-  double (*leadingNumber)(std::string_view text);        // typed text to number, else 0
-  std::optional<std::int16_t> (*toInt16)(double value);  // halves to even; none outside int16
-  std::string (*singleText)(float value);                // shortest text of a single
-};
-
 class ProjectPropertiesModel {
  public:
-  explicit ProjectPropertiesModel(PropertiesNumberTexts numbers) : numbers_(numbers) {}
-
   static constexpr int kTabCount = 6;
   static constexpr int kMinSectionsPerSheet = 1;
   static constexpr int kMaxSectionsPerSheet = 10;
@@ -80,7 +68,6 @@ class ProjectPropertiesModel {
   std::string txtDecaThick;
 
  private:
-  PropertiesNumberTexts numbers_;
   int currentTab_ = 0;
   int sectionsPerSheet_ = kMinSectionsPerSheet;
 };

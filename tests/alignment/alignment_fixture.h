@@ -8,7 +8,7 @@
 
 #include "records/alignment_record.h"
 #include "records/section_record.h"
-#include "shell/project_state.h"
+#include "project/project_state.h"
 #include "support/temp_folder.h"
 
 namespace calvora::testing {

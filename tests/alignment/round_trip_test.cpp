@@ -8,7 +8,7 @@
 #include "alignment/plan_coordinates.h"
 #include "alignment/spiral_design.h"
 #include "alignment_fixture.h"
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 
 namespace calvora {
 namespace {

@@ -14,7 +14,7 @@
 #include "records/section_record.h"
 #include "section/section_areas.h"
 #include "section/section_engine.h"
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
@@ -81,7 +81,7 @@ TEST_F(SectionCommand, JsonHasExactlyTheDocumentedKeysAndTheEnginesResults) {
   std::ostringstream messages;
   BatchDialogs dialogs(messages);
   SectionEngine engine;
-  const float station = engine.ComputeSection(data, variants, ReadRecord<ProjectRecord>(projectFile, 1), 3, dialogs);
+  const float station = engine.ComputeSection(data, variants, ReadRecord<ProjectRecord>(projectFile, 1), 3);
   const SectionAreas areas = ComputeSectionAreas(engine.Results());
   EXPECT_FLOAT_EQ(section["station"].get<float>(), station);
   EXPECT_EQ(section["sideState"]["left"], engine.Results().SideState[-1]);

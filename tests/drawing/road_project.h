@@ -103,8 +103,8 @@ inline std::filesystem::path WriteRoadProject(const std::filesystem::path& folde
 
 }  // namespace calvora::testing
 
-#include "shell/project_commands.h"
-#include "shell/shell_window.h"
+#include "project/project_commands.h"
+#include "project/shell_window.h"
 
 namespace calvora::testing {
 

@@ -13,7 +13,7 @@
 #include "gui/recording_dialogs.h"
 #include "records/record_file.h"
 #include "shell/gui/project_properties_dialog.h"
-#include "shell/project_commands.h"
+#include "project/project_commands.h"
 #include "support/temp_folder.h"
 
 namespace calvora {

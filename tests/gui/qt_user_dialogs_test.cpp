@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "gui/recording_dialogs.h"
-#include "shell/project_commands.h"
+#include "project/project_commands.h"
 #include "support/temp_folder.h"
 
 namespace calvora {

@@ -1,4 +1,4 @@
-#include "numbers/prompt_output_file.h"
+#include "project/prompt_output_file.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -8,7 +8,6 @@
 
 #include "quantities/small_road.h"
 #include "section/section_engine.h"
-#include "shell/batch_dialogs.h"
 
 namespace calvora {
 namespace {
@@ -32,9 +31,7 @@ TEST(SectionsAhead, HandsOverEverySectionInOrderAsTheEngineComputesIt) {
   SectionsAhead ahead(road.state, 150);
   for (int n = 1; n <= 150; ++n) {
     const AheadSection got = ahead.Next();
-    std::ostringstream shown;
-    BatchDialogs dialogs(shown);
-    const float station = engine.ComputeSection(road.state, n, dialogs);
+    const float station = engine.ComputeSection(road.state, n);
     const SectionResults& r = engine.Results();
     const SectionAreas areas = ComputeSectionAreas(r);
     ASSERT_EQ(got.Slot.Number, n);

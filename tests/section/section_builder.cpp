@@ -1,7 +1,6 @@
 #include "section_builder.h"
 
 #include "section/section_areas.h"
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -77,29 +76,11 @@ SectionFiles::SectionFiles(const std::vector<SectionRecord>& sections,
   }
 }
 
-void MessageLog::Message(const std::string& text) { shown.push_back(text); }
-bool MessageLog::YesNo(const std::string& text) { return Unexpected(text), false; }
-bool MessageLog::RetryCancel(const std::string& text) { return Unexpected(text), false; }
-std::string MessageLog::InputBox(const std::string& prompt, const std::string&,
-                                 const std::string&) {
-  return Unexpected(prompt), std::string();
-}
-std::string MessageLog::OpenFileName(const FileDialogRequest& request) {
-  return Unexpected(request.title), std::string();
-}
-std::string MessageLog::SaveFileName(const FileDialogRequest& request) {
-  return Unexpected(request.title), std::string();
-}
-void MessageLog::Unexpected(const std::string& text) {
-  ADD_FAILURE() << "the section engine asked a question: " << text;
-}
-
 SectionResults ComputeOne(const SectionRecord& section, const VariantRecord& variant,
                           const ProjectRecord& project) {
   SectionFiles files({section}, {variant});
   SectionEngine engine;
-  MessageLog dialogs;
-  engine.ComputeSection(files.Data(), files.Variants(), project, 1, dialogs);
+  engine.ComputeSection(files.Data(), files.Variants(), project, 1);
   return engine.Results();
 }
 

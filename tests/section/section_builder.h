@@ -12,7 +12,6 @@
 #include "records/section_record.h"
 #include "records/variant_record.h"
 #include "section/section_engine.h"
-#include "shell/user_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace calvora::testing {
@@ -50,24 +49,7 @@ class SectionFiles {
   std::optional<RecordFile> variants_;
 };
 
-// Messages are what the engine may show; they are kept here, any question fails the test.
-class MessageLog : public UserDialogs {
- public:
-  std::vector<std::string> shown;
-
-  void Message(const std::string& text) override;
-  bool YesNo(const std::string& text) override;
-  bool RetryCancel(const std::string& text) override;
-  std::string InputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
-  std::string OpenFileName(const FileDialogRequest& request) override;
-  std::string SaveFileName(const FileDialogRequest& request) override;
-
- private:
-  static void Unexpected(const std::string& text);
-};
-
-// Computes one section (record 1, variant 1) with a dialog that accepts any messages.
+// Computes one section (record 1, variant 1).
 SectionResults ComputeOne(const SectionRecord& section, const VariantRecord& variant,
                           const ProjectRecord& project = {});
 

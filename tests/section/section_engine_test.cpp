@@ -327,11 +327,10 @@ TEST(SectionEngine, EngineRereadsTheRecordsForEveryCall) {
       {MakeSection(102, 100, kFlatGround), MakeSection(98, 100, kFlatGround)},
       {MakeVariant({{5, 0}}, 0.5)});
   SectionEngine engine;
-  testing::MessageLog dialogs;
-  engine.ComputeSection(files.Data(), files.Variants(), {}, 1, dialogs);
+  engine.ComputeSection(files.Data(), files.Variants(), {}, 1);
   const double first = SumOfArea(engine.Results().SectionPolygons, PolygonKind::Fill);
-  engine.ComputeSection(files.Data(), files.Variants(), {}, 2, dialogs);
-  engine.ComputeSection(files.Data(), files.Variants(), {}, 1, dialogs);
+  engine.ComputeSection(files.Data(), files.Variants(), {}, 2);
+  engine.ComputeSection(files.Data(), files.Variants(), {}, 1);
   EXPECT_EQ(SumOfArea(engine.Results().SectionPolygons, PolygonKind::Fill), first);
   EXPECT_EQ(engine.Results().Record, 1);
 }

@@ -10,7 +10,6 @@
 #include "section/section_areas.h"
 #include "section/section_engine.h"
 #include "section_builder.h"
-#include "support/scripted_dialogs.h"
 
 namespace calvora {
 namespace {
@@ -24,12 +23,11 @@ SectionResults ComputeExpecting(const SectionRecord& section, const VariantRecor
                                 const std::string& message, float* station = nullptr) {
   const testing::SectionFiles files({section}, {variant});
   SectionEngine engine;
-  testing::ScriptedDialogs dialogs;
-  dialogs.ExpectMessage(message);
-  const float result = engine.ComputeSection(files.Data(), files.Variants(), {}, 1, dialogs);
+  const float result = engine.ComputeSection(files.Data(), files.Variants(), {}, 1);
   if (station != nullptr) {
     *station = result;
   }
+  EXPECT_EQ(engine.Results().Messages, std::vector<std::string>{message});
   return engine.Results();
 }
 
@@ -120,10 +118,10 @@ TEST(SectionFailures, StrippingEdgeBeyondTheGroundIsADataError) {
   project.DecaThick = 60;
   const testing::SectionFiles files({MakeSection(102, 100, kFlatGround)}, {variant});
   SectionEngine engine;
-  testing::ScriptedDialogs dialogs;
-  dialogs.ExpectMessage("Data Error in  1+20.5 Record number\r( 1)");
-  engine.ComputeSection(files.Data(), files.Variants(), project, 1, dialogs);
+  engine.ComputeSection(files.Data(), files.Variants(), project, 1);
   EXPECT_TRUE(engine.Results().Invalid);
+  EXPECT_EQ(engine.Results().Messages,
+            std::vector<std::string>{"Data Error in  1+20.5 Record number\r( 1)"});
 }
 
 TEST(SectionFailures, SectionWithNineGroundPointsAndFixedWidthStrippingKeepsAllPoints) {
@@ -149,15 +147,15 @@ TEST(SectionFailures, EngineWorksWithoutAnOpenTypicalSectionFile) {
   state.Data.File.emplace(folder / "ROAD.DAT", SectionRecord::kLength);
   WriteRecord(*state.Data.File, 1, MakeSection(102, 100, kFlatGround));
   SectionEngine engine;
-  testing::ScriptedDialogs dialogs;
-  dialogs.ExpectMessage("Bad Variant number at station :  1+20.5Section No. =( 1)");
-  EXPECT_EQ(engine.ComputeSection(state, 1, dialogs), -1);
+  EXPECT_EQ(engine.ComputeSection(state, 1), -1);
+  EXPECT_EQ(engine.Results().Messages,
+            std::vector<std::string>{"Bad Variant number at station :  1+20.5Section No. =( 1)"});
 
   state.Var.FileName = "ROAD.VAR";
   state.Var.File.emplace(folder / "ROAD.VAR", VariantRecord::kLength);
   WriteRecord(*state.Var.File, 1, MakeVariant({{5, 0}}, 0.5));
   state.DataRec.PRElev = 555;  // an editor's unsaved buffer must not matter
-  EXPECT_FLOAT_EQ(engine.ComputeSection(state, 1, dialogs), 1020.5f);
+  EXPECT_FLOAT_EQ(engine.ComputeSection(state, 1), 1020.5f);
   EXPECT_NEAR(testing::SumOfArea(engine.Results().SectionPolygons, PolygonKind::Fill), 28, 1e-9);
   EXPECT_EQ(state.DataRec.PRElev, 555);
 }
@@ -166,8 +164,7 @@ TEST(SectionFailures, RecordOutsideTheFileThrowsFileError) {
   const testing::SectionFiles files({MakeSection(102, 100, kFlatGround)},
                                     {MakeVariant({{5, 0}}, 0.5)});
   SectionEngine engine;
-  testing::MessageLog dialogs;
-  EXPECT_THROW(engine.ComputeSection(files.Data(), files.Variants(), {}, 2, dialogs), FileError);
+  EXPECT_THROW(engine.ComputeSection(files.Data(), files.Variants(), {}, 2), FileError);
 }
 
 // Damage one float of a sound section or variant at random.
@@ -224,8 +221,7 @@ TEST(SectionFailures, FuzzedRecordsNeverCrashNorLetANaNOut) {
     project.Thickness = {0.2f, 0.3f, 0, 0, 0};
     files.Rewrite(section, variant);
     SectionEngine engine;
-    testing::MessageLog dialogs;
-    ASSERT_NO_THROW(engine.ComputeSection(files.Data(), files.Variants(), project, 1, dialogs))
+    ASSERT_NO_THROW(engine.ComputeSection(files.Data(), files.Variants(), project, 1))
         << "round " << round;
     const SectionResults& r = engine.Results();
     ASSERT_TRUE(testing::AllNumbersFinite(r)) << "round " << round;
@@ -234,7 +230,7 @@ TEST(SectionFailures, FuzzedRecordsNeverCrashNorLetANaNOut) {
                 std::isfinite(areas.TopsoilArea))
         << "round " << round;
     reported += r.Invalid ? 1 : 0;
-    ASSERT_EQ(r.Invalid, !dialogs.shown.empty()) << "round " << round;
+    ASSERT_EQ(r.Invalid, !r.Messages.empty()) << "round " << round;
   }
   EXPECT_GT(reported, 1000);  // most damage is caught and reported
 }

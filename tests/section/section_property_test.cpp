@@ -191,12 +191,11 @@ TEST(SectionProperties, FillLessCutIsTheIntegralBetweenTheCatchPoints) {
   std::mt19937 rng(20261206);
   testing::SectionFiles files({}, {});
   SectionEngine engine;
-  testing::MessageLog dialogs;
   int computed = 0;
   for (int round = 0; round < 4000; ++round) {
     const RandomSection r = PlainSection(rng);
     files.Rewrite(r.section, r.variant);
-    engine.ComputeSection(files.Data(), files.Variants(), r.project, 1, dialogs);
+    engine.ComputeSection(files.Data(), files.Variants(), r.project, 1);
     const SectionResults& results = engine.Results();
     ASSERT_TRUE(testing::AllNumbersFinite(results)) << "round " << round;
     if (!results.Valid()) {
@@ -239,12 +238,11 @@ TEST(SectionProperties, EverySectionShapeGivesClosedFiniteBodies) {
   std::mt19937 rng(7);
   testing::SectionFiles files({}, {});
   SectionEngine engine;
-  testing::MessageLog dialogs;
   int computed = 0;
   for (int round = 0; round < 4000; ++round) {
     const RandomSection r = FullSection(rng);
     files.Rewrite(r.section, r.variant);
-    engine.ComputeSection(files.Data(), files.Variants(), r.project, 1, dialogs);
+    engine.ComputeSection(files.Data(), files.Variants(), r.project, 1);
     const SectionResults& results = engine.Results();
     ASSERT_TRUE(testing::AllNumbersFinite(results)) << "round " << round;
     const SectionAreas areas = ComputeSectionAreas(results);

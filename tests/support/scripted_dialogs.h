@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/user_dialogs.h"
+#include "project/user_dialogs.h"
 
 namespace calvora::testing {
 

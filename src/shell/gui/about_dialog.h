@@ -4,7 +4,7 @@
 #include <QDialog>
 
 #include "shell/about_model.h"
-#include "shell/user_dialogs.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

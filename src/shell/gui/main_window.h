@@ -11,9 +11,9 @@
 #include "shell/gui/progress_dialog.h"
 #include "shell/gui/qt_user_dialogs.h"
 #include "shell/main_commands.h"
-#include "shell/project_state.h"
+#include "project/project_state.h"
 #include "shell/recent_projects.h"
-#include "shell/shell_window.h"
+#include "project/shell_window.h"
 
 class QAction;
 class QMdiArea;

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "shell/progress.h"
+#include "project/progress.h"
 #include "shell/progress_model.h"
 
 class QLabel;

@@ -15,7 +15,6 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "numbers/number_text.h"
 #include "shell/gui/centre_on_screen.h"
 
 namespace calvora {
@@ -52,8 +51,7 @@ ProjectPropertiesDialog::ProjectPropertiesDialog(ProjectState& state, UserDialog
                                                  QWidget* parent)
     : QDialog(parent),
       state_(state),
-      dialogs_(dialogs),
-      model_(PropertiesNumberTexts{&LeadingNumber, &ToInt16, &SingleText}) {
+      dialogs_(dialogs) {
   setObjectName(QStringLiteral("frmProjProp"));
   setWindowTitle(tr("Project Properties"));
 

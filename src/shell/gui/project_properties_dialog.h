@@ -5,8 +5,8 @@
 #include <array>
 
 #include "shell/project_properties_model.h"
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
 
 class QCheckBox;
 class QGridLayout;

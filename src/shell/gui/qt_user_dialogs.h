@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <string>
 
-#include "shell/user_dialogs.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

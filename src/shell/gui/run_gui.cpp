@@ -7,11 +7,11 @@
 #include <system_error>
 
 #include "shell/gui/main_window.h"
-#include "shell/gui/screenshot_tour.h"
 
 namespace calvora {
 
-int RunGui(int argc, char** argv, const std::filesystem::path& programDir) {
+int RunGui(int argc, char** argv, const std::filesystem::path& programDir,
+           const std::function<void(MainWindow&)>& shown) {
   // Named before the program's folder becomes the current one.
   std::string projectPath;
   if (argc > 1) {
@@ -33,8 +33,8 @@ int RunGui(int argc, char** argv, const std::filesystem::path& programDir) {
   if (!projectPath.empty()) {
     QTimer::singleShot(0, &window, [&window, projectPath] { window.OpenProjectPath(projectPath); });
   }
-  if (const QString folder = ScreenshotFolder(); !folder.isEmpty()) {
-    ScheduleScreenshotTour(window, folder);
+  if (shown) {
+    shown(window);
   }
   return QApplication::exec();
 }

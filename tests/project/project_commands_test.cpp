@@ -1,10 +1,10 @@
-#include "shell/project_commands.h"
+#include "project/project_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "shell/working_files.h"
+#include "project/working_files.h"
 #include "support/record_bytes.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"

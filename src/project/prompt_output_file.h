@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/user_dialogs.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

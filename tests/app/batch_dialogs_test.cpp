@@ -1,4 +1,4 @@
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/working_files.h"
+#include "project/working_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Shows the progress bar for a scope and hides it on every way out.
 
-#include "shell/progress.h"
+#include "project/progress.h"
 
 namespace calvora {
 

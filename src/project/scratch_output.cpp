@@ -1,4 +1,4 @@
-#include "alignment/scratch_output.h"
+#include "project/scratch_output.h"
 
 #include "records/file_error.h"
 #include "records/scratch_file.h"

@@ -1,12 +1,12 @@
-#include "shell/project_commands.h"
+#include "project/project_commands.h"
 
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
 #include "records/windows1252.h"
-#include "shell/file_names.h"
-#include "shell/working_files.h"
+#include "project/file_names.h"
+#include "project/working_files.h"
 
 namespace calvora {
 

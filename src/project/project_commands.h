@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "shell/project_state.h"
-#include "shell/shell_window.h"
-#include "shell/user_dialogs.h"
+#include "project/project_state.h"
+#include "project/shell_window.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

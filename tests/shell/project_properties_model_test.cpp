@@ -5,10 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "numbers/number_text.h"
 #include "records/record_file.h"
-#include "shell/project_commands.h"
-#include "shell/working_files.h"
+#include "project/project_commands.h"
+#include "project/working_files.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -43,7 +42,7 @@ class PropertiesTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   NoShellWindow shell;
   ProjectState state;
-  ProjectPropertiesModel model{{&LeadingNumber, &ToInt16, &SingleText}};
+  ProjectPropertiesModel model;
 };
 
 TEST_F(PropertiesTest, NewProjectShowsItsDefaults) {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string_view>
 
-#include "shell/user_dialogs.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

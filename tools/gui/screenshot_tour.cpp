@@ -1,16 +1,21 @@
-#include "shell/gui/screenshot_tour.h"
+// calvora-screenshots DIR PROJECT.PRJ: pictures of the application for its documentation. It
+// photographs the main window, each tab of the properties dialog, the about box and the progress
+// dialog during a volume run into DIR, then ends. Run it under a display (scripts/screenshot).
 
 #include <QApplication>
 #include <QDir>
 #include <QTabBar>
 #include <QTimer>
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "quantities/calc_volumes.h"
-#include "shell/batch_dialogs.h"
+#include "app/batch_dialogs.h"
 #include "shell/gui/about_dialog.h"
 #include "shell/gui/main_window.h"
 #include "shell/gui/project_properties_dialog.h"
+#include "shell/gui/run_gui.h"
 
 namespace calvora {
 
@@ -83,16 +88,21 @@ void TakePictures(MainWindow& window, const QString& folder) {
 }
 
 }  // namespace
+}  // namespace calvora
 
-QString ScreenshotFolder() {
-  return qEnvironmentVariable("CALVORA_SCREENSHOT_DIR");
-}
-
-void ScheduleScreenshotTour(MainWindow& window, const QString& folder) {
-  QTimer::singleShot(300, &window, [&window, folder] {
-    TakePictures(window, folder);
-    QApplication::quit();
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: calvora-screenshots DIR PROJECT.PRJ\n";
+    return 2;
+  }
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  char* guiArgs[] = {argv[0], argv[2], nullptr};
+  std::error_code ec;
+  const auto programDir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+  return calvora::RunGui(2, guiArgs, programDir, [folder](calvora::MainWindow& window) {
+    QTimer::singleShot(300, &window, [&window, folder] {
+      calvora::TakePictures(window, folder);
+      QApplication::quit();
+    });
   });
 }
-
-}  // namespace calvora

@@ -1,4 +1,4 @@
-#include "shell/file_names.h"
+#include "project/file_names.h"
 
 #include <cctype>
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/progress.h"
-#include "shell/user_dialogs.h"
+#include "project/progress.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

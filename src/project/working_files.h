@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "shell/project_state.h"
-#include "shell/user_dialogs.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
 
 namespace calvora {
 

@@ -1,6 +1,6 @@
-#include "numbers/prompt_output_file.h"
+#include "project/prompt_output_file.h"
 
-#include "shell/file_names.h"
+#include "project/file_names.h"
 
 namespace calvora {
 

@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-#include "shell/project_commands.h"
+#include "project/project_commands.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 

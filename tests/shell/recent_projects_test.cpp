@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/main_commands.h"
-#include "shell/project_commands.h"
+#include "project/project_commands.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 

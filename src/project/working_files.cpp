@@ -1,4 +1,4 @@
-#include "shell/working_files.h"
+#include "project/working_files.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/file_names.h"
+#include "project/file_names.h"
 
 namespace calvora {
 
