@@ -69,6 +69,38 @@ TEST(CalcVolumes, WritesTheFourReportsOfASmallRoad) {
   }
 }
 
+TEST(CalcVolumes, NumbersTooWideForTheirColumnsAreWrittenWholeTotalledRightAndNamed) {
+  // Sections 4.5 m and 6.344 m above the ground (72 and 124.90 m2 of fill), 1,100 m apart:
+  // 108,295 m3 of fill, wider than its column in the quantity file, and a distance wider
+  // than its column in every report.
+  SmallRoad road({104.5, 106.344});
+  SectionRecord far = Section(2, 106.344);
+  far.Kilo = 1;
+  far.Meter = 100;
+  road.Replace(2, far);
+  ScriptedDialogs dialogs;
+  road.ExpectPrompt(dialogs);
+  dialogs.ExpectMessage(
+      "Numbers too wide for their columns are written in full, their rows wider than the "
+      "table. R.OUT: distance at sections 1-2, fill volume at sections 1-2. R.SRF: distance at "
+      "sections 1-2. R.VOL: distance at sections 1-2.");
+  SilentProgress progress;
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_DOUBLE_EQ(summary.Volumes.Fill, 108295);
+  const auto out = ReportLines(road.folder / "R.OUT");
+  ASSERT_EQ(out.size(), 3u);
+  EXPECT_EQ(out[1].substr(0, 54), std::string(20, ' ') + "1100.00         0.00     108295.00");
+  auto vol = ReportLines(road.folder / "R.VOL");
+  ASSERT_EQ(vol.size(), 10u);
+  EXPECT_EQ(testing::Utf8(vol[6]).rfind("ÇÄÄÄÄ×ÄÄÄÄÄÄÄÄÄÄÄÄ¶ 1100.00 ", 0), 0u);
+  EXPECT_NE(vol[6].find(" 108295.00 "), std::string::npos);
+  EXPECT_NE(vol[8].find(" 108295.00"), std::string::npos) << vol[8];  // the totals
+  // The rows that fit keep the table's columns.
+  vol.erase(vol.begin() + 6);
+  ExpectColumnsAligned(vol);
+}
+
 TEST(CalcVolumes, OneSectionGivesReportsWithoutVolumes) {
   SmallRoad road({101});
   ScriptedDialogs dialogs;
