@@ -100,8 +100,12 @@ void VolumeReportsWriter::Headers() {
   }
 }
 
-void VolumeReportsWriter::Footers() {
-  volume_.Footer();
+void VolumeReportsWriter::Footers(bool last, const std::vector<std::string>& notes) {
+  if (last) {
+    volume_.LastFooter(notes);
+  } else {
+    volume_.Footer();
+  }
   if (TransportOn()) {
     transport_->Report().Footer();
   }
@@ -122,7 +126,7 @@ void VolumeReportsWriter::FirstSection(const QuantitySection& section) {
 void VolumeReportsWriter::NextPair(const QuantityInterval& interval, const QuantitySection& section,
                                    double fillBelowFifthLayer) {
   if (pairsOnPage_ == pairsPerPage_) {
-    Footers();
+    Footers(false);
     ++page_;
     Headers();
     pairsOnPage_ = 0;
@@ -137,10 +141,7 @@ void VolumeReportsWriter::NextPair(const QuantityInterval& interval, const Quant
 }
 
 VolumeReportsResult VolumeReportsWriter::Finish(const std::vector<std::string>& notes) {
-  volume_.LastFooter(notes);
-  if (TransportOn()) {
-    transport_->Report().Footer();
-  }
+  Footers(true, notes);
   VolumeReportsResult result;
   volumeFile_.Commit();
   result.Volumes = volume_.Totals();

@@ -51,7 +51,8 @@ class VolumeReportsWriter {
 
   bool TransportOn() const;
   void Headers();
-  void Footers();
+  // The footers of the page; the volume report's last one closes with the notes.
+  void Footers(bool last, const std::vector<std::string>& notes = {});
   void SectionRows(const QuantitySection& section);
 
   std::string base_;

@@ -101,6 +101,32 @@ TEST(CalcVolumes, NumbersTooWideForTheirColumnsAreWrittenWholeTotalledRightAndNa
   ExpectColumnsAligned(vol);
 }
 
+TEST(CalcVolumes, FiveLayersGiveTheFillBelowTheFifthALineOfItsOwn) {
+  // 1 m of fill on a 7 m crown with 1:2 slopes: 9 m2, of which five 0.1 m layers take 4 m2
+  // and 5 m2 lie below them (0.5 m deep, 9 m wide at the top, 11 m at the ground).
+  SmallRoad road({101, 101});
+  road.state.Project.Thickness = {0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
+  road.state.Project.Compaction = {100, 95, 95, 95, 90};
+  testing::WriteBytes(road.folder / "R.DPO", {'0', ' ', '0', ' ', '9', '0', '0', ' ', '0', '\n'});
+  ScriptedDialogs dialogs;
+  road.ExpectPrompt(dialogs);
+  SilentProgress progress;
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_NEAR(summary.Volumes.Layer[4], 5 * 20, 1e-9);
+  double fill = summary.Volumes.Fill;
+  for (const double layer : summary.Volumes.Layer) {
+    fill += layer;
+  }
+  EXPECT_NEAR(fill, 9 * 20, 1e-9);
+  ASSERT_TRUE(summary.Transport);
+  EXPECT_NEAR(summary.Transport->Moved, 9 * 20, 1e-9);  // the transport moves all of it
+  const auto vol = ReportLines(road.folder / "R.VOL");
+  EXPECT_EQ(vol[vol.size() - 2], "    Fill below the layers" + std::string(19, ' ') +
+                                     "100.00 m3: the fill below the fifth compaction layer, in "
+                                     "none of the columns");
+}
+
 TEST(CalcVolumes, OneSectionGivesReportsWithoutVolumes) {
   SmallRoad road({101});
   ScriptedDialogs dialogs;
