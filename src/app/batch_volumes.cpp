@@ -21,8 +21,9 @@ void PrintSummary(std::ostream& out, const ProjectRecord& project,
   };
   out << fmt::format("{:<28}{:>14}\n", "Sections", summary.SectionsReported);
   line("Cut", summary.Volumes.Cut, "m3");
-  // The fill column and the layer columns, named as the report headings name them.
-  const std::vector<FillColumn> columns = FillColumns(project);
+  // The fill column and the layer columns, named as the report headings name them, and the
+  // fill below a fifth layer, which no column carries.
+  const std::vector<FillColumn> columns = FillParts(project);
   double fill = 0;
   for (std::size_t i = 0; i < columns.size(); ++i) {
     const double volume = i == 0 ? summary.Volumes.Fill : summary.Volumes.Layer[i - 1];

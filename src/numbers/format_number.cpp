@@ -55,4 +55,20 @@ std::string FormatField(double value, std::string_view pattern) {
   return FitToWidth(GeneralText(value, pattern), pattern);
 }
 
+WholeField FormatWholeField(double value, std::string_view pattern) {
+  if (QuickText quick; QuickPatternText(value, pattern, quick)) {
+    // Up to its literal characters a quick text is ASCII and behind them it repeats the
+    // pattern's bytes, so bytes compare as characters.
+    if (quick.View().size() > pattern.size()) {
+      return {std::string(quick.View()), false};
+    }
+    return {FitQuickText(quick, pattern)};
+  }
+  std::string text = GeneralText(value, pattern);
+  if (CharCount(text) > CharCount(pattern)) {
+    return {std::move(text), false};
+  }
+  return {FitToWidth(text, pattern)};
+}
+
 }  // namespace calvora

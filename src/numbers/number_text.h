@@ -36,6 +36,15 @@ std::string FormatNumber(double value, std::string_view pattern);
 // and a minus sign may be cut). Width counts characters (UTF-8), not bytes.
 std::string FormatField(double value, std::string_view pattern);
 
+// A report column that never cuts a number: FormatField's text when the number fits the
+// pattern's width; otherwise the whole FormatNumber text, wider than the pattern, and fits is
+// false.
+struct WholeField {
+  std::string text;
+  bool fits = true;
+};
+WholeField FormatWholeField(double value, std::string_view pattern);
+
 // The leading-number rule for typed numbers: blanks (space, tab, line breaks) skipped anywhere,
 // optional sign, digits, decimal point, optional exponent with E or D (either case); the
 // longest such leading part, else 0. An exponent without digits is ignored ("1e" is 1). A

@@ -14,6 +14,11 @@ namespace calvora {
 
 namespace {
 
+// A volume as a field of the quantity file holds it: rounded to two decimals.
+double FieldValue(double volume) {
+  return volume == 0 ? 0 : RoundTo(volume, 2);
+}
+
 std::string LeftOutNote(const SectionSlot& section) {
   return "Note: section " + std::to_string(section.Number) + " (" +
          StationLabel(section.Station, 2) +
@@ -26,11 +31,13 @@ VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath
   summary.SectionCount = state.Data.Count();
   const ProjectRecord& project = state.Project;
 
+  WideFields wide;
   ReportFile quantityFile(quantityPath);
+  ReportFields quantityFields(quantityFile, wide);
   ReportFile surfacesFile(StemBeforeFirstDot(quantityPath) + ".SRF");
-  SurfacesReport surfaces(surfacesFile, project);
+  SurfacesReport surfaces(surfacesFile, project, wide);
   // The volume and transport reports take each quantity line as the quantity file holds it.
-  VolumeReportsWriter reports(quantityPath, project, dialogs);
+  VolumeReportsWriter reports(quantityPath, project, dialogs, wide);
   QuantityLineParser readBack(quantityPath);
   std::optional<SectionSlot> previous;
   std::vector<std::string> notes;
@@ -58,19 +65,22 @@ VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath
         continue;
       }
       std::optional<QuantityInterval> readInterval;
+      double fillBelowFifthLayer = 0;
       if (previous) {
         const IntervalQuantities interval = ComputeVolumes(*previous, current, project.CalcMethod);
-        const std::string intervalLine = QuantityIntervalLine(interval);
+        const FieldPlace place = FieldPlace::Interval(previous->Number, current.Number);
+        const std::string intervalLine = QuantityIntervalLine(interval, place, quantityFields);
         quantityFile.Line(intervalLine);
-        surfaces.Interval(interval);
+        surfaces.Interval(interval, place);
         readInterval = readBack.Interval(intervalLine);
+        fillBelowFifthLayer = FieldValue(interval.LayerVolume[kQuantityFileLayers]);
       }
-      const std::string sectionLine = QuantitySectionLine(current);
+      const std::string sectionLine = QuantitySectionLine(current, quantityFields);
       quantityFile.Line(sectionLine);
       surfaces.Section(current);
       const QuantitySection readSection = readBack.Section(sectionLine);
       if (readInterval) {
-        reports.NextPair(*readInterval, readSection);
+        reports.NextPair(*readInterval, readSection, fillBelowFifthLayer);
       } else {
         reports.FirstSection(readSection);
       }
@@ -94,6 +104,9 @@ VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath
   summary.Files.insert(summary.Files.end(), written.Written.begin(), written.Written.end());
   summary.Written = true;
 
+  if (!wide.Empty()) {
+    dialogs.Message(wide.Message());
+  }
   if (!summary.LeftOut.empty()) {
     std::string text = "Left out of the quantities for a data error: section";
     text += summary.LeftOut.size() > 1 ? "s" : "";

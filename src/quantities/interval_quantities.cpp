@@ -1,5 +1,6 @@
 #include "quantities/interval_quantities.h"
 
+#include <cmath>
 #include <numeric>
 
 namespace calvora {
@@ -108,7 +109,9 @@ IntervalQuantities ComputeVolumes(const SectionSlot& previous, const SectionSlot
                                   int calcMethod) {
   IntervalQuantities q;
   q.Distance = current.Station - previous.Station;
-  const double d = q.Distance;
+  // Sections whose stations run backwards enclose the same earth: the volumes and surfaces
+  // take the length between them, the distance keeps its sign for the reports.
+  const double d = std::abs(q.Distance);
   const EndAreas a(previous.Areas);
   const EndAreas b(current.Areas);
 

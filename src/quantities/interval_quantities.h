@@ -9,7 +9,7 @@
 namespace calvora {
 
 struct IntervalQuantities {
-  float Distance = 0;  // station difference, single precision
+  float Distance = 0;  // station difference, single precision (negative when stations fall)
   double CutVolume = 0;
   double FillVolume = 0;  // fill outside the compaction layers
   std::array<double, ProjectRecord::kLayerCount> LayerVolume{};

@@ -3,35 +3,48 @@
 #include <charconv>
 #include <cmath>
 
-#include "numbers/number_text.h"
 #include "quantities/report_text.h"
 #include "records/file_error.h"
 
 namespace calvora {
 
-std::string QuantitySectionLine(const SectionSlot& section) {
+std::string QuantitySectionLine(const SectionSlot& section, ReportFields& fields) {
   const SectionAreas& a = section.Areas;
-  std::string line = NewRow(FormatField(section.Number, "###0"));
-  line += "   " + FormatField(section.Kilo, "####0") + "+ " + FormatField(section.Meter, "##0.00");
-  line += "   " + FormatField(a.CutArea, "###0.00");
-  line += "   " + FormatField(a.FillArea, "###0.00") + "   ";
+  const FieldPlace place = FieldPlace::Section(section.Number);
+  std::string line = NewRow("");
+  fields.Add(line, section.Number, "###0", "section number", place);
+  line += "   ";
+  fields.Add(line, section.Kilo, "####0", "kilometre", place);
+  line += "+ ";
+  fields.Add(line, section.Meter, "##0.00", "metre", place);
+  line += "   ";
+  fields.Add(line, a.CutArea, "###0.00", "cut area", place);
+  line += "   ";
+  fields.Add(line, a.FillArea, "###0.00", "fill area", place);
+  line += "   ";
   for (int j = 0; j < kQuantityFileLayers; ++j) {
-    line += FormatField(a.LayerArea[j], "###0.00") + "   ";
+    fields.Add(line, a.LayerArea[j], "###0.00", kLayerAreaColumns[j], place);
+    line += "   ";
   }
-  line += FormatField(a.TopsoilArea, "##0.00");
+  fields.Add(line, a.TopsoilArea, "##0.00", "topsoil area", place);
   return line;
 }
 
-std::string QuantityIntervalLine(const IntervalQuantities& interval) {
+std::string QuantityIntervalLine(const IntervalQuantities& interval, const FieldPlace& place,
+                                 ReportFields& fields) {
   std::string line = NewRow("");
   line.append(20, ' ');
-  line += FormatField(interval.Distance, "##0.00");
-  line += "     " + FormatField(interval.CutVolume, "####0.00");
-  line += "     " + FormatField(interval.FillVolume, "####0.00") + "     ";
+  fields.Add(line, interval.Distance, "##0.00", "distance", place);
+  line += "     ";
+  fields.Add(line, interval.CutVolume, "####0.00", "cut volume", place);
+  line += "     ";
+  fields.Add(line, interval.FillVolume, "####0.00", "fill volume", place);
+  line += "     ";
   for (int j = 0; j < kQuantityFileLayers; ++j) {
-    line += FormatField(interval.LayerVolume[j], "####0.00") + "     ";
+    fields.Add(line, interval.LayerVolume[j], "####0.00", kLayerVolumeColumns[j], place);
+    line += "     ";
   }
-  line += FormatField(interval.TopsoilVolume, "###0.00");
+  fields.Add(line, interval.TopsoilVolume, "###0.00", "topsoil volume", place);
   return line;
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "quantities/interval_quantities.h"
+#include "quantities/report_fields.h"
 #include "quantities/section_slot.h"
 
 namespace calvora {
@@ -36,8 +37,18 @@ struct QuantityInterval {
   double TopsoilVolume = 0;
 };
 
-std::string QuantitySectionLine(const SectionSlot& section);
-std::string QuantityIntervalLine(const IntervalQuantities& interval);
+// The names the reports give the layer columns in their notes: "layer 1 area" ...
+inline constexpr const char* kLayerAreaColumns[kQuantityFileLayers] = {
+    "layer 1 area", "layer 2 area", "layer 3 area", "layer 4 area"};
+inline constexpr const char* kLayerVolumeColumns[kQuantityFileLayers] = {
+    "layer 1 volume", "layer 2 volume", "layer 3 volume", "layer 4 volume"};
+
+// The lines as the volume run writes them; a number too wide for its field is written whole
+// (see ReportFields), so that the line reads back as it was computed. place: the interval's
+// two sections.
+std::string QuantitySectionLine(const SectionSlot& section, ReportFields& fields);
+std::string QuantityIntervalLine(const IntervalQuantities& interval, const FieldPlace& place,
+                                 ReportFields& fields);
 
 // Reads lines back, one after another as the quantity file holds them: section, interval,
 // section, ... Throws FileError naming the line (of the quantity file at path) that does not

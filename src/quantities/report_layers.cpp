@@ -5,11 +5,21 @@
 
 namespace calvora {
 
-std::vector<FillColumn> FillColumns(const ProjectRecord& project) {
+namespace {
+
+// The compaction layers: those up to the first zero Thickness.
+int LayerCount(const ProjectRecord& project) {
   int layers = 0;
   while (layers < ProjectRecord::kLayerCount && project.Thickness[layers] != 0) {
     ++layers;
   }
+  return layers;
+}
+
+}  // namespace
+
+std::vector<FillColumn> FillColumns(const ProjectRecord& project) {
+  const int layers = LayerCount(project);
   std::vector<FillColumn> columns;
   for (int i = 0; i <= std::min(layers, kQuantityFileLayers); ++i) {
     columns.push_back(i < layers ? FillColumn{true, project.Compaction[i]} : FillColumn{});
@@ -19,6 +29,18 @@ std::vector<FillColumn> FillColumns(const ProjectRecord& project) {
 
 int ShownLayerCount(const ProjectRecord& project) {
   return static_cast<int>(FillColumns(project).size()) - 1;
+}
+
+bool FillBelowOutsideColumns(const ProjectRecord& project) {
+  return LayerCount(project) > kQuantityFileLayers;
+}
+
+std::vector<FillColumn> FillParts(const ProjectRecord& project) {
+  std::vector<FillColumn> parts = FillColumns(project);
+  if (FillBelowOutsideColumns(project)) {
+    parts.push_back(FillColumn{});
+  }
+  return parts;
 }
 
 std::string LayerMark(float compaction) {

@@ -25,6 +25,14 @@ std::vector<FillColumn> FillColumns(const ProjectRecord& project);
 // The layer columns the rows carry after the fill column.
 int ShownLayerCount(const ProjectRecord& project);
 
+// With five layers the columns carry the five bands, and the fill below the fifth layer lies
+// outside them: the volume report gives it a line of its own.
+bool FillBelowOutsideColumns(const ProjectRecord& project);
+
+// Every part of the fill, in order: the columns, then the fill below a fifth layer when no
+// column carries it.
+std::vector<FillColumn> FillParts(const ProjectRecord& project);
+
 // The heading mark of a band: the last four characters of " %" and its Compaction in "###"
 // ("% 95" for 95).
 std::string LayerMark(float compaction);

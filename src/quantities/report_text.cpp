@@ -8,9 +8,17 @@
 
 namespace calvora {
 
+namespace {
+
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
 std::string ReportBytes(std::string_view utf8) {
-  if (std::all_of(utf8.begin(), utf8.end(),
-                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+  if (IsAscii(utf8)) {
     return std::string(utf8);
   }
   if (std::optional<std::string> bytes = ToWindows1252(utf8)) {
@@ -28,31 +36,20 @@ std::string ReportBytes(std::string_view utf8) {
   return bytes;
 }
 
+void AppendReportBytes(std::string& row, std::string_view utf8) {
+  if (IsAscii(utf8)) {
+    row += utf8;
+  } else {
+    row += ReportBytes(utf8);
+  }
+}
+
 std::string NewRow(std::string_view start) {
   constexpr std::size_t kRowCapacity = 256;  // the widest report line has under 200 characters
   std::string row;
   row.reserve(kRowCapacity);
   row += start;
   return row;
-}
-
-std::string ReportField(double value, std::string_view pattern) {
-  return ReportBytes(FormatField(value, pattern));
-}
-
-std::string SectionPlace(int number, double kilo, double meter) {
-  std::string row = NewRow("\xBA");
-  row += FormatField(number, "###0");
-  row += '\xBA';
-  row += FormatField(kilo, "####0");
-  row += '+';
-  row += FormatField(meter, "##0.00");
-  return row;
-}
-
-std::string TotalField(double total, int width) {
-  const std::string padded = std::string(25, ' ') + FormatField(total, "#######0.00");
-  return padded.substr(padded.size() - static_cast<std::size_t>(width));
 }
 
 std::string PageTitleLine(const std::string& titleLeft, int page) {

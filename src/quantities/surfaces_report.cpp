@@ -1,5 +1,6 @@
 #include "quantities/surfaces_report.h"
 
+#include "quantities/quantity_file.h"
 #include "quantities/report_layers.h"
 #include "quantities/report_text.h"
 
@@ -16,33 +17,39 @@ const std::string kLastAcross = ReportBytes(" ÇÄÄÄÄÄÄÄÄÄÄ¶");
 const std::string kSectionAcross = ReportBytes("ÇÄÄÄÄ×ÄÄÄÄÄÄÄÄÄÄÄÄ¶ ");
 const std::string kIntervalEnd = ReportBytes(" º");
 
+// The names of the layers' length and surface columns.
+constexpr const char* kLayerLengthColumns[kQuantityFileLayers] = {"layer 1 Lf", "layer 2 Lf",
+                                                                  "layer 3 Lf", "layer 4 Lf"};
+constexpr const char* kLayerSurfaceColumns[kQuantityFileLayers] = {"layer 1 Sf", "layer 2 Sf",
+                                                                   "layer 3 Sf", "layer 4 Sf"};
+
 }  // namespace
 
-SurfacesReport::SurfacesReport(ReportFile& file, const ProjectRecord& project)
-    : file_(file), project_(project), layers_(ShownLayerCount(project)) {
+SurfacesReport::SurfacesReport(ReportFile& file, const ProjectRecord& project, WideFields& wide)
+    : file_(file), project_(project), fields_(file, wide), layers_(ShownLayerCount(project)) {
   Header();
 }
 
-std::string SurfacesReport::TotalsLine(const char* label, char end) const {
-  std::string line = label;
-  const auto add = [&](double total) {
-    line += TotalField(total, 21);
+void SurfacesReport::TotalsLine(const char* label, char end) {
+  std::string line = NewRow(label);
+  const auto add = [&](double total, std::string_view column) {
+    fields_.AddTotal(line, total, 21, column, page_);
     line += end;
   };
-  add(totals_[kCut]);
-  add(totals_[kFill]);
+  add(totals_[kCut], "Sc");
+  add(totals_[kFill], "Sf");
   for (int j = 0; j < layers_; ++j) {
-    add(totals_[kLayer1 + j]);
+    add(totals_[kLayer1 + j], kLayerSurfaceColumns[j]);
   }
-  add(totals_[kCutSlope]);
-  add(totals_[kFillSlope]);
-  return line;
+  add(totals_[kCutSlope], "C s S");
+  add(totals_[kFillSlope], "F s S");
+  file_.Line(line);
 }
 
 void SurfacesReport::Header() {
   ++page_;
   file_.Line(PageTitleLine(project_.TitleLeft, page_));
-  file_.Line(TotalsLine("    Total from previous page", ' '));
+  TotalsLine("    Total from previous page", ' ');
 
   std::string border = "ÉÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍ";
   std::string headings = "ºSec.º    K M     ºDistanceº    Lc    º    Sc    º";
@@ -63,25 +70,26 @@ void SurfacesReport::Header() {
 }
 
 void SurfacesReport::Footer() {
-  file_.Line(TotalsLine("       Total until this page", '\xBA'));
+  TotalsLine("       Total until this page", '\xBA');
   file_.FormFeed();
 }
 
 void SurfacesReport::SectionRow(const SectionSlot& section) {
   const SectionAreas& a = section.Areas;
-  std::string line = SectionPlace(section.Number, section.Kilo, section.Meter);
+  const FieldPlace place = FieldPlace::Section(section.Number);
+  std::string line = fields_.SectionPlace(section.Number, section.Kilo, section.Meter);
   line += kDistanceAcross;
-  line += ReportField(a.CutLength, "###0.00");
+  fields_.Add(line, a.CutLength, "###0.00", "Lc", place);
   line += kAfterCut;
-  line += ReportField(a.FillLength, "###0.00");
+  fields_.Add(line, a.FillLength, "###0.00", "Lf", place);
   line += kAfterFill;
   for (int j = 0; j < layers_; ++j) {
-    line += ReportField(a.LayerLength[j], "###0.00");
+    fields_.Add(line, a.LayerLength[j], "###0.00", kLayerLengthColumns[j], place);
     line += kAfterLength;
   }
-  line += ReportField(a.CsLength, "###0.00");
+  fields_.Add(line, a.CsLength, "###0.00", "C s L", place);
   line += kAfterLength;
-  line += ReportField(a.FsLength, "###0.00");
+  fields_.Add(line, a.FsLength, "###0.00", "F s L", place);
   line += kLastAcross;
   file_.Line(line);
 }
@@ -97,20 +105,20 @@ void SurfacesReport::Section(const SectionSlot& section) {
   }
 }
 
-void SurfacesReport::Interval(const IntervalQuantities& interval) {
+void SurfacesReport::Interval(const IntervalQuantities& interval, const FieldPlace& place) {
   std::string line = NewRow(kSectionAcross);
-  line += ReportField(interval.Distance, "##0.00");
-  const auto surface = [&](double value) {
+  fields_.Add(line, interval.Distance, "##0.00", "distance", place);
+  const auto surface = [&](double value, std::string_view column) {
     line += kLastAcross;
-    line += ReportField(value, "#####0.00");
+    fields_.Add(line, value, "#####0.00", column, place);
   };
-  surface(interval.CutSurface);
-  surface(interval.FillSurface);
+  surface(interval.CutSurface, "Sc");
+  surface(interval.FillSurface, "Sf");
   for (int j = 0; j < layers_; ++j) {
-    surface(interval.LayerSurface[j]);
+    surface(interval.LayerSurface[j], kLayerSurfaceColumns[j]);
   }
-  surface(interval.CsSurface);
-  surface(interval.FsSurface);
+  surface(interval.CsSurface, "C s S");
+  surface(interval.FsSurface, "F s S");
   line += kIntervalEnd;
   file_.Line(line);
 

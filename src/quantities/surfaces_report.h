@@ -5,6 +5,7 @@
 #include <array>
 
 #include "quantities/interval_quantities.h"
+#include "quantities/report_fields.h"
 #include "quantities/report_file.h"
 #include "quantities/section_slot.h"
 #include "records/project_record.h"
@@ -14,13 +15,13 @@ namespace calvora {
 class SurfacesReport {
  public:
   // Writes the first page header.
-  SurfacesReport(ReportFile& file, const ProjectRecord& project);
+  SurfacesReport(ReportFile& file, const ProjectRecord& project, WideFields& wide);
 
   // The section step: its row, and a page break when the page is full (the row is repeated at
   // the top of the new page).
   void Section(const SectionSlot& section);
-  // The interval row; its surfaces join the page totals.
-  void Interval(const IntervalQuantities& interval);
+  // The interval row at place (its two sections); its surfaces join the page totals.
+  void Interval(const IntervalQuantities& interval, const FieldPlace& place);
   // The footer of the last page.
   void Finish();
 
@@ -39,11 +40,12 @@ class SurfacesReport {
   void Header();
   void Footer();
   void SectionRow(const SectionSlot& section);
-  // The totals the rows show, each formatted and followed by end.
-  std::string TotalsLine(const char* label, char end) const;
+  // The line of the totals the rows show, each formatted and followed by end.
+  void TotalsLine(const char* label, char end);
 
   ReportFile& file_;
   const ProjectRecord& project_;
+  ReportFields fields_;
   int layers_;
   int page_ = 0;
   int lineCounter_ = -1;

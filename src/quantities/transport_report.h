@@ -6,6 +6,7 @@
 
 #include "quantities/borrow_pit_list.h"
 #include "quantities/quantity_file.h"
+#include "quantities/report_fields.h"
 #include "quantities/report_file.h"
 #include "records/project_record.h"
 
@@ -24,23 +25,26 @@ double HaulDistance(const QuantitySection& opening, const QuantityInterval& inte
 
 class TransportReport {
  public:
-  TransportReport(ReportFile& file, const ProjectRecord& project);
+  TransportReport(ReportFile& file, const ProjectRecord& project, WideFields& wide);
 
   void Header(int page);
   void SectionRow(const QuantitySection& section);
-  // The transport row of the interval that the section `opening` begins, served from pit;
-  // returns the fill volume moved (fill and the four layers).
+  // The transport row of the interval at place, which the section `opening` begins, served
+  // from pit; returns the fill volume moved: the fill, the four layer columns and the fill
+  // below a fifth layer, which the quantity file does not hold.
   double IntervalRow(const QuantitySection& opening, const QuantityInterval& interval,
-                     const BorrowPit& pit);
+                     double fillBelowFifthLayer, const BorrowPit& pit, const FieldPlace& place);
   void Footer();
 
   const TransportTotals& Totals() const { return totals_; }
 
  private:
-  std::string TotalsLine(const std::string& label, char end) const;
+  void TotalsLine(const std::string& label, char end);
 
   ReportFile& file_;
   const ProjectRecord& project_;
+  ReportFields fields_;
+  int page_ = 0;
   TransportTotals totals_;
 };
 

@@ -20,27 +20,28 @@ const std::string kIntervalEnd = ReportBytes("  º");
 
 }  // namespace
 
-VolumeReport::VolumeReport(ReportFile& file, const ProjectRecord& project)
-    : file_(file), project_(project), layers_(ShownLayerCount(project)) {}
+VolumeReport::VolumeReport(ReportFile& file, const ProjectRecord& project, WideFields& wide)
+    : file_(file), project_(project), fields_(file, wide), layers_(ShownLayerCount(project)) {}
 
-std::string VolumeReport::TotalsLine(const char* label, char end) const {
-  std::string line = label;
-  const auto add = [&](double total) {
-    line += TotalField(total, 25);
+void VolumeReport::TotalsLine(const char* label, char end) {
+  std::string line = NewRow(label);
+  const auto add = [&](double total, std::string_view column) {
+    fields_.AddTotal(line, total, 25, column, page_);
     line += end;
   };
-  add(totals_.Cut);
-  add(totals_.Fill);
+  add(totals_.Cut, "cut volume");
+  add(totals_.Fill, "fill volume");
   for (int j = 0; j < layers_; ++j) {
-    add(totals_.Layer[j]);
+    add(totals_.Layer[j], kLayerVolumeColumns[j]);
   }
-  add(totals_.Topsoil);
-  return line;
+  add(totals_.Topsoil, "topsoil volume");
+  file_.Line(line);
 }
 
 void VolumeReport::Header(int page) {
+  page_ = page;
   file_.Line(PageTitleLine(project_.TitleLeft, page));
-  file_.Line(TotalsLine(" Total from previous page", ' '));
+  TotalsLine(" Total from previous page", ' ');
 
   std::string border =
       "ÉÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍËÍÍÍÍÍÍÍÍÍÍÍÍ";
@@ -62,34 +63,36 @@ void VolumeReport::Header(int page) {
 }
 
 void VolumeReport::SectionRow(const QuantitySection& section) {
-  std::string line = SectionPlace(section.Number, section.Kilo, section.Meter);
+  const FieldPlace place = FieldPlace::Section(section.Number);
+  std::string line = fields_.SectionPlace(section.Number, section.Kilo, section.Meter);
   line += kDistanceAcross;
-  line += ReportField(section.CutArea, "###0.00");
+  fields_.Add(line, section.CutArea, "###0.00", "cut area", place);
   line += kAfterCut;
-  line += ReportField(section.FillArea, "###0.00");
+  fields_.Add(line, section.FillArea, "###0.00", "fill area", place);
   line += kAfterArea;
   for (int j = 0; j < layers_; ++j) {
-    line += ReportField(section.LayerArea[j], "###0.00");
+    fields_.Add(line, section.LayerArea[j], "###0.00", kLayerAreaColumns[j], place);
     line += kAfterArea;
   }
-  line += ReportField(section.TopsoilArea, "  ###0.00");
+  fields_.Add(line, section.TopsoilArea, "  ###0.00", "topsoil area", place);
   line += kLastAcross;
   file_.Line(line);
 }
 
-void VolumeReport::IntervalRow(const QuantityInterval& interval) {
+void VolumeReport::IntervalRow(const QuantityInterval& interval, const FieldPlace& place,
+                               double fillBelowFifthLayer) {
   std::string line = NewRow(kSectionAcross);
-  line += ReportField(interval.Distance, "##0.00");
+  fields_.Add(line, interval.Distance, "##0.00", "distance", place);
   line += kCutSurfaceAcross;
-  line += ReportField(interval.CutVolume, "#####0.00");
+  fields_.Add(line, interval.CutVolume, "#####0.00", "cut volume", place);
   line += kAreaAcross;
-  line += ReportField(interval.FillVolume, "#####0.00");
+  fields_.Add(line, interval.FillVolume, "#####0.00", "fill volume", place);
   for (int j = 0; j < layers_; ++j) {
     line += kAreaAcross;
-    line += ReportField(interval.LayerVolume[j], "#####0.00");
+    fields_.Add(line, interval.LayerVolume[j], "#####0.00", kLayerVolumeColumns[j], place);
   }
   line += kTopsoilAcross;
-  line += ReportField(interval.TopsoilVolume, "#####0.00");
+  fields_.Add(line, interval.TopsoilVolume, "#####0.00", "topsoil volume", place);
   line += kIntervalEnd;
   file_.Line(line);
 
@@ -98,11 +101,23 @@ void VolumeReport::IntervalRow(const QuantityInterval& interval) {
   for (int j = 0; j < kQuantityFileLayers; ++j) {
     totals_.Layer[j] += interval.LayerVolume[j];
   }
+  totals_.Layer[kQuantityFileLayers] += fillBelowFifthLayer;
   totals_.Topsoil += interval.TopsoilVolume;
 }
 
-void VolumeReport::Footer(const std::vector<std::string>& notes) {
-  file_.Line(TotalsLine("    Total until this page", '\xBA'));
+void VolumeReport::Footer() {
+  TotalsLine("    Total until this page", '\xBA');
+  file_.FormFeed();
+}
+
+void VolumeReport::LastFooter(const std::vector<std::string>& notes) {
+  TotalsLine("    Total until this page", '\xBA');
+  if (FillBelowOutsideColumns(project_)) {
+    std::string line = NewRow("    Fill below the layers");
+    fields_.AddTotal(line, totals_.Layer[kQuantityFileLayers], 25, "fill below the layers", page_);
+    line += " m3: the fill below the fifth compaction layer, in none of the columns";
+    file_.Line(line);
+  }
   for (const std::string& note : notes) {
     file_.Line(ReportBytes(note));
   }

@@ -12,11 +12,11 @@ namespace calvora {
 class VolumeReportsWriter::Transport {
  public:
   Transport(const std::filesystem::path& listPath, const std::filesystem::path& reportPath,
-            const ProjectRecord& project, UserDialogs& dialogs)
+            const ProjectRecord& project, UserDialogs& dialogs, WideFields& wide)
       : listName_(FileNameOf(listPath.string())),
         list_(listPath),
         file_(reportPath),
-        report_(file_, project),
+        report_(file_, project, wide),
         dialogs_(dialogs) {}
 
   bool On() const { return on_; }
@@ -25,14 +25,15 @@ class VolumeReportsWriter::Transport {
 
   // The transport step of one interval: the pit that serves it (the next one once the fill so
   // far exceeds the capacity so far), then the row.
-  void Interval(const QuantitySection& opening, const QuantityInterval& interval) {
+  void Interval(const QuantitySection& opening, const QuantityInterval& interval,
+                double fillBelowFifthLayer, const FieldPlace& place) {
     if (!pit_ || needNextPit_) {
       NextPit(opening);
       if (!on_) {
         return;
       }
     }
-    fill_ += report_.IntervalRow(opening, interval, *pit_);
+    fill_ += report_.IntervalRow(opening, interval, fillBelowFifthLayer, *pit_, place);
     needNextPit_ = fill_ > capacity_;
   }
 
@@ -71,15 +72,17 @@ class VolumeReportsWriter::Transport {
 };
 
 VolumeReportsWriter::VolumeReportsWriter(const std::filesystem::path& quantityFile,
-                                         const ProjectRecord& project, UserDialogs& dialogs)
+                                         const ProjectRecord& project, UserDialogs& dialogs,
+                                         WideFields& wide)
     : base_(StemBeforeFirstDot(quantityFile.string())),
       volumeFile_(base_ + ".VOL"),
-      volume_(volumeFile_, project),
+      volume_(volumeFile_, project, wide),
       // At least one pair a page, however few lines a page has.
       pairsPerPage_(std::max(1, (project.NumLines - 7) / 2)) {
   std::error_code ec;
   if (std::filesystem::exists(base_ + ".DPO", ec)) {
-    transport_ = std::make_unique<Transport>(base_ + ".DPO", base_ + ".TRF", project, dialogs);
+    transport_ =
+        std::make_unique<Transport>(base_ + ".DPO", base_ + ".TRF", project, dialogs, wide);
   }
   Headers();
 }
@@ -97,8 +100,12 @@ void VolumeReportsWriter::Headers() {
   }
 }
 
-void VolumeReportsWriter::Footers(const std::vector<std::string>& volumeNotes) {
-  volume_.Footer(volumeNotes);
+void VolumeReportsWriter::Footers(bool last, const std::vector<std::string>& notes) {
+  if (last) {
+    volume_.LastFooter(notes);
+  } else {
+    volume_.Footer();
+  }
   if (TransportOn()) {
     transport_->Report().Footer();
   }
@@ -116,24 +123,25 @@ void VolumeReportsWriter::FirstSection(const QuantitySection& section) {
   SectionRows(section);
 }
 
-void VolumeReportsWriter::NextPair(const QuantityInterval& interval,
-                                   const QuantitySection& section) {
+void VolumeReportsWriter::NextPair(const QuantityInterval& interval, const QuantitySection& section,
+                                   double fillBelowFifthLayer) {
   if (pairsOnPage_ == pairsPerPage_) {
-    Footers({});
+    Footers(false);
     ++page_;
     Headers();
     pairsOnPage_ = 0;
   }
-  volume_.IntervalRow(interval);
+  const FieldPlace place = FieldPlace::Interval(opening_.Number, section.Number);
+  volume_.IntervalRow(interval, place, fillBelowFifthLayer);
   if (TransportOn()) {
-    transport_->Interval(opening_, interval);
+    transport_->Interval(opening_, interval, fillBelowFifthLayer, place);
   }
   SectionRows(section);
   ++pairsOnPage_;
 }
 
 VolumeReportsResult VolumeReportsWriter::Finish(const std::vector<std::string>& notes) {
-  Footers(notes);
+  Footers(true, notes);
   VolumeReportsResult result;
   volumeFile_.Commit();
   result.Volumes = volume_.Totals();

@@ -31,14 +31,18 @@ struct VolumeReportsResult {
 // complete. Throws FileError on an I/O failure.
 class VolumeReportsWriter {
  public:
+  // Numbers too wide for their columns are noted in wide.
   VolumeReportsWriter(const std::filesystem::path& quantityFile, const ProjectRecord& project,
-                      UserDialogs& dialogs);
+                      UserDialogs& dialogs, WideFields& wide);
   ~VolumeReportsWriter();
   VolumeReportsWriter(const VolumeReportsWriter&) = delete;
   VolumeReportsWriter& operator=(const VolumeReportsWriter&) = delete;
 
   void FirstSection(const QuantitySection& section);
-  void NextPair(const QuantityInterval& interval, const QuantitySection& section);
+  // fillBelowFifthLayer: the interval's fill below a fifth compaction layer, which the quantity
+  // file does not hold (0 with fewer layers).
+  void NextPair(const QuantityInterval& interval, const QuantitySection& section,
+                double fillBelowFifthLayer = 0);
   // notes go after the last totals of the volume report.
   VolumeReportsResult Finish(const std::vector<std::string>& notes);
 
@@ -47,7 +51,8 @@ class VolumeReportsWriter {
 
   bool TransportOn() const;
   void Headers();
-  void Footers(const std::vector<std::string>& volumeNotes);
+  // The footers of the page; the volume report's last one closes with the notes.
+  void Footers(bool last, const std::vector<std::string>& notes = {});
   void SectionRows(const QuantitySection& section);
 
   std::string base_;
@@ -60,7 +65,8 @@ class VolumeReportsWriter {
   QuantitySection opening_;  // the section before the next interval
 };
 
-// The reports from a quantity file on disk.
+// The reports from a quantity file on disk (it holds no fill below a fifth layer); wide
+// numbers are told through dialogs.
 VolumeReportsResult WriteVolumeReports(const std::filesystem::path& quantityFile,
                                        const ProjectRecord& project,
                                        const std::vector<std::string>& notes, UserDialogs& dialogs);

@@ -8,7 +8,8 @@ VolumeReportsResult WriteVolumeReports(const std::filesystem::path& quantityFile
                                        const std::vector<std::string>& notes,
                                        UserDialogs& dialogs) {
   QuantityFileReader reader(quantityFile);
-  VolumeReportsWriter writer(quantityFile, project, dialogs);
+  WideFields wide;
+  VolumeReportsWriter writer(quantityFile, project, dialogs, wide);
   QuantitySection section;
   if (reader.NextSection(section)) {
     writer.FirstSection(section);
@@ -21,7 +22,11 @@ VolumeReportsResult WriteVolumeReports(const std::filesystem::path& quantityFile
       writer.NextPair(interval, section);
     }
   }
-  return writer.Finish(notes);
+  VolumeReportsResult result = writer.Finish(notes);
+  if (!wide.Empty()) {
+    dialogs.Message(wide.Message());
+  }
+  return result;
 }
 
 }  // namespace calvora

@@ -1,5 +1,6 @@
 // calvora volumes, run end to end on a copy of the demo road.
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "records/project_record.h"
 #include "records/record_file.h"
 #include "records/section_record.h"
 #include "support/temp_folder.h"
@@ -55,12 +57,42 @@ TEST_F(VolumesCommand, WritesTheFourReportsAndPrintsTheSummary) {
     EXPECT_TRUE(fs::exists(folder_ / name)) << name;
     EXPECT_NE(run.out.find((folder_ / name).string()), std::string::npos) << run.out;
   }
-  EXPECT_NE(run.out.find("Sections" + std::string(32, ' ') + "79\n"), std::string::npos)
-      << run.out;
+  EXPECT_NE(run.out.find("Sections" + std::string(32, ' ') + "79\n"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Fill, layer 1 (95 %)"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Fill below the layers"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Topsoil"), std::string::npos) << run.out;
   EXPECT_EQ(run.err, "");
+}
+
+// The number the summary prints on the line that begins with label.
+double SummaryValue(const std::string& out, const std::string& label) {
+  const std::size_t at = out.find("\n" + label + "  ");
+  EXPECT_NE(at, std::string::npos) << label << "\n" << out;
+  return at == std::string::npos ? -1 : std::stod(out.substr(at + 1 + 28));
+}
+
+TEST_F(VolumesCommand, FiveLayersGiveTheFillBelowTheFifthALineOfItsOwn) {
+  {
+    RecordFile projectFile(folder_ / "DEMO.PRJ", ProjectRecord::kLength);
+    ProjectRecord project = ReadRecord<ProjectRecord>(projectFile, 1);
+    project.Thickness = {0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
+    project.Compaction = {100, 95, 95, 95, 90};
+    WriteRecord(projectFile, 1, project);
+  }
+  const CommandResult run = Volumes("DEMO.PRJ");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const double below = SummaryValue(run.out, "Fill below the layers");
+  EXPECT_GT(below, 0);
+  double parts = below;
+  for (const char* band : {"1 (100 %)", "2 (95 %)", "3 (95 %)", "4 (95 %)", "5 (90 %)"}) {
+    parts += SummaryValue(run.out, std::string("Fill, layer ") + band);
+  }
+  EXPECT_NEAR(SummaryValue(run.out, "Fill, all"), parts, 0.006);
+  EXPECT_NEAR(SummaryValue(run.out, "Fill hauled (0524)"), parts, 0.006);
+  const std::string volumeReport = ReadText(folder_ / "DEMO.VOL");
+  EXPECT_NE(volumeReport.find("    Fill below the layers" + fmt::format("{:>25.2f}", below) +
+                              " m3: the fill below the fifth"),
+            std::string::npos);
 }
 
 TEST_F(VolumesCommand, AnExistingQuantityFileIsReplacedOnlyWithYes) {

@@ -103,5 +103,28 @@ TEST(FormatField, ReadsBackAsTheRoundedValue) {
   }
 }
 
+TEST(FormatWholeField, IsFormatFieldWhereTheNumberFitsAndTheWholeNumberWhereItDoesNot) {
+  EXPECT_EQ(FormatWholeField(1100, "##0.00").text, "1100.00");
+  EXPECT_EQ(FormatWholeField(1000.125, "##0.00º").text, "1000.13º");  // a half: general path
+  EXPECT_EQ(FormatWholeField(99.996, "#0.00").text, "100.00");
+  EXPECT_TRUE(FormatWholeField(std::nan(""), "##0.00").fits);
+  std::mt19937_64 random(6122026);
+  std::uniform_int_distribution<int> digits(0, 9);
+  const char* patterns[] = {"##0.00",  "###0.00", "####0.00", "#####0.00", " #####0.00º",
+                            "##0.00º", "#0.00",   "###0",     "####0",     "  ###0.00"};
+  for (int i = 0; i < 20000; ++i) {
+    // Values of every width up to nine integer digits, halves among them.
+    const double value = std::ldexp(digits(random) - 4.5, digits(random) * 3) +
+                         (i % 4 == 0 ? 0.125 : 0.001 * digits(random));
+    for (const char* pattern : patterns) {
+      const WholeField field = FormatWholeField(value, pattern);
+      const std::string whole = FormatNumber(value, pattern);
+      const bool fits = whole.size() <= std::string(pattern).size();
+      ASSERT_EQ(field.fits, fits) << value << " " << pattern;
+      ASSERT_EQ(field.text, fits ? FormatField(value, pattern) : whole) << value << " " << pattern;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace calvora

@@ -69,6 +69,64 @@ TEST(CalcVolumes, WritesTheFourReportsOfASmallRoad) {
   }
 }
 
+TEST(CalcVolumes, NumbersTooWideForTheirColumnsAreWrittenWholeTotalledRightAndNamed) {
+  // Sections 4.5 m and 6.344 m above the ground (72 and 124.90 m2 of fill), 1,100 m apart:
+  // 108,295 m3 of fill, wider than its column in the quantity file, and a distance wider
+  // than its column in every report.
+  SmallRoad road({104.5, 106.344});
+  SectionRecord far = Section(2, 106.344);
+  far.Kilo = 1;
+  far.Meter = 100;
+  road.Replace(2, far);
+  ScriptedDialogs dialogs;
+  road.ExpectPrompt(dialogs);
+  dialogs.ExpectMessage(
+      "Numbers too wide for their columns are written in full, their rows wider than the "
+      "table. R.OUT: distance at sections 1-2, fill volume at sections 1-2. R.SRF: distance at "
+      "sections 1-2. R.VOL: distance at sections 1-2.");
+  SilentProgress progress;
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_DOUBLE_EQ(summary.Volumes.Fill, 108295);
+  const auto out = ReportLines(road.folder / "R.OUT");
+  ASSERT_EQ(out.size(), 3u);
+  EXPECT_EQ(out[1].substr(0, 54), std::string(20, ' ') + "1100.00         0.00     108295.00");
+  auto vol = ReportLines(road.folder / "R.VOL");
+  ASSERT_EQ(vol.size(), 10u);
+  EXPECT_EQ(testing::Utf8(vol[6]).rfind("ÇÄÄÄÄ×ÄÄÄÄÄÄÄÄÄÄÄÄ¶ 1100.00 ", 0), 0u);
+  EXPECT_NE(vol[6].find(" 108295.00 "), std::string::npos);
+  EXPECT_NE(vol[8].find(" 108295.00"), std::string::npos) << vol[8];  // the totals
+  // The rows that fit keep the table's columns.
+  vol.erase(vol.begin() + 6);
+  ExpectColumnsAligned(vol);
+}
+
+TEST(CalcVolumes, FiveLayersGiveTheFillBelowTheFifthALineOfItsOwn) {
+  // 1 m of fill on a 7 m crown with 1:2 slopes: 9 m2, of which five 0.1 m layers take 4 m2
+  // and 5 m2 lie below them (0.5 m deep, 9 m wide at the top, 11 m at the ground).
+  SmallRoad road({101, 101});
+  road.state.Project.Thickness = {0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
+  road.state.Project.Compaction = {100, 95, 95, 95, 90};
+  testing::WriteBytes(road.folder / "R.DPO", {'0', ' ', '0', ' ', '9', '0', '0', ' ', '0', '\n'});
+  ScriptedDialogs dialogs;
+  road.ExpectPrompt(dialogs);
+  SilentProgress progress;
+  const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
+  EXPECT_TRUE(dialogs.Done());
+  EXPECT_NEAR(summary.Volumes.Layer[4], 5 * 20, 1e-9);
+  double fill = summary.Volumes.Fill;
+  for (const double layer : summary.Volumes.Layer) {
+    fill += layer;
+  }
+  EXPECT_NEAR(fill, 9 * 20, 1e-9);
+  ASSERT_TRUE(summary.Transport);
+  EXPECT_NEAR(summary.Transport->Moved, 9 * 20, 1e-9);  // the transport moves all of it
+  const auto vol = ReportLines(road.folder / "R.VOL");
+  EXPECT_EQ(vol[vol.size() - 2], "    Fill below the layers" + std::string(19, ' ') +
+                                     "100.00 m3: the fill below the fifth compaction layer, in "
+                                     "none of the columns");
+}
+
 TEST(CalcVolumes, OneSectionGivesReportsWithoutVolumes) {
   SmallRoad road({101});
   ScriptedDialogs dialogs;

@@ -74,10 +74,13 @@ TEST(ComputeVolumes, PreciseMethodCoversEveryRowOfTheWedgeTable) {
       {"nothing to cut", {}, {.cut = 5}, 50, 0},
       {"cut to nothing", {.cut = 5}, {}, 50, 0},
   };
-  for (const Row& row : rows) {
-    const IntervalQuantities q = Between(row.first, row.second, kPreciseMethod);
-    EXPECT_DOUBLE_EQ(q.CutVolume, row.cut) << row.name;
-    EXPECT_DOUBLE_EQ(q.FillVolume, row.fill) << row.name;
+  // Stations that run backwards enclose the same volumes.
+  for (const float distance : {20.0f, -20.0f}) {
+    for (const Row& row : rows) {
+      const IntervalQuantities q = Between(row.first, row.second, kPreciseMethod, distance);
+      EXPECT_DOUBLE_EQ(q.CutVolume, row.cut) << row.name << distance;
+      EXPECT_DOUBLE_EQ(q.FillVolume, row.fill) << row.name << distance;
+    }
   }
 }
 

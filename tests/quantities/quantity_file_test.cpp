@@ -31,8 +31,24 @@ IntervalQuantities Interval() {
   return q;
 }
 
+// The quantity file R.OUT being written, with the run's log of wide numbers.
+struct Writing {
+  TempFolder folder;
+  ReportFile file{folder / "R.OUT"};
+  WideFields wide;
+  ReportFields fields{file, wide};
+
+  std::string SectionLine(const SectionSlot& section) {
+    return QuantitySectionLine(section, fields);
+  }
+  std::string IntervalLine(const IntervalQuantities& interval) {
+    return QuantityIntervalLine(interval, FieldPlace::Interval(2, 3), fields);
+  }
+};
+
 TEST(QuantityFile, SectionLineHoldsTheAreasInFixedFields) {
-  EXPECT_EQ(QuantitySectionLine(Section()),
+  Writing out;
+  EXPECT_EQ(out.SectionLine(Section()),
             "   3"
             "   "
             "    1"
@@ -55,32 +71,33 @@ TEST(QuantityFile, SectionLineHoldsTheAreasInFixedFields) {
 }
 
 TEST(QuantityFile, IntervalLineHoldsTheVolumesInFixedFields) {
-  EXPECT_EQ(QuantityIntervalLine(Interval()), std::string(20, ' ') +
-                                                  " 20.00"
-                                                  "     "
-                                                  "  300.00"
-                                                  "     "
-                                                  "    0.00"
-                                                  "     "
-                                                  "    0.00"
-                                                  "     "
-                                                  "    0.00"
-                                                  "     "
-                                                  "    0.00"
-                                                  "     "
-                                                  "    7.13"
-                                                  "     "
-                                                  "  45.50");
+  Writing out;
+  EXPECT_EQ(out.IntervalLine(Interval()), std::string(20, ' ') +
+                                              " 20.00"
+                                              "     "
+                                              "  300.00"
+                                              "     "
+                                              "    0.00"
+                                              "     "
+                                              "    0.00"
+                                              "     "
+                                              "    0.00"
+                                              "     "
+                                              "    0.00"
+                                              "     "
+                                              "    7.13"
+                                              "     "
+                                              "  45.50");
+  EXPECT_TRUE(out.wide.Empty());
 }
 
 TEST(QuantityFile, ReadsBackWhatItWrote) {
-  TempFolder folder;
-  ReportFile file(folder / "R.OUT");
-  file.Line(QuantitySectionLine(Section()));
-  file.Line(QuantityIntervalLine(Interval()));
-  file.Commit();
+  Writing out;
+  out.file.Line(out.SectionLine(Section()));
+  out.file.Line(out.IntervalLine(Interval()));
+  out.file.Commit();
 
-  QuantityFileReader reader(folder / "R.OUT");
+  QuantityFileReader reader(out.folder / "R.OUT");
   QuantitySection section;
   ASSERT_TRUE(reader.NextSection(section));
   EXPECT_EQ(section.Number, 3);
@@ -100,26 +117,54 @@ TEST(QuantityFile, ReadsBackWhatItWrote) {
   EXPECT_FALSE(reader.NextSection(section));
 }
 
-TEST(QuantityFile, AValueWiderThanItsFieldLosesItsLeadingDigits) {
-  IntervalQuantities q = Interval();
-  q.CutVolume = 123456.78;
-  TempFolder folder;
-  ReportFile file(folder / "R.OUT");
-  file.Line(QuantityIntervalLine(q));
-  file.Commit();
-  QuantityFileReader reader(folder / "R.OUT");
+TEST(QuantityFile, NumbersWiderThanTheirFieldsAreWrittenWholeAndReadBackAsComputed) {
+  SectionSlot wideSection = Section();
+  wideSection.Number = 12345;
+  wideSection.Kilo = -32768;
+  wideSection.Meter = 1100;
+  wideSection.Areas.FillArea = 12345.67;
+  wideSection.Areas.TopsoilArea = -1000;
+  IntervalQuantities wideInterval = Interval();
+  wideInterval.Distance = 1100;
+  wideInterval.FillVolume = 108295.4;
+  wideInterval.LayerVolume[3] = 123456789.125;
+  Writing out;
+  const std::string sectionLine = out.SectionLine(wideSection);
+  out.file.Line(sectionLine);
+  out.file.Line(out.IntervalLine(wideInterval));
+  out.file.Line(out.SectionLine(Section()));
+  out.file.Commit();
+
+  EXPECT_EQ(sectionLine.substr(0, 24), "12345   -32768+ 1100.00 ");
+  QuantityFileReader reader(out.folder / "R.OUT");
+  QuantitySection section;
+  ASSERT_TRUE(reader.NextSection(section));
+  EXPECT_EQ(section.Number, 12345);
+  EXPECT_EQ(section.Kilo, -32768);
+  EXPECT_EQ(section.Meter, 1100);
+  EXPECT_EQ(section.FillArea, 12345.67);
+  EXPECT_EQ(section.TopsoilArea, -1000);
   QuantityInterval interval;
   ASSERT_TRUE(reader.NextInterval(interval));
-  EXPECT_EQ(interval.CutVolume, 23456.78);
+  EXPECT_EQ(interval.Distance, 1100);
+  EXPECT_EQ(interval.FillVolume, 108295.4);
+  EXPECT_EQ(interval.LayerVolume[3], 123456789.13);
+  ASSERT_TRUE(reader.NextSection(section));
+  EXPECT_EQ(section.Number, 3);
+  EXPECT_TRUE(reader.AtEnd());
+  EXPECT_EQ(out.wide.Message(),
+            "Numbers too wide for their columns are written in full, their rows wider than the "
+            "table. R.OUT: section number at section 12345, kilometre at section 12345, metre at "
+            "section 12345, fill area at section 12345, topsoil area at section 12345, distance "
+            "at sections 2-3, fill volume at sections 2-3, layer 4 volume at sections 2-3.");
 }
 
 TEST(QuantityFile, ALineWithoutItsFieldsIsAnErrorNamingTheLine) {
-  TempFolder folder;
-  ReportFile file(folder / "R.OUT");
-  file.Line(QuantitySectionLine(Section()));
-  file.Line("   20.00   garbage");
-  file.Commit();
-  QuantityFileReader reader(folder / "R.OUT");
+  Writing out;
+  out.file.Line(out.SectionLine(Section()));
+  out.file.Line("   20.00   garbage");
+  out.file.Commit();
+  QuantityFileReader reader(out.folder / "R.OUT");
   QuantitySection section;
   ASSERT_TRUE(reader.NextSection(section));
   QuantityInterval interval;

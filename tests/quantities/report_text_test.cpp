@@ -21,12 +21,6 @@ TEST(ReportText, TitleIsWrittenInTheCodePage) {
 
 TEST(ReportText, BoxCharactersAreSingleBytes) {
   EXPECT_EQ(ReportBytes("ÉÍËº»ÌÎ¹ÇÄ×¶û"), "\xC9\xCD\xCB\xBA\xBB\xCC\xCE\xB9\xC7\xC4\xD7\xB6\xFB");
-  EXPECT_EQ(ReportField(12.5, "##0.00º"), " 12.50\xBA");
-}
-
-TEST(ReportText, TotalsAreTheLastCharactersOfTheirPaddedField) {
-  EXPECT_EQ(TotalField(1234.5, 21), std::string(10, ' ') + "    1234.50");
-  EXPECT_EQ(TotalField(12345678.9, 10), "2345678.90");  // a field too narrow keeps the right end
 }
 
 }  // namespace

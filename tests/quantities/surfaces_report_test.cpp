@@ -39,10 +39,12 @@ SectionSlot Section(int n) {
 // The surfaces report of sections 1..count, each interval averaging its two sections' lengths.
 void WriteReport(const std::filesystem::path& path, const ProjectRecord& project, int count) {
   ReportFile file(path);
-  SurfacesReport report(file, project);
+  WideFields wide;
+  SurfacesReport report(file, project, wide);
   for (int n = 1; n <= count; ++n) {
     if (n > 1) {
-      report.Interval(ComputeVolumes(Section(n - 1), Section(n), kMedianMethod));
+      report.Interval(ComputeVolumes(Section(n - 1), Section(n), kMedianMethod),
+                      FieldPlace::Interval(n - 1, n));
     }
     report.Section(Section(n));
   }

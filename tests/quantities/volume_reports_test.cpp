@@ -47,13 +47,15 @@ SectionSlot Section(const Road& road, int n) {
 // A quantity file of `count` sections as the volume run writes it.
 void WriteQuantityFile(const std::filesystem::path& path, int count, const Road& road = {}) {
   ReportFile file(path);
+  WideFields wide;
+  ReportFields fields(file, wide);
   for (int n = 1; n <= count; ++n) {
     if (n > 1) {
       IntervalQuantities q = ComputeVolumes(Section(road, n - 1), Section(road, n), kMedianMethod);
       q.LayerVolume = {};  // the transport tests move the fill alone
-      file.Line(QuantityIntervalLine(q));
+      file.Line(QuantityIntervalLine(q, FieldPlace::Interval(n - 1, n), fields));
     }
-    file.Line(QuantitySectionLine(Section(road, n)));
+    file.Line(QuantitySectionLine(Section(road, n), fields));
   }
   file.Commit();
 }
@@ -150,6 +152,7 @@ TEST(TransportReport, TwoPitsServeTheFillInTurn) {
   const VolumeReportsResult result = Write(folder, Project(), dialogs);
   ExpectGolden(folder / "R.TRF", "two_pits.TRF");
   const auto lines = ReportLines(folder / "R.TRF");
+  ExpectColumnsAligned(lines);
   ASSERT_TRUE(result.Transport);
   EXPECT_DOUBLE_EQ(result.Transport->Moved, 500);
   EXPECT_EQ(result.Written.back(), folder / "R.TRF");
@@ -176,10 +179,8 @@ std::string TransportRow(double access, double fill = 100) {
 TEST(TransportReport, HaulClassesSplitAt100And500Metres) {
   const std::string start = "ÇÄÄÄÄ×ÄÄÄÄÄÄÄÄÄÄÄÄ¶    100.00";
   const std::string pit = "    0+  0.00º";
-  // The short-haul row carries a doubled bar before its empty pay columns, as the report
-  // has always had it.
   EXPECT_EQ(TransportRow(89.99),
-            start + "º99.99º ---- º --- º    100.00ºº   ----   º   ----   º" + pit);
+            start + "º99.99º ---- º --- º    100.00º   ----   º   ----   º" + pit);
   EXPECT_EQ(TransportRow(90),
             start + "º  û  º100.00º --- º    100.00º      0.00º   ----   º" + pit);
   EXPECT_EQ(TransportRow(489.99),
