@@ -1,7 +1,10 @@
 #include "section/section_walk.h"
 
+#include <algorithm>
+
 #include "section/body_walk.h"
 #include "section/ground_contact.h"
+#include "section/lower_envelope.h"
 #include "section/profile.h"
 
 namespace calvora {
@@ -15,6 +18,26 @@ void JoinSides(std::vector<SectionPoint>& joined, const SideLine& left, const Si
     joined.push_back({SignedOffset(-1, p->x), p->y});
   }
   joined.insert(joined.end(), right.begin() + 1, right.end());
+}
+
+// Where a line goes straight up and straight back down at one offset (the vertical walls of
+// two ditches meeting on a centre line without template lines, a stripping edge on a vertical
+// step of the ground), the fin has no width: its tip goes, and so do repeated points.
+void DropFins(std::vector<SectionPoint>& line) {
+  line.erase(std::unique(line.begin(), line.end()), line.end());
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const SectionPoint b = line[i];
+    if (kept > 0 && i + 1 < line.size()) {
+      const SectionPoint a = line[kept - 1];
+      const SectionPoint c = line[i + 1];
+      if (a.x == b.x && b.x == c.x && (b.y - a.y) * (c.y - b.y) < 0) {
+        continue;
+      }
+    }
+    line[kept++] = b;
+  }
+  line.resize(kept);
 }
 
 // surface becomes, with stripping only in fill, the ground lowered by the stripping depth,
@@ -38,29 +61,36 @@ void StrippedSurface(const SideLine& ground, double depth, double unstrippedFrom
 }  // namespace
 
 std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& left,
-                                          const DesignSide& right,
+                                          const DesignSide& right, LineRole role,
                                           std::vector<SectionPolygon>& strips) {
-  std::vector<SectionPoint>& design = work.joinedDesign;
-  JoinSides(design, left.line, right.line);
-  if (!Profile::Runs(design)) {
+  std::vector<SectionPoint>& line = work.joinedDesign;
+  JoinSides(line, left.line, right.line);
+  if (!Profile::Runs(line)) {
     work.DataError();
+  }
+  DropFins(line);
+  if (role == LineRole::Layer) {
+    KeepBelow(line, work.lineAbove, work.envelope, work.envelopeOffsets);
   }
   // The ground no longer changes once the walks begin: it is joined once per section.
   std::vector<SectionPoint>& ground = work.joinedGround;
   if (ground.empty()) {
     JoinSides(ground, work.ground[-1], work.ground[1]);
+    DropFins(ground);
   }
-  double depth = 0;
   std::vector<SectionPoint>& stripped = work.joinedReference;
-  if (work.stripOnlyInFill) {
-    depth = work.Variant().Deco;
+  const double depth = work.stripOnlyInFill ? work.Variant().Deco : 0.0;
+  if (work.stripOnlyInFill && role == LineRole::Design) {
     StrippedSurface(work.ground[-1], depth, left.unstrippedFrom, work.strippedSides[-1]);
     StrippedSurface(work.ground[1], depth, right.unstrippedFrom, work.strippedSides[1]);
     JoinSides(stripped, work.strippedSides[-1], work.strippedSides[1]);
   }
-  const WalkLines lines{design, work.stripOnlyInFill ? stripped : ground, ground,
-                        -left.templateEnd, right.templateEnd};
-  return WalkDesignLine(lines, depth, strips, work.walkScratch);
+  const WalkLines lines{line, work.stripOnlyInFill ? stripped : ground, ground, -left.templateEnd,
+                        right.templateEnd};
+  std::vector<SectionPolygon> bodies =
+      WalkDesignLine(lines, role == LineRole::Design ? depth : 0.0, strips, work.walkScratch);
+  work.lineAbove.swap(line);
+  return bodies;
 }
 
 }  // namespace calvora
