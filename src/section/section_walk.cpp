@@ -1,11 +1,13 @@
 #include "section/section_walk.h"
 
-#include <algorithm>
+#include <cmath>
 
 #include "section/body_walk.h"
 #include "section/ground_contact.h"
+#include "section/line_fins.h"
 #include "section/lower_envelope.h"
 #include "section/profile.h"
+#include "section/touch_tolerance.h"
 
 namespace calvora {
 namespace {
@@ -20,32 +22,20 @@ void JoinSides(std::vector<SectionPoint>& joined, const SideLine& left, const Si
   joined.insert(joined.end(), right.begin() + 1, right.end());
 }
 
-// Where a line goes straight up and straight back down at one offset (the vertical walls of
-// two ditches meeting on a centre line without template lines, a stripping edge on a vertical
-// step of the ground), the fin has no width: its tip goes, and so do repeated points.
-void DropFins(std::vector<SectionPoint>& line) {
-  line.erase(std::unique(line.begin(), line.end()), line.end());
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const SectionPoint b = line[i];
-    if (kept > 0 && i + 1 < line.size()) {
-      const SectionPoint a = line[kept - 1];
-      const SectionPoint c = line[i + 1];
-      if (a.x == b.x && b.x == c.x && (b.y - a.y) * (c.y - b.y) < 0) {
-        continue;
-      }
-    }
-    line[kept++] = b;
-  }
-  line.resize(kept);
-}
-
 // surface becomes, with stripping only in fill, the ground lowered by the stripping depth,
 // stepping back up to the ground at `unstrippedFrom` (where a cut ditch or a fill ditch starts).
 void StrippedSurface(const SideLine& ground, double depth, double unstrippedFrom,
                      SideLine& surface) {
   surface.clear();
   const int k = GroundSegmentAt(ground, unstrippedFrom);
+  if (k != 0) {
+    // A step that touches a ground point is at that point.
+    for (const std::size_t i : {static_cast<std::size_t>(k) - 1, static_cast<std::size_t>(k)}) {
+      if (std::fabs(ground[i].x - unstrippedFrom) <= kTouch) {
+        unstrippedFrom = ground[i].x;
+      }
+    }
+  }
   for (std::size_t i = 0; i < ground.size(); ++i) {
     const SectionPoint p = ground[i];
     if (k != 0 && i == static_cast<std::size_t>(k)) {
@@ -84,6 +74,7 @@ std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& l
     StrippedSurface(work.ground[-1], depth, left.unstrippedFrom, work.strippedSides[-1]);
     StrippedSurface(work.ground[1], depth, right.unstrippedFrom, work.strippedSides[1]);
     JoinSides(stripped, work.strippedSides[-1], work.strippedSides[1]);
+    DropFins(stripped);
   }
   const WalkLines lines{line, work.stripOnlyInFill ? stripped : ground, ground, -left.templateEnd,
                         right.templateEnd};

@@ -134,9 +134,16 @@ class SectionGenerator {
       }
     }
     for (int k = Whole(2, 9) - static_cast<int>(ground.size()); k > 0; --k) {
-      gx += Value(0.5, 7);
+      gx += !ground.empty() && Chance(0.1) ? 0 : Value(0.5, 7);  // now and then a vertical step
       gy += fall * (gx - (ground.empty() ? 0 : ground.back().first)) + Value(-1.5, 1.5);
       ground.emplace_back(gx, gy);
+    }
+    // Now and then the section limit or the stripping edge on a ground point.
+    const double vertex = ground[static_cast<std::size_t>(Whole(0, int(ground.size()) - 1))].first;
+    if (Chance(0.1)) {
+      v.Limit[side] = static_cast<float>(side * vertex);
+    } else if (side > 0 && Chance(0.2)) {
+      g.project.DecaThick = static_cast<float>(2 * vertex);
     }
     g.section.PointCount[side] = static_cast<std::int16_t>(side * static_cast<int>(ground.size()));
     for (std::size_t k = 0; k < ground.size(); ++k) {
