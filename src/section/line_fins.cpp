@@ -1,15 +1,23 @@
 #include "section/line_fins.h"
 
+#include <algorithm>
+
 namespace calvora {
 
 void DropFins(std::vector<SectionPoint>& line) {
-  std::size_t kept = 0;
-  double previousX = 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
+  // Most lines have no vertical run: nothing to do.
+  const auto run = std::adjacent_find(line.begin(), line.end(),
+                                      [](SectionPoint a, SectionPoint b) { return a.x == b.x; });
+  if (run == line.end()) {
+    return;
+  }
+  std::size_t kept = static_cast<std::size_t>(run - line.begin()) + 1;
+  double previousX = line[kept - 1].x;
+  for (std::size_t i = kept; i < line.size(); ++i) {
     const SectionPoint p = line[i];
-    const bool withinRun = i > 0 && i + 1 < line.size() && previousX == p.x && line[i + 1].x == p.x;
+    const bool withinRun = i + 1 < line.size() && previousX == p.x && line[i + 1].x == p.x;
     previousX = p.x;
-    if (withinRun || (kept > 0 && line[kept - 1] == p)) {
+    if (withinRun || line[kept - 1] == p) {
       continue;
     }
     line[kept++] = p;

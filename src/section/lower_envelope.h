@@ -9,9 +9,8 @@ namespace calvora {
 
 // line becomes nowhere higher than `upper` and no wider: where it would rise above `upper` it
 // follows it, and it ends where `upper` ends. Left as it is when it already lies so (within
-// the touch tolerance). Both lines run left to right in signed offsets; envelope and offsets
-// are scratch.
+// the touch tolerance). Both lines run left to right in signed offsets; envelope is scratch.
 void KeepBelow(std::vector<SectionPoint>& line, const std::vector<SectionPoint>& upper,
-               std::vector<SectionPoint>& envelope, std::vector<double>& offsets);
+               std::vector<SectionPoint>& envelope);
 
 }  // namespace calvora

@@ -22,7 +22,6 @@ struct SectionLines {
   std::vector<SectionPoint> joinedReference;
   std::vector<SectionPoint> lineAbove;
   std::vector<SectionPoint> envelope;
-  std::vector<double> envelopeOffsets;
   SignedArray<SideLine, -1, 1> strippedSides;
   WalkScratch walk;
 };

@@ -60,7 +60,7 @@ std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& l
   }
   DropFins(line);
   if (role == LineRole::Layer) {
-    KeepBelow(line, work.lineAbove, work.envelope, work.envelopeOffsets);
+    KeepBelow(line, work.lineAbove, work.envelope);
   }
   // The ground no longer changes once the walks begin: it is joined once per section.
   std::vector<SectionPoint>& ground = work.joinedGround;

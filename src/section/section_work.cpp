@@ -24,7 +24,6 @@ SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sec
       joinedReference(lines.joinedReference),
       lineAbove(lines.lineAbove),
       envelope(lines.envelope),
-      envelopeOffsets(lines.envelopeOffsets),
       strippedSides(lines.strippedSides),
       walkScratch(lines.walk) {
   for (const int side : {-1, 1}) {

@@ -53,7 +53,6 @@ struct SectionWork {
   // stays below it.
   std::vector<SectionPoint>& lineAbove;
   std::vector<SectionPoint>& envelope;
-  std::vector<double>& envelopeOffsets;
   // Scratch of each walk: the stripped surface per side, and the walk's own lists.
   SignedArray<SideLine, -1, 1>& strippedSides;
   WalkScratch& walkScratch;
