@@ -25,4 +25,15 @@ void DropFins(std::vector<SectionPoint>& line) {
   line.resize(kept);
 }
 
+void DropVerticalEnds(std::vector<SectionPoint>& line) {
+  std::size_t first = 0;
+  while (first + 1 < line.size() && line[first + 1].x == line[first].x) {
+    ++first;
+  }
+  line.erase(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(first));
+  while (line.size() > 1 && line[line.size() - 2].x == line.back().x) {
+    line.pop_back();
+  }
+}
+
 }  // namespace calvora

@@ -13,4 +13,9 @@ namespace calvora {
 // and down at one offset). Repeated points go too. The line's offsets never decrease.
 void DropFins(std::vector<SectionPoint>& line);
 
+// A walked line that starts (or ends) with a vertical run keeps only its last (first) point
+// there: what lies beyond the line's ends belongs to no body, and the body closes there
+// straight up or down to the ground.
+void DropVerticalEnds(std::vector<SectionPoint>& line);
+
 }  // namespace calvora

@@ -40,8 +40,8 @@ struct SectionPolygon {
 };
 
 // SideState texts.
-inline constexpr std::string_view kDesignOverGround = "P over   G";   // the side is in fill
-inline constexpr std::string_view kDesignUnderGround = "P under G";   // the side is in cut
+inline constexpr std::string_view kDesignOverGround = "P over   G";  // the side is in fill
+inline constexpr std::string_view kDesignUnderGround = "P under G";  // the side is in cut
 
 struct SectionResults {
   int Record = 0;     // section record number computed

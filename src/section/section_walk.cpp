@@ -59,6 +59,7 @@ std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& l
     work.DataError();
   }
   DropFins(line);
+  DropVerticalEnds(line);
   if (role == LineRole::Layer) {
     KeepBelow(line, work.lineAbove, work.envelope);
   }
