@@ -59,10 +59,10 @@ std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& l
     work.DataError();
   }
   DropFins(line);
-  DropVerticalEnds(line);
   if (role == LineRole::Layer) {
     KeepBelow(line, work.lineAbove, work.envelope);
   }
+  DropVerticalEnds(line);
   // The ground no longer changes once the walks begin: it is joined once per section.
   std::vector<SectionPoint>& ground = work.joinedGround;
   if (ground.empty()) {
