@@ -22,6 +22,8 @@ SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sec
       joinedGround(lines.joinedGround),
       joinedDesign(lines.joinedDesign),
       joinedReference(lines.joinedReference),
+      lineAbove(lines.lineAbove),
+      envelope(lines.envelope),
       strippedSides(lines.strippedSides),
       walkScratch(lines.walk) {
   for (const int side : {-1, 1}) {
@@ -31,6 +33,7 @@ SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sec
   joinedGround.clear();
   joinedDesign.clear();
   joinedReference.clear();
+  lineAbove.clear();
 }
 
 void SectionWork::Show(const std::string& text) {
