@@ -34,12 +34,10 @@ void AverageFill(const EndAreas& a, const EndAreas& b, double d, IntervalQuantit
 }
 
 // Length of the wedge that starts at a section with area `own` and ends where the area,
-// interpolated towards the other section's area of the opposite kind, changes sign. The case
-// table uses it only where the sum holds a non-zero area; a zero sum (negative layer areas)
-// gives half the distance.
+// interpolated towards the other section's area of the opposite kind, changes sign. Areas are
+// never negative, and the case table uses it only where the sum holds a non-zero area.
 double WedgeLength(double d, double own, double opposite) {
-  const double sum = own + opposite;
-  return sum != 0 ? d * own / sum : d / 2;
+  return d * own / (own + opposite);
 }
 
 // Fill and layers of section s as a wedge of length t; added to what q holds.

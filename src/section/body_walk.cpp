@@ -6,11 +6,19 @@
 #include <optional>
 
 #include "section/profile.h"
+#include "section/touch_tolerance.h"
 
 namespace calvora {
 namespace {
 
-int SignOf(double value) { return (value > 0) - (value < 0); }
+// Which side of the reference a point at height d above it lies on: +1 above, -1 below, 0 on.
+int SideOf(double d) {
+  return (d > kTouch) - (d < -kTouch);
+}
+
+bool Near(SectionPoint a, SectionPoint b) {
+  return std::fabs(a.x - b.x) <= kTouch && std::fabs(a.y - b.y) <= kTouch;
+}
 
 // Both lines read at one offset of the walk.
 struct Reading {
@@ -45,8 +53,17 @@ class BodyWalk {
   void Interval(const Reading& a, const Reading& b);
   void AtOffset(const Reading& at);
   // The design point last added lies above (+1), on (0) or below (-1) the reference.
-  void Observe(int sign, double x, double referenceY);
-  void SplitAt(std::size_t index, double x, int newKind);
+  void Observe(int sign, double x);
+  // Points of the current body where the design line lies on the reference, one after the
+  // other: a touch, or a run along the reference.
+  struct Touch {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    double firstX = 0;
+    double lastX = 0;
+  };
+  // The current body ends where the touch begins; the next, of newKind, begins where it ends.
+  void SplitAt(const Touch& touch, int newKind);
 
   const std::vector<SectionPoint>& design_;
   ProfileCursor designCursor_;
@@ -54,8 +71,8 @@ class BodyWalk {
   std::vector<SectionPoint>& points_;
   std::vector<WalkBody>& bodies_;
   WalkBody current_;
-  std::optional<std::size_t> touch_;  // design point on the reference: where a body may end
-  double touchX_ = 0;
+  std::optional<Touch> touch_;  // since the design line last left the reference
+  Reading reading_;             // both lines at the offset being walked
   std::size_t nextDesign_ = 0;
 };
 
@@ -71,16 +88,22 @@ const std::vector<WalkBody>& BodyWalk::Run(const std::vector<double>& offsets) {
   points_.reserve(design_.size() + 2 * offsets.size());
   bodies_.reserve(4);
   current_.startX = offsets.front();
+  // At the ends only what lies between them counts.
   Reading previous = ReadAt(offsets.front());
+  previous.referenceIn = previous.referenceOut;
   AtOffset(previous);
   for (std::size_t i = 1; i < offsets.size(); ++i) {
-    const Reading next = ReadAt(offsets[i]);
+    Reading next = ReadAt(offsets[i]);
+    if (i + 1 == offsets.size()) {
+      next.referenceOut = next.referenceIn;
+    }
     Interval(previous, next);
     AtOffset(next);
     previous = next;
   }
-  current_.endX = offsets.back();
-  current_.last = points_.size() - 1;
+  // A run along the reference at the end belongs to no body.
+  current_.endX = touch_ ? touch_->firstX : offsets.back();
+  current_.last = touch_ ? current_.first + touch_->first : points_.size() - 1;
   bodies_.push_back(current_);
   return bodies_;
 }
@@ -89,24 +112,25 @@ const std::vector<WalkBody>& BodyWalk::Run(const std::vector<double>& offsets) {
 void BodyWalk::Interval(const Reading& a, const Reading& b) {
   const double d0 = a.designOut - a.referenceOut;
   const double d1 = b.designIn - b.referenceIn;
-  if (SignOf(d0) * SignOf(d1) >= 0) {
+  if (SideOf(d0) * SideOf(d1) >= 0) {
     return;
   }
   const double t = d0 / (d0 - d1);
   const SectionPoint crossing{a.x + t * (b.x - a.x), a.designOut + t * (b.designIn - a.designOut)};
   points_.push_back(crossing);
-  Observe(0, crossing.x, crossing.y);
+  Observe(0, crossing.x);
 }
 
 void BodyWalk::AtOffset(const Reading& at) {
+  reading_ = at;
   const double x = at.x;
   if (nextDesign_ == design_.size() || design_[nextDesign_].x != x) {
     // No design vertex here: a point of the design line stands in while it may end a body.
     const SectionPoint stand{x, at.designIn};
     points_.push_back(stand);
-    Observe(SignOf(stand.y - at.referenceIn), x, at.referenceIn);
-    Observe(SignOf(stand.y - at.referenceOut), x, at.referenceOut);
-    const bool used = CurrentSize() == 1 || (touch_ && *touch_ == CurrentSize() - 1);
+    Observe(SideOf(stand.y - at.referenceIn), x);
+    Observe(SideOf(stand.y - at.referenceOut), x);
+    const bool used = CurrentSize() == 1 || (touch_ && touch_->last == CurrentSize() - 1);
     if (!used && points_.back() == stand) {
       points_.pop_back();
     }
@@ -117,19 +141,28 @@ void BodyWalk::AtOffset(const Reading& at) {
     const SectionPoint p = design_[nextDesign_];
     points_.push_back(p);
     const double referenceY = nextDesign_ == first ? at.referenceIn : at.referenceOut;
-    Observe(SignOf(p.y - referenceY), x, referenceY);
+    Observe(SideOf(p.y - referenceY), x);
   }
   if (nextDesign_ - first == 1 && at.referenceIn != at.referenceOut) {
-    Observe(SignOf(design_[first].y - at.referenceOut), x, at.referenceOut);
+    Observe(SideOf(design_[first].y - at.referenceOut), x);
   }
 }
 
-void BodyWalk::Observe(int sign, double x, double referenceY) {
+void BodyWalk::Observe(int sign, double x) {
   const std::size_t last = CurrentSize() - 1;
   if (sign == 0) {
-    touch_ = last;
-    touchX_ = x;
+    if (touch_) {
+      touch_->last = last;
+      touch_->lastX = x;
+    } else {
+      touch_ = Touch{last, last, x, x};
+    }
     return;
+  }
+  if (current_.kind == 0 && touch_) {
+    // The first body begins where the design line leaves the reference.
+    current_.first += touch_->last;
+    current_.startX = touch_->lastX;
   }
   if (current_.kind == 0 || sign == current_.kind) {
     current_.kind = sign;
@@ -137,34 +170,41 @@ void BodyWalk::Observe(int sign, double x, double referenceY) {
     return;
   }
   if (touch_) {
-    SplitAt(*touch_, touchX_, sign);
+    SplitAt(*touch_, sign);
     touch_.reset();
     return;
   }
-// The side changed at a vertical step of one line: on a vertical design edge the body ends
-  // where the edge passes the reference, otherwise at the design point itself.
+  // The side changed at a vertical step of one line. Down (or up) a vertical design edge the
+  // body ends where the edge first reaches the reference, which may itself step here; else at
+  // the design point itself.
+  std::size_t end = last;
   const std::size_t at = current_.first + last;
-  if (last >= 1 && points_[at - 1].x == x &&
-      std::min(points_[at - 1].y, points_[at].y) < referenceY &&
-      referenceY < std::max(points_[at - 1].y, points_[at].y)) {
-    points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(at), SectionPoint{x, referenceY});
+  if (last >= 1 && points_[at - 1].x == x) {
+    const double from = points_[at - 1].y;
+    const double y = std::clamp(from, std::min(reading_.referenceIn, reading_.referenceOut),
+                                std::max(reading_.referenceIn, reading_.referenceOut));
+    if (y == from) {
+      end = last - 1;
+    } else {
+      points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(at), SectionPoint{x, y});
+    }
   }
-  SplitAt(last, x, sign);  // the inserted point, or the design point
+  SplitAt(Touch{end, end, x, x}, sign);
 }
 
-// The current body ends at its point `index`, where the next one begins.
-void BodyWalk::SplitAt(std::size_t index, double x, int newKind) {
+void BodyWalk::SplitAt(const Touch& touch, int newKind) {
   WalkBody done = current_;
-  done.endX = x;
-  done.last = current_.first + index;
+  done.endX = touch.firstX;
+  done.last = current_.first + touch.first;
   bodies_.push_back(done);
-  current_.first = done.last;
-  current_.startX = x;
+  current_.first += touch.last;
+  current_.startX = touch.lastX;
   current_.kind = newKind;
 }
 
+// Points that touch are one point of the ring.
 void AppendWithoutRepeat(std::vector<SectionPoint>& ring, SectionPoint p) {
-  if (ring.empty() || !(ring.back() == p)) {
+  if (ring.empty() || !Near(ring.back(), p)) {
     ring.push_back(p);
   }
 }
@@ -186,7 +226,9 @@ void AppendForwards(std::vector<SectionPoint>& ring, const Profile& line, double
 }
 
 void Close(std::vector<SectionPoint>& ring) {
-  if (!(ring.back() == ring.front())) {
+  if (ring.size() > 1 && Near(ring.back(), ring.front())) {
+    ring.back() = ring.front();
+  } else {
     ring.push_back(ring.front());
   }
 }

@@ -39,9 +39,13 @@ void ContinueInCut(SectionWork& work, int side, LineRole role, DesignSide& resul
   const SectionPoint end = TemplateEnd(work, side);
   result.unstrippedFrom = end.x;
   if (role == LineRole::Layer) {
-    // A layer follows the first ditch segment only, and not above the ground.
+    // A layer follows the first ditch segment only, and not above the ground. A first segment
+    // that drops straight down has no width: the body would go down it and straight back up.
     std::vector<SectionPoint> ditch = CutDitch(work, side, end);
     ditch.resize(std::min<std::size_t>(ditch.size(), 2));
+    if (ditch.size() > 1 && ditch[1].x == end.x && ditch[1].y < end.y) {
+      ditch.pop_back();
+    }
     if (const std::optional<GroundContact> contact =
             FirstGroundContact(ditch, false, work.ground[side])) {
       result.line.push_back(contact->point);

@@ -1,6 +1,7 @@
 #include "section/fixed_width_stripping.h"
 
 #include "section/ground_contact.h"
+#include "section/line_fins.h"
 
 namespace calvora {
 namespace {
@@ -46,6 +47,7 @@ void FixedWidthStripping(SectionWork& work) {
       upper.insert(upper.end(), signedInner.begin(), signedInner.end());
     }
   }
+  DropFins(upper);
   SectionPolygon strip;
   strip.Kind = PolygonKind::Cut;
   strip.Points = upper;

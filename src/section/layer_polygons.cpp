@@ -21,7 +21,8 @@ std::vector<SectionPolygon> BuildLayerPolygons(SectionWork& work, int layer) {
   const DesignSide left = BuildDesignSide(work, -1, LineRole::Layer);
   const DesignSide right = BuildDesignSide(work, 1, LineRole::Layer);
   std::vector<SectionPolygon> noStrips;
-  std::vector<SectionPolygon> polygons = WalkBothSides(work, left, right, noStrips);
+  std::vector<SectionPolygon> polygons =
+      WalkBothSides(work, left, right, LineRole::Layer, noStrips);
   work.prElev = projectElevation;
   return polygons;
 }

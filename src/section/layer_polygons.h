@@ -9,8 +9,9 @@ namespace calvora {
 
 // BuildLayerPolygons: carries both template ends down along the fill slope by the layer's
 // thickness (the shifts accumulate over the layers of the section), places the template at
-// the project elevation less SubG and the thicknesses of layers 0 .. layer, and walks that
-// line against the ground as the design line is walked.
+// the project elevation less SubG and the thicknesses of layers 0 .. layer, keeps that line
+// below the line walked before it, and walks it against the surface the design line's fill
+// lies on.
 std::vector<SectionPolygon> BuildLayerPolygons(SectionWork& work, int layer);
 
 }  // namespace calvora

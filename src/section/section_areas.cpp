@@ -55,29 +55,33 @@ SectionAreas ComputeSectionAreas(const SectionResults& results) {
   }
   areas.PolygonCount = static_cast<int>(results.SectionPolygons.size());
   areas.CutArea = RoundArea(areas.CutArea);
-  areas.FillArea = RoundArea(areas.FillArea);
 
-  // Each layer's fill lies inside the fill above it: what remains is the layer alone.
+  // Each layer's fill lies within the fill above it: the fill and each layer but the last keep
+  // the band between their line and the next one's, rounded as a band so that it never shows
+  // less than nothing.
   const std::size_t layers = results.LayerPolygons.size();
   areas.LayerPolygonArea.resize(layers);
+  double above = areas.FillArea;
+  double* band = &areas.FillArea;
+  double* bandLength = &areas.FillLength;
   for (std::size_t j = 0; j < layers; ++j) {
+    double layerFill = 0;
     areas.LayerPolygonArea[j].reserve(results.LayerPolygons[j].size());
     for (const SectionPolygon& polygon : results.LayerPolygons[j]) {
       const double area = PolygonArea(polygon.Points);
       areas.LayerPolygonArea[j].push_back(area);
       if (polygon.Kind == PolygonKind::Fill) {
-        areas.LayerArea[j] += RoundArea(area);
+        layerFill += area;
         areas.LayerLength[j] += polygon.Length;
       }
     }
-    if (j == 0) {
-      areas.FillArea -= areas.LayerArea[0];
-      areas.FillLength -= areas.LayerLength[0];
-    } else {
-      areas.LayerArea[j - 1] -= areas.LayerArea[j];
-      areas.LayerLength[j - 1] -= areas.LayerLength[j];
-    }
+    *band = RoundArea(above - layerFill);
+    *bandLength -= areas.LayerLength[j];
+    above = layerFill;
+    band = &areas.LayerArea[j];
+    bandLength = &areas.LayerLength[j];
   }
+  *band = RoundArea(above);
 
   if (results.Variant.Deco != 0) {
     double topsoil = 0;

@@ -5,6 +5,7 @@
 #include "section/design_side.h"
 #include "section/fixed_width_stripping.h"
 #include "section/layer_polygons.h"
+#include "section/section_areas.h"
 #include "section/section_input.h"
 #include "section/section_messages.h"
 #include "section/section_walk.h"
@@ -62,11 +63,24 @@ void BuildSectionPolygons(SectionWork& work) {
       results.CsLength += design.cutSideLength;
     }
   }
-  results.SectionPolygons = WalkBothSides(work, left, right, results.StripPolygons);
+  results.SectionPolygons =
+      WalkBothSides(work, left, right, LineRole::Design, results.StripPolygons);
   work.prElev = projectElevation;
 }
 
-bool Finite(SectionPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+// The smallest area a report shows: areas are given to two decimals.
+constexpr double kReportableArea = 0.005;
+
+// A sliver smaller than any report shows (where a line grazes the ground) is no body.
+void DropUnreportableBodies(std::vector<SectionPolygon>& bodies) {
+  std::erase_if(bodies, [](const SectionPolygon& body) {
+    return PolygonArea(body.Points) < kReportableArea;
+  });
+}
+
+bool Finite(SectionPoint p) {
+  return std::isfinite(p.x) && std::isfinite(p.y);
+}
 
 bool Finite(const std::vector<SectionPolygon>& polygons) {
   for (const SectionPolygon& polygon : polygons) {
@@ -97,9 +111,9 @@ bool AllFinite(const SectionResults& r) {
     finite = finite && Finite(r.CatchPoint[side]) && Finite(r.StripEdge[side]) &&
              Finite(r.LimitPoint[side]);
   }
-  for (const double value : {r.WallHeight, r.WallFootX, r.WallFootY, r.SectionGroundCentre,
-                             r.SectionProjectCentre, r.FsLength, r.CsLength,
-                             static_cast<double>(r.Station)}) {
+  for (const double value :
+       {r.WallHeight, r.WallFootX, r.WallFootY, r.SectionGroundCentre, r.SectionProjectCentre,
+        r.FsLength, r.CsLength, static_cast<double>(r.Station)}) {
     finite = finite && std::isfinite(value);
   }
   return finite;
@@ -194,6 +208,11 @@ float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFi
         break;
       }
       results_.LayerPolygons.push_back(BuildLayerPolygons(work, layer));
+    }
+    DropUnreportableBodies(results_.SectionPolygons);
+    DropUnreportableBodies(results_.StripPolygons);
+    for (std::vector<SectionPolygon>& layer : results_.LayerPolygons) {
+      DropUnreportableBodies(layer);
     }
   } catch (const SectionDataError&) {
     results_.Invalid = true;

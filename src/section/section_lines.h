@@ -20,6 +20,8 @@ struct SectionLines {
   std::vector<SectionPoint> joinedGround;
   std::vector<SectionPoint> joinedDesign;
   std::vector<SectionPoint> joinedReference;
+  std::vector<SectionPoint> lineAbove;
+  std::vector<SectionPoint> envelope;
   SignedArray<SideLine, -1, 1> strippedSides;
   WalkScratch walk;
 };

@@ -40,8 +40,8 @@ struct SectionPolygon {
 };
 
 // SideState texts.
-inline constexpr std::string_view kDesignOverGround = "P over   G";   // the side is in fill
-inline constexpr std::string_view kDesignUnderGround = "P under G";   // the side is in cut
+inline constexpr std::string_view kDesignOverGround = "P over   G";  // the side is in fill
+inline constexpr std::string_view kDesignUnderGround = "P under G";  // the side is in cut
 
 struct SectionResults {
   int Record = 0;     // section record number computed
@@ -79,7 +79,10 @@ struct SectionResults {
   // Topsoil-stripping bodies (their Length is 0).
   std::vector<SectionPolygon> StripPolygons;
   // Compaction-layer bodies per computed layer 0, 1, ... (only the layers from 0 up to the one
-  // before the first zero Thickness are computed; LayerPolygons.size() is their number).
+  // before the first zero Thickness are computed; LayerPolygons.size() is their number). A
+  // layer's line never lies above the line of the layer before it (or the design line) nor
+  // reaches beyond it, and its fill lies on the same surface: each layer's fill lies within
+  // the fill above it. No body of any kind here is smaller than 0.005 m2.
   std::vector<std::vector<SectionPolygon>> LayerPolygons;
 
   // Per side (-1 left, 1 right) for the design line: kDesignOverGround or kDesignUnderGround.

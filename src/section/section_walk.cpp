@@ -1,8 +1,13 @@
 #include "section/section_walk.h"
 
+#include <cmath>
+
 #include "section/body_walk.h"
 #include "section/ground_contact.h"
+#include "section/line_fins.h"
+#include "section/lower_envelope.h"
 #include "section/profile.h"
+#include "section/touch_tolerance.h"
 
 namespace calvora {
 namespace {
@@ -23,6 +28,14 @@ void StrippedSurface(const SideLine& ground, double depth, double unstrippedFrom
                      SideLine& surface) {
   surface.clear();
   const int k = GroundSegmentAt(ground, unstrippedFrom);
+  if (k != 0) {
+    // A step that touches a ground point is at that point.
+    for (const std::size_t i : {static_cast<std::size_t>(k) - 1, static_cast<std::size_t>(k)}) {
+      if (std::fabs(ground[i].x - unstrippedFrom) <= kTouch) {
+        unstrippedFrom = ground[i].x;
+      }
+    }
+  }
   for (std::size_t i = 0; i < ground.size(); ++i) {
     const SectionPoint p = ground[i];
     if (k != 0 && i == static_cast<std::size_t>(k)) {
@@ -38,29 +51,38 @@ void StrippedSurface(const SideLine& ground, double depth, double unstrippedFrom
 }  // namespace
 
 std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& left,
-                                          const DesignSide& right,
+                                          const DesignSide& right, LineRole role,
                                           std::vector<SectionPolygon>& strips) {
-  std::vector<SectionPoint>& design = work.joinedDesign;
-  JoinSides(design, left.line, right.line);
-  if (!Profile::Runs(design)) {
+  std::vector<SectionPoint>& line = work.joinedDesign;
+  JoinSides(line, left.line, right.line);
+  if (!Profile::Runs(line)) {
     work.DataError();
   }
+  DropFins(line);
+  if (role == LineRole::Layer) {
+    KeepBelow(line, work.lineAbove, work.envelope);
+  }
+  DropVerticalEnds(line);
   // The ground no longer changes once the walks begin: it is joined once per section.
   std::vector<SectionPoint>& ground = work.joinedGround;
   if (ground.empty()) {
     JoinSides(ground, work.ground[-1], work.ground[1]);
+    DropFins(ground);
   }
-  double depth = 0;
   std::vector<SectionPoint>& stripped = work.joinedReference;
-  if (work.stripOnlyInFill) {
-    depth = work.Variant().Deco;
+  const double depth = work.stripOnlyInFill ? work.Variant().Deco : 0.0;
+  if (work.stripOnlyInFill && role == LineRole::Design) {
     StrippedSurface(work.ground[-1], depth, left.unstrippedFrom, work.strippedSides[-1]);
     StrippedSurface(work.ground[1], depth, right.unstrippedFrom, work.strippedSides[1]);
     JoinSides(stripped, work.strippedSides[-1], work.strippedSides[1]);
+    DropFins(stripped);
   }
-  const WalkLines lines{design, work.stripOnlyInFill ? stripped : ground, ground,
-                        -left.templateEnd, right.templateEnd};
-  return WalkDesignLine(lines, depth, strips, work.walkScratch);
+  const WalkLines lines{line, work.stripOnlyInFill ? stripped : ground, ground, -left.templateEnd,
+                        right.templateEnd};
+  std::vector<SectionPolygon> bodies =
+      WalkDesignLine(lines, role == LineRole::Design ? depth : 0.0, strips, work.walkScratch);
+  work.lineAbove.swap(line);
+  return bodies;
 }
 
 }  // namespace calvora

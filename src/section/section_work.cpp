@@ -21,6 +21,8 @@ SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sec
       joinedGround(lines.joinedGround),
       joinedDesign(lines.joinedDesign),
       joinedReference(lines.joinedReference),
+      lineAbove(lines.lineAbove),
+      envelope(lines.envelope),
       strippedSides(lines.strippedSides),
       walkScratch(lines.walk) {
   for (const int side : {-1, 1}) {
@@ -30,6 +32,7 @@ SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sec
   joinedGround.clear();
   joinedDesign.clear();
   joinedReference.clear();
+  lineAbove.clear();
 }
 
 void SectionWork::Note(const std::string& text) { results.Messages.push_back(text); }

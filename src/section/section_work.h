@@ -16,7 +16,9 @@ namespace calvora {
 struct SectionDataError {};
 
 // An outward offset of a side as a signed offset (negative on the left), never -0.
-inline double SignedOffset(int side, double x) { return x == 0 ? 0.0 : side * x; }
+inline double SignedOffset(int side, double x) {
+  return x == 0 ? 0.0 : side * x;
+}
 // out becomes line in signed offsets (its storage is reused).
 void AssignSignedOffsets(std::vector<SectionPoint>& out, int side, const SideLine& line);
 
@@ -40,9 +42,15 @@ struct SectionWork {
 
   // Both sides of the ground joined left to right, for the walks (made by the first walk).
   std::vector<SectionPoint>& joinedGround;
-  // Scratch of each walk: the design line and the reference surface joined left to right.
+  // Scratch of each walk: the line walked, joined left to right.
   std::vector<SectionPoint>& joinedDesign;
+  // The surface the design line's fill lies on, joined left to right (made by the design
+  // line's walk, used by the layers' walks too).
   std::vector<SectionPoint>& joinedReference;
+  // The line last walked (the design line, then each layer's line): the next layer's line
+  // stays below it.
+  std::vector<SectionPoint>& lineAbove;
+  std::vector<SectionPoint>& envelope;
   // Scratch of each walk: the stripped surface per side, and the walk's own lists.
   SignedArray<SideLine, -1, 1>& strippedSides;
   WalkScratch& walkScratch;

@@ -35,8 +35,11 @@ TemplateEndShift ShiftTemplateEnd(SectionWork& work, int side, double q, double 
 
   double dx = 0;
   double dy = -thickness;  // a vertical last line: the end stays where it was
-  if (end.x != previous.x) {
-    const double fall = -(end.y - previous.y) / (end.x - previous.x);
+  // A side without lines (its end still on the centre line's vertex) shifts as if its last
+  // line were horizontal.
+  const bool withoutLine = end == previous;
+  if (withoutLine || end.x != previous.x) {
+    const double fall = withoutLine ? 0.0 : -(end.y - previous.y) / (end.x - previous.x);
     const double steepness = std::fabs(q) - fall;
     if (steepness == 0) {
       work.DataError();
@@ -73,8 +76,8 @@ SignedArray<double, -1, 1> SubgradeStep(SectionWork& work) {
     if (ground >= TemplateEnd(work, side).y) {
       UndoTemplateEndShift(work, side, shift);
       const double ditchX = variant.CutTran(side, 0);
-      const double q = ditchX == 0 ? std::numeric_limits<double>::infinity()
-                                   : variant.CutTran(side, 1) / ditchX;
+      const double q =
+          ditchX == 0 ? std::numeric_limits<double>::infinity() : variant.CutTran(side, 1) / ditchX;
       shift = ShiftTemplateEnd(work, side, q, subG);
     }
     prolongation[side] = shift.length;

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "section/section_areas.h"
 #include "section_builder.h"
 
@@ -22,9 +24,9 @@ ProjectRecord Layers(std::array<float, ProjectRecord::kLayerCount> thickness) {
 }
 
 TEST(LayerPolygons, ZeroFirstThicknessComputesNoLayers) {
-  const SectionResults r = testing::ComputeOne(MakeSection(102, 100, kFlatGround),
-                                               MakeVariant({{4, 0}}, 0.5),
-                                               Layers({0, 0.3f, 0.3f, 0, 0}));
+  const SectionResults r =
+      testing::ComputeOne(MakeSection(102, 100, kFlatGround), MakeVariant({{4, 0}}, 0.5),
+                          Layers({0, 0.3f, 0.3f, 0, 0}));
   ASSERT_TRUE(r.Valid());
   EXPECT_TRUE(r.LayerPolygons.empty());
   EXPECT_TRUE(ComputeSectionAreas(r).LayerPolygonArea.empty());
@@ -33,9 +35,9 @@ TEST(LayerPolygons, ZeroFirstThicknessComputesNoLayers) {
 TEST(LayerPolygons, WithoutSubgradeTheFirstLayerLiesItsThicknessBelowTheProjectLine) {
   // Layer 0 line at 101.5 reaching the 1:2 slope 5 m out: (10 + 16) / 2 * 1.5; layer 1 at
   // 101.2 reaching it 5.6 m out: (11.2 + 16) / 2 * 1.2.
-  const SectionResults r = testing::ComputeOne(MakeSection(102, 100, kFlatGround),
-                                               MakeVariant({{4, 0}}, 0.5),
-                                               Layers({0.5f, 0.3f, 0, 0, 0}));
+  const SectionResults r =
+      testing::ComputeOne(MakeSection(102, 100, kFlatGround), MakeVariant({{4, 0}}, 0.5),
+                          Layers({0.5f, 0.3f, 0, 0, 0}));
   ASSERT_TRUE(r.Valid());
   ASSERT_EQ(r.LayerPolygons.size(), 2u);
   EXPECT_NEAR(SumOfArea(r.LayerPolygons[0], PolygonKind::Fill), 19.5, 1e-5);
@@ -46,8 +48,8 @@ TEST(LayerPolygons, WithoutSubgradeTheFirstLayerLiesItsThicknessBelowTheProjectL
 TEST(LayerPolygons, LayerLineWhollyUnderTheGroundGivesCutBodiesOnly) {
   VariantRecord variant = MakeVariant({{4, 0}}, 0.5);
   testing::SetCutDitch(variant, {{1, -0.5}, {2, -0.5}, {4, 1.5}});
-  const SectionResults r = testing::ComputeOne(MakeSection(99, 100, kFlatGround), variant,
-                                               Layers({0.3f, 0, 0, 0, 0}));
+  const SectionResults r =
+      testing::ComputeOne(MakeSection(99, 100, kFlatGround), variant, Layers({0.3f, 0, 0, 0, 0}));
   ASSERT_TRUE(r.Valid());
   ASSERT_EQ(r.LayerPolygons.size(), 1u);
   ASSERT_FALSE(r.LayerPolygons[0].empty());
@@ -70,6 +72,47 @@ TEST(LayerPolygons, SideHillLayerSplitsWhereItsLineCrossesTheGround) {
   EXPECT_EQ(r.LayerPolygons[0][0].Kind, PolygonKind::Fill);
   EXPECT_EQ(r.LayerPolygons[0][1].Kind, PolygonKind::Cut);
   EXPECT_NEAR(r.LayerPolygons[0][1].Points.front().x, -2, 1e-6);
+}
+
+TEST(LayerPolygons, LayerLineDoesNotGoDownAVerticalDitchWall) {
+  // The first ditch row drops 0.5 m straight down at 4 m. The layer line, 0.3 m below the
+  // design line with its ends carried 0.6 m out along the 1:2 slope, keeps below the ditch
+  // bottom (98.5) beyond 4 m and ends at 4.6 m without following the drop down and back up:
+  // one body under the flat ground, 2 * (4 * 1.3 + 0.6 * 1.5), no point below the ditch bottom.
+  VariantRecord variant = MakeVariant({{4, 0}}, 0.5);
+  testing::SetCutDitch(variant, {{0, -0.5}, {1, -0.5}, {3, 1.5}});
+  variant.CutTran(-1, 0) = 0;
+  const SectionResults r =
+      testing::ComputeOne(MakeSection(99, 100, kFlatGround), variant, Layers({0.3f, 0, 0, 0, 0}));
+  ASSERT_TRUE(r.Valid());
+  ASSERT_EQ(r.LayerPolygons.size(), 1u);
+  ASSERT_EQ(r.LayerPolygons[0].size(), 1u);
+  EXPECT_NEAR(PolygonArea(r.LayerPolygons[0][0].Points), 12.2, 1e-5);
+  for (const SectionPoint& p : r.LayerPolygons[0][0].Points) {
+    EXPECT_GE(p.y, 98.5 - 1e-5);
+  }
+}
+
+TEST(LayerPolygons, LayerLineStaysWithinTheFillOfTheLineAbove) {
+  // Ground falling 1:1 from 102.05 on the centre line to 98.05 at 4 m. The design line (flat,
+  // 2 m out, at 100) is in cut on both sides and rises 1:1 to the ground 2.025 m out. Carried
+  // 1.2 m out along the 1:4 fill slope, the layer line's own end would lie above the ground and
+  // make an embankment out to 9.8 m where the road is in cut: it stays below the design line.
+  VariantRecord variant = MakeVariant({{2, 0}}, 0.25);
+  testing::SetCutDitch(variant, {{1, 1}});
+  const SectionResults r = testing::ComputeOne(MakeSection(100, 102.05, {{4, 98.05}, {20, 98.05}}),
+                                               variant, Layers({0.3f, 0, 0, 0, 0}));
+  ASSERT_TRUE(r.Valid());
+  const SectionAreas areas = ComputeSectionAreas(r);
+  EXPECT_EQ(areas.FillArea, 0);
+  EXPECT_EQ(areas.LayerArea[0], 0);
+  ASSERT_EQ(r.LayerPolygons.size(), 1u);
+  for (const SectionPolygon& polygon : r.LayerPolygons[0]) {
+    EXPECT_EQ(polygon.Kind, PolygonKind::Cut);
+    for (const SectionPoint& p : polygon.Points) {
+      EXPECT_LE(std::fabs(p.x), 2.025 + 1e-5);
+    }
+  }
 }
 
 }  // namespace

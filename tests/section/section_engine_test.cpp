@@ -1,20 +1,21 @@
 // Hand-computed sections: every area below was worked out on paper from the trapezoids and
 // triangles between the design line and the ground.
 
+#include "section/section_engine.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "section/section_areas.h"
-#include "section/section_engine.h"
 #include "section_builder.h"
 
 namespace calvora {
 namespace {
 
+using ::testing::DoubleNear;
 using testing::MakeSection;
 using testing::MakeVariant;
 using testing::SumOfArea;
-using ::testing::DoubleNear;
 
 constexpr double kExact = 1e-9;
 
@@ -30,8 +31,8 @@ const testing::OutwardPoints kFlatGround{{20, 100}};
 
 TEST(SectionEngine, FlatGroundWhollyInFillIsOneTrapezoid) {
   // Top 10 m wide, 2 m high, slopes 1:2 reaching the ground 4 m out: (10 + 18) / 2 * 2 = 28.
-  const SectionResults r = testing::ComputeOne(MakeSection(102, 100, kFlatGround),
-                                               MakeVariant({{5, 0}}, 0.5));
+  const SectionResults r =
+      testing::ComputeOne(MakeSection(102, 100, kFlatGround), MakeVariant({{5, 0}}, 0.5));
   ASSERT_TRUE(r.Valid());
   EXPECT_THAT(Kinds(r.SectionPolygons), ::testing::ElementsAre("fill"));
   EXPECT_NEAR(PolygonArea(r.SectionPolygons[0].Points), 28.0, kExact);
@@ -66,8 +67,7 @@ TEST(SectionEngine, SideHillSectionSplitsIntoCutAndFill) {
   // Ground rising 1:10 to the right through the centre point; flat 10 m template at 100.
   // Left: fill 1.25 on the template and 0.3125 under the slope (which meets the ground 6.25 m
   // out). Right: cut 1.25 on the template and 0.5 * 0.5556 / 2 above the 1:1 cut slope.
-  const SectionRecord section =
-      MakeSection(100, 100, {{20, 98}}, {{20, 102}});
+  const SectionRecord section = MakeSection(100, 100, {{20, 98}}, {{20, 102}});
   VariantRecord variant = MakeVariant({{5, 0}}, 0.5);
   testing::SetCutDitch(variant, {{3, 3}});
   const SectionResults r = testing::ComputeOne(section, variant);
@@ -222,8 +222,9 @@ TEST(SectionEngine, FixedWidthStrippingIsDepthTimesWidthOnFlatGround) {
   EXPECT_EQ(r.StripEdge[1], (SectionPoint{5, 100}));
   EXPECT_EQ(r.StripEdgeIndex[1], 0);
   // The ground now steps down at the edges and lies 0.25 lower inside them.
-  EXPECT_THAT(r.GroundLine[1], ::testing::ElementsAre(SectionPoint{0, 99.75}, SectionPoint{5, 99.75},
-                                                      SectionPoint{5, 100}, SectionPoint{20, 100}));
+  EXPECT_THAT(r.GroundLine[1],
+              ::testing::ElementsAre(SectionPoint{0, 99.75}, SectionPoint{5, 99.75},
+                                     SectionPoint{5, 100}, SectionPoint{20, 100}));
   EXPECT_EQ(ComputeSectionAreas(r).TopsoilArea, 2.5);
 }
 
@@ -266,8 +267,9 @@ TEST(SectionEngine, SubgradeLowersTheDesignLineAndShiftsTheTemplateEnds) {
   const SectionResults r = testing::ComputeOne(MakeSection(102, 100, kFlatGround), variant);
   ASSERT_TRUE(r.Valid());
   EXPECT_NEAR(SumOfArea(r.SectionPolygons, PolygonKind::Fill), 19.5, kExact);
-  EXPECT_THAT(r.DesignLine[1], ::testing::ElementsAre(SectionPoint{0, 101.5}, SectionPoint{5, 101.5},
-                                                      SectionPoint{8, 100}));
+  EXPECT_THAT(
+      r.DesignLine[1],
+      ::testing::ElementsAre(SectionPoint{0, 101.5}, SectionPoint{5, 101.5}, SectionPoint{8, 100}));
   EXPECT_NEAR(r.FsLength, 2 * std::sqrt(20.0), 1e-9);
   EXPECT_EQ(r.TemplateLine[1].back(), (SectionPoint{4, 102}));
 }
@@ -320,6 +322,24 @@ TEST(SectionEngine, SideWithoutTemplateLinesStartsItsSlopeAtTheCentre) {
   const SectionResults r = testing::ComputeOne(MakeSection(101, 100, kFlatGround), variant);
   ASSERT_TRUE(r.Valid());
   EXPECT_NEAR(SumOfArea(r.SectionPolygons, PolygonKind::Fill), 2.0, kExact);
+}
+
+TEST(SectionEngine, SideWithoutTemplateLinesTakesTheSubgradeAsIfItsLastLineWereHorizontal) {
+  // Project 1 m above flat ground, subgrade 0.5: the subgrade line runs 1 m out on each side at
+  // 100.5, then 1:2 down to the ground 2 m out: one body of 2 * (0.5 + 0.25). The layer line,
+  // 0.25 lower, runs 1.5 m out: 2 * (0.375 + 0.0625).
+  VariantRecord variant = MakeVariant({}, 0.5);
+  variant.SubG = 0.5f;
+  ProjectRecord project;
+  project.Thickness[0] = 0.25f;
+  const SectionResults r =
+      testing::ComputeOne(MakeSection(101, 100, kFlatGround), variant, project);
+  ASSERT_TRUE(r.Valid());
+  EXPECT_THAT(Kinds(r.SectionPolygons), ::testing::ElementsAre("fill"));
+  EXPECT_NEAR(PolygonArea(r.SectionPolygons[0].Points), 1.5, kExact);
+  EXPECT_NEAR(r.CatchPoint[1].x, 2, kExact);
+  ASSERT_EQ(r.LayerPolygons.size(), 1u);
+  EXPECT_NEAR(SumOfArea(r.LayerPolygons[0], PolygonKind::Fill), 0.875, kExact);
 }
 
 TEST(SectionEngine, EngineRereadsTheRecordsForEveryCall) {
