@@ -10,6 +10,7 @@
 #include "alignment/clothoid_series.h"
 #include "alignment/corner_geometry.h"
 #include "alignment/polygon_checks.h"
+#include "shell/working_files.h"
 #include "alignment/scratch_output.h"
 #include "alignment/spiral_layout.h"
 #include "alignment/station_line.h"
@@ -237,7 +238,8 @@ CommandResult CalcPlanCoordinates::Run(ProjectState& state, UserDialogs& dialogs
                       PlainNumber(kMaxLines) + " stations on the road.");
       return;
     }
-    const std::string output = PromptOutputFile(state.Align.File->Path().string(), ".XYZ", dialogs);
+    const std::string output = PromptOutputFile(state.Align.File->Path().string(), ".XYZ", dialogs,
+                                                ProjectFilesOf(state));
     if (output.empty()) {
       return;
     }

@@ -2,6 +2,9 @@
 
 #include <fmt/format.h>
 
+#include <cmath>
+#include <optional>
+
 #include <nlohmann/json.hpp>
 
 #include "app/batch_command.h"
@@ -31,7 +34,10 @@ json PolygonsJson(const std::vector<SectionPolygon>& polygons) {
   return list;
 }
 
-json SectionJson(const SectionResults& r, const SectionAreas& areas) {
+// The section's station as stored, nullopt when it is not a number (the engine then works on 0).
+using StoredStation = std::optional<double>;
+
+json SectionJson(const SectionResults& r, const SectionAreas& areas, StoredStation station) {
   json layers = json::array();
   json layerAreas = json::array();
   for (std::size_t j = 0; j < r.LayerPolygons.size(); ++j) {
@@ -39,7 +45,7 @@ json SectionJson(const SectionResults& r, const SectionAreas& areas) {
     layerAreas.push_back(areas.LayerArea[j]);
   }
   return {{"record", r.Record},
-          {"station", r.Station},
+          {"station", station ? json(*station) : json(nullptr)},
           {"sideState", {{"left", r.SideState[-1]}, {"right", r.SideState[1]}}},
           {"catchPoint", {{"left", PointJson(r.CatchPoint[-1])}, {"right", PointJson(r.CatchPoint[1])}}},
           {"wallHeight", r.WallHeight},
@@ -65,8 +71,10 @@ void PrintPolygons(std::ostream& out, const std::string& title,
   }
 }
 
-void PrintSection(std::ostream& out, const SectionResults& r, const SectionAreas& areas) {
-  out << fmt::format("Section {}  station {:.3f}\n", r.Record, r.Station);
+void PrintSection(std::ostream& out, const SectionResults& r, const SectionAreas& areas,
+                  StoredStation station) {
+  out << fmt::format("Section {}  station {}\n", r.Record,
+                     station ? fmt::format("{:.3f}", *station) : "invalid");
   for (const int side : {-1, 1}) {
     out << fmt::format("{:<6} {}  catch point ({:.3f}, {:.3f})\n", side < 0 ? "Left" : "Right",
                        r.SideState[side], r.CatchPoint[side].x, r.CatchPoint[side].y);
@@ -104,7 +112,9 @@ class SectionCommand : public BatchCommand {
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
     ProjectState state;
-    if (!OpenProjectForBatch(state, project_, context, dialogs)) {
+    if (!OpenProjectForBatch(state, project_, context, dialogs,
+                             {WorkingFileKind::Data, WorkingFileKind::Variant}) ||
+        !ProjectSettingsUsable(state, dialogs)) {
       return kBatchFailed;
     }
     if (!state.Data.Loaded() || state.Data.Count() == 0) {
@@ -116,6 +126,9 @@ class SectionCommand : public BatchCommand {
                                  state.Data.Count());
       return kBatchUsage;
     }
+    const double stored = ReadRecord<SectionRecord>(*state.Data.File, record_).Station();
+    const StoredStation station =
+        std::isfinite(stored) ? StoredStation(stored) : StoredStation(std::nullopt);
     SectionEngine engine;
     engine.ComputeSection(state, record_, dialogs);
     if (engine.Results().BadVariant) {
@@ -124,11 +137,11 @@ class SectionCommand : public BatchCommand {
     const SectionResults& results = engine.Results();
     const SectionAreas areas = ComputeSectionAreas(results);
     if (json_) {
-      context.out << SectionJson(results, areas).dump(2) << '\n';
+      context.out << SectionJson(results, areas, station).dump(2) << '\n';
     } else {
-      PrintSection(context.out, results, areas);
+      PrintSection(context.out, results, areas, station);
     }
-    return results.Valid() ? kBatchOk : kBatchFailed;
+    return results.Valid() && station && !dialogs.ErrorShown() ? kBatchOk : kBatchFailed;
   }
 
  private:

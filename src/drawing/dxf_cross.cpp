@@ -8,6 +8,7 @@
 #include "drawing/dxf_file.h"
 #include "records/scratch_file.h"
 #include "records/file_error.h"
+#include "shell/working_files.h"
 
 namespace calvora {
 
@@ -86,7 +87,8 @@ std::string DXFCross(CrossSheet& sheets, const SheetRangeChoice& choice, DxfForm
   clsDXF dxf(format);
   sheets.Graphic.SetObject(dxf);
   const std::string fileName =
-      PromptDxfFile(kCrossSectionDrawing, DataFilePath(sheets.State()), dialogs);
+      PromptDxfFile(kCrossSectionDrawing, DataFilePath(sheets.State()), dialogs,
+                    ProjectFilesOf(sheets.State()));
   if (fileName.empty()) {
     return "";
   }
