@@ -252,5 +252,75 @@ TEST(DamagedProject, OneWriterAtATimeAndTheOtherIsToldWho) {
   ::close(fd);
 }
 
+// Starts calvora in the demo's folder and ends it by the signal after the delay (or waits for
+// its end when it ends sooner).
+void Interrupt(const DemoCopy& demo, std::vector<std::string> args, int signal, int delayMs) {
+  args.insert(args.begin(), testing::CalvoraExecutable().string());
+  std::vector<char*> argv;
+  for (auto& arg : args) {
+    argv.push_back(arg.data());
+  }
+  argv.push_back(nullptr);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const int null = ::open("/dev/null", O_RDWR);
+    if (::chdir(demo.Path().c_str()) == 0 && ::dup2(null, 1) >= 0 && ::dup2(null, 2) >= 0) {
+      ::execv(argv[0], argv.data());
+    }
+    ::_exit(127);
+  }
+  ::usleep(static_cast<useconds_t>(delayMs) * 1000);
+  ::kill(child, signal);
+  ::waitpid(child, nullptr, 0);
+}
+
+TEST(DamagedProject, AnInterruptedRunLeavesNothingBehind) {
+  const DemoCopy demo;
+  {
+    // A long road: the demo's sections 60 times over.
+    const std::string sections = ReadText(demo / "DEMO.DAT");
+    std::string longRoad;
+    for (int i = 0; i < 60; ++i) {
+      longRoad += sections;
+    }
+    testing::WriteBytes(demo / "DEMO.DAT",
+                        std::vector<std::uint8_t>(longRoad.begin(), longRoad.end()));
+  }
+  const DemoCopy elevated;
+  fs::copy_file(demo / "DEMO.DAT", elevated / "DEMO.DAT", fs::copy_options::overwrite_existing);
+  ASSERT_EQ(elevated.Calvora("elevations DEMO.PRJ --yes").status, 0);
+  const std::string oldData = ReadText(demo / "DEMO.DAT");
+  const std::string newData = ReadText(elevated / "DEMO.DAT");
+  const Snapshot before = demo.Files();
+  const struct {
+    std::vector<std::string> args;
+    int signal;
+  } runs[] = {{{"dxf", "DEMO.PRJ"}, SIGINT},
+              {{"volumes", "DEMO.PRJ"}, SIGTERM},
+              {{"print", "DEMO.PRJ", "--pdf", "R.pdf"}, SIGINT}};
+  for (const auto& run : runs) {
+    for (const int delayMs : {100, 400}) {
+      Interrupt(demo, run.args, run.signal, delayMs);
+      // The project as it was, and no scratch file: only outputs the run completed are new.
+      for (const auto& [name, bytes] : demo.Files()) {
+        EXPECT_NE(name.front(), '.') << run.args[0] << " after " << delayMs << " ms";
+        if (before.count(name) != 0) {
+          EXPECT_TRUE(before.at(name) == bytes) << name;
+        } else {
+          fs::remove(demo / name);
+        }
+      }
+    }
+  }
+  for (const int delayMs : {5, 20, 60}) {
+    Interrupt(demo, {"elevations", "DEMO.PRJ", "--yes"}, SIGTERM, delayMs);
+    const std::string data = ReadText(demo / "DEMO.DAT");
+    EXPECT_TRUE(data == oldData || data == newData) << "elevations after " << delayMs << " ms";
+    for (const auto& entry : fs::directory_iterator(demo.Path())) {
+      EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace calvora

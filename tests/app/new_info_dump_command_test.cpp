@@ -118,6 +118,32 @@ TEST_F(NewInfoDumpTest, NewRefusesNamesThatDoNotFitOrNameOneFileTwice) {
   EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(folder_.Path()), {}).size(), 0U);
 }
 
+TEST_F(NewInfoDumpTest, NewWritesNothingUnlessAllItWasAskedSucceeds) {
+  fs::create_directory(folder_ / "adir");
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } refusals[] = {
+      {{"new", ""}, "the project file: the file name is empty."},
+      {{"new", "f.PRJ", "--data", "", "--yes"}, "--data: the file name is empty."},
+      {{"new", "f.PRJ", "--data", "adir", "--yes"}, "--data: adir is a folder, not a file."},
+      {{"new", "f.PRJ", "--data", "missing/x.DAT", "--yes"}, "missing does not exist."},
+      {{"new", "f.PRJ", "--data", "x\x01.DAT", "-y"}, "--data: the file name holds control"},
+      {{"new", "adir", "--yes"}, "the project file: adir is a folder, not a file."},
+  };
+  for (const auto& refused : refusals) {
+    const ProgramRun run = Calvora(refused.args);
+    EXPECT_EQ(run.status, 1) << refused.message;
+    EXPECT_NE(run.err.find(refused.message), std::string::npos) << run.err;
+    EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(folder_.Path()), {}),
+              std::vector<fs::path>{folder_ / "adir"});
+  }
+  // A longer file replaced is exactly one record long.
+  WriteBytes(folder_ / "OLD.PRJ", Bytes(2000, 0x55));
+  ASSERT_EQ(Calvora({"new", "OLD.PRJ", "-y"}).status, 0);
+  EXPECT_EQ(fs::file_size(folder_ / "OLD.PRJ"), 728U);
+}
+
 class InfoTest : public NewInfoDumpTest {
  protected:
   // P.PRJ naming P.DAT (two sections), a missing P.VAR and no alignment file.
