@@ -92,7 +92,7 @@ void PrintSection(std::ostream& out, const SectionResults& r, const SectionAreas
     out << fmt::format("Layer {} {:.2f} m2\n", j + 1, areas.LayerArea[j]);
   }
   for (const std::string& message : r.Messages) {
-    out << "Message: " << message << '\n';
+    out << "Message: " << TerminalText(message) << '\n';
   }
 }
 

@@ -15,6 +15,7 @@
 
 #include "records/project_record.h"
 #include "records/record_file.h"
+#include "records/section_record.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -250,6 +251,44 @@ TEST(DamagedProject, OneWriterAtATimeAndTheOtherIsToldWho) {
   ::kill(holder, SIGKILL);
   ::waitpid(holder, nullptr, 0);
   ::close(fd);
+}
+
+TEST(DamagedProject, MessagesReachTheTerminalReadable) {
+  const DemoCopy demo;
+  {
+    RecordFile data(demo / "DEMO.DAT", SectionRecord::kLength);
+    SectionRecord section = ReadRecord<SectionRecord>(data, 2);
+    section.PointCount[1] = 50;  // a data error
+    WriteRecord(data, 2, section);
+    section = ReadRecord<SectionRecord>(data, 3);
+    section.Meter = kNaN;
+    WriteRecord(data, 3, section);
+  }
+  const ProgramRun dataError = demo.Calvora("section DEMO.PRJ --record 2");
+  EXPECT_EQ(dataError.status, 1);
+  EXPECT_NE(dataError.out.find("Data Error"), std::string::npos) << dataError.out;
+  const ProgramRun noStation = demo.Calvora("section DEMO.PRJ --record 3");
+  EXPECT_EQ(noStation.status, 1);
+  EXPECT_NE(noStation.out.find("Section 3  station invalid\n"), std::string::npos);
+  for (const ProgramRun& run : {dataError, noStation, demo.Calvora("volumes DEMO.PRJ")}) {
+    EXPECT_EQ((run.out + run.err).find('\r'), std::string::npos) << run.out << run.err;
+    EXPECT_EQ((run.out + run.err).find("nan"), std::string::npos) << run.out << run.err;
+  }
+
+  const ProgramRun bogus = demo.Calvora("bogus");
+  EXPECT_EQ(bogus.status, 2);
+  EXPECT_EQ(bogus.err, "calvora: there is no command \"bogus\"; calvora --help lists the commands.\n");
+  // Without a display the GUI says how to run headless and ends with status 1, not by abort.
+  for (const char* display : {"", ":99"}) {
+    const ProgramRun gui = testing::RunProgram(
+        "/usr/bin/env",
+        {"-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM", std::string("DISPLAY=") + display,
+         testing::CalvoraExecutable().string()},
+        demo.Path());
+    EXPECT_EQ(gui.status, 1) << display;
+    EXPECT_NE(gui.err.find("calvora: no display found"), std::string::npos) << gui.err;
+    EXPECT_NE(gui.err.find("QT_QPA_PLATFORM=offscreen"), std::string::npos);
+  }
 }
 
 // Starts calvora in the demo's folder and ends it by the signal after the delay (or waits for
