@@ -10,13 +10,13 @@
 #include "alignment/clothoid_series.h"
 #include "alignment/corner_geometry.h"
 #include "alignment/polygon_checks.h"
-#include "shell/working_files.h"
 #include "alignment/scratch_output.h"
 #include "alignment/spiral_layout.h"
 #include "alignment/station_line.h"
 #include "alignment/vertical_profile.h"
 #include "numbers/number_text.h"
 #include "numbers/prompt_output_file.h"
+#include "shell/working_files.h"
 
 namespace calvora {
 
@@ -238,8 +238,8 @@ CommandResult CalcPlanCoordinates::Run(ProjectState& state, UserDialogs& dialogs
                       PlainNumber(kMaxLines) + " stations on the road.");
       return;
     }
-    const std::string output = PromptOutputFile(state.Align.File->Path().string(), ".XYZ", dialogs,
-                                                ProjectFilesOf(state));
+    const std::string output =
+        PromptOutputFile(state.Align.File->Path().string(), ".XYZ", dialogs, ProjectFilesOf(state));
     if (output.empty()) {
       return;
     }

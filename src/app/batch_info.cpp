@@ -47,11 +47,10 @@ class InfoCommand : public BatchCommand {
       }
     }
     FieldsJson files = FieldsJson::object();
-    for (const FileEntry entry : {FileEntry{"data", WorkingFileKind::Data, state.Project.DataFile},
-                                  FileEntry{"variants", WorkingFileKind::Variant,
-                                            state.Project.VariantFile},
-                                  FileEntry{"alignment", WorkingFileKind::Alignment,
-                                            state.Project.AlignFile}}) {
+    for (const FileEntry entry :
+         {FileEntry{"data", WorkingFileKind::Data, state.Project.DataFile},
+          FileEntry{"variants", WorkingFileKind::Variant, state.Project.VariantFile},
+          FileEntry{"alignment", WorkingFileKind::Alignment, state.Project.AlignFile}}) {
       files[entry.key] = FileFields(state, entry.kind, entry.storedName);
     }
     const FieldsJson project = FieldsOf(state.Project);
@@ -102,6 +101,8 @@ class InfoCommand : public BatchCommand {
 
 }  // namespace
 
-std::unique_ptr<BatchCommand> MakeInfoCommand() { return std::make_unique<InfoCommand>(); }
+std::unique_ptr<BatchCommand> MakeInfoCommand() {
+  return std::make_unique<InfoCommand>();
+}
 
 }  // namespace calvora

@@ -196,6 +196,8 @@ class NewCommand : public BatchCommand {
 
 }  // namespace
 
-std::unique_ptr<BatchCommand> MakeNewCommand() { return std::make_unique<NewCommand>(); }
+std::unique_ptr<BatchCommand> MakeNewCommand() {
+  return std::make_unique<NewCommand>();
+}
 
 }  // namespace calvora

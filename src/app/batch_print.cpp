@@ -33,7 +33,8 @@ class PrintCommand : public BatchCommand {
   void Configure(CLI::App& sub) override {
     options_.Configure(sub);
     auto* pdf = sub.add_option("--pdf", pdf_, "PDF document to write (this or --png is required)");
-    auto* png = sub.add_option("--png", png_, "Folder for one PNG image per sheet (this or --pdf is required)");
+    auto* png = sub.add_option("--png", png_,
+                               "Folder for one PNG image per sheet (this or --pdf is required)");
     pdf->excludes(png);
     sub.add_flag("--yes,-y", yes_, "Replace an existing document or sheet images");
   }

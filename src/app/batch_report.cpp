@@ -40,6 +40,8 @@ class ReportCommand : public BatchCommand {
 
 }  // namespace
 
-std::unique_ptr<BatchCommand> MakeReportCommand() { return std::make_unique<ReportCommand>(); }
+std::unique_ptr<BatchCommand> MakeReportCommand() {
+  return std::make_unique<ReportCommand>();
+}
 
 }  // namespace calvora

@@ -3,9 +3,8 @@
 #include <fmt/format.h>
 
 #include <cmath>
-#include <optional>
-
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
@@ -20,7 +19,9 @@ namespace {
 
 using nlohmann::json;
 
-json PointJson(SectionPoint p) { return json::array({p.x, p.y}); }
+json PointJson(SectionPoint p) {
+  return json::array({p.x, p.y});
+}
 
 json PolygonsJson(const std::vector<SectionPolygon>& polygons) {
   json list = json::array();
@@ -47,7 +48,8 @@ json SectionJson(const SectionResults& r, const SectionAreas& areas, StoredStati
   return {{"record", r.Record},
           {"station", station ? json(*station) : json(nullptr)},
           {"sideState", {{"left", r.SideState[-1]}, {"right", r.SideState[1]}}},
-          {"catchPoint", {{"left", PointJson(r.CatchPoint[-1])}, {"right", PointJson(r.CatchPoint[1])}}},
+          {"catchPoint",
+           {{"left", PointJson(r.CatchPoint[-1])}, {"right", PointJson(r.CatchPoint[1])}}},
           {"wallHeight", r.WallHeight},
           {"polygons", PolygonsJson(r.SectionPolygons)},
           {"strip", PolygonsJson(r.StripPolygons)},

@@ -19,8 +19,7 @@ std::string PromptDxfFile(int kind, const std::string& baseName, UserDialogs& di
     return "";
   }
   const bool named = kind <= 3;
-  return PromptOutputFile(named ? baseName : "", kSuffixes[kind - 1], dialogs,
-                          std::move(reserved));
+  return PromptOutputFile(named ? baseName : "", kSuffixes[kind - 1], dialogs, std::move(reserved));
 }
 
 bool WriteDxfHeader(std::ostream& file, const std::filesystem::path& programDir, DxfFormat format,

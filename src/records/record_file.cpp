@@ -22,8 +22,8 @@ FileError FileError::FromErrno(const std::filesystem::path& path, int error) {
 
 namespace {
 
-void WriteAll(int fd, const std::filesystem::path& path, const std::uint8_t* data,
-              std::size_t size, off_t offset) {
+void WriteAll(int fd, const std::filesystem::path& path, const std::uint8_t* data, std::size_t size,
+              off_t offset) {
   while (size > 0) {
     const ssize_t done = ::pwrite(fd, data, size, offset);
     if (done < 0) {
@@ -79,7 +79,9 @@ RecordFile::RecordFile(std::filesystem::path path, std::size_t recordLength, Fil
   OpenDescriptor();
 }
 
-RecordFile::~RecordFile() { CloseDescriptor(); }
+RecordFile::~RecordFile() {
+  CloseDescriptor();
+}
 
 RecordFile::RecordFile(RecordFile&& other) noexcept
     : path_(std::move(other.path_)),
@@ -124,8 +126,8 @@ void RecordFile::OpenDescriptor() {
       throw FileError::FromErrno(path_, errno);
     }
     if (!S_ISREG(info.st_mode)) {
-      throw FileError(path_, S_ISDIR(info.st_mode) ? "It is a folder, not a file"
-                                                   : "It is not a regular file");
+      throw FileError(
+          path_, S_ISDIR(info.st_mode) ? "It is a folder, not a file" : "It is not a regular file");
     }
     Recount();
   } catch (...) {
@@ -155,7 +157,9 @@ void RecordFile::Recount() {
   version_ = NewVersion();
 }
 
-void RecordFile::Read(int n, std::span<std::uint8_t> out) const { ReadRange(n, 1, out); }
+void RecordFile::Read(int n, std::span<std::uint8_t> out) const {
+  ReadRange(n, 1, out);
+}
 
 void RecordFile::ReadRange(int first, int count, std::span<std::uint8_t> out) const {
   const bool firstExists = first >= 1 && first <= count_;

@@ -170,8 +170,8 @@ void BatchProgress::Start(int maximum) {
 bool BatchProgress::Step(int value) {
   if (terminal_) {
     // After a message the count goes on on a line of its own.
-    err_ << (err_.iword(ProgressLineIndex()) != 0 ? "\r" : "") << what_ << ": " << value
-         << " of " << maximum_ << std::flush;
+    err_ << (err_.iword(ProgressLineIndex()) != 0 ? "\r" : "") << what_ << ": " << value << " of "
+         << maximum_ << std::flush;
     err_.iword(ProgressLineIndex()) = 1;
   }
   return false;

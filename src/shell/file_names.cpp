@@ -19,7 +19,9 @@ std::size_t FileNameStart(const std::string& path) {
 
 }  // namespace
 
-std::string FileNameOf(const std::string& path) { return path.substr(FileNameStart(path)); }
+std::string FileNameOf(const std::string& path) {
+  return path.substr(FileNameStart(path));
+}
 
 std::string StemBeforeFirstDot(const std::string& path) {
   const auto start = FileNameStart(path);

@@ -47,8 +47,7 @@ bool RefusedAsProject(const ProjectState& state, const std::string& path, UserDi
 
 }  // namespace
 
-bool WriteProjectFile(const std::string& path, const ProjectRecord& project,
-                      UserDialogs& dialogs) {
+bool WriteProjectFile(const std::string& path, const ProjectRecord& project, UserDialogs& dialogs) {
   std::string bytes(ProjectRecord::kLength, '\0');
   try {
     EncodeRecord(project, std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(bytes.data()),
@@ -117,8 +116,7 @@ bool CreateProject(ProjectState& state, const std::string& path, ShellWindow& sh
   ProjectRecord project = state.Project;
   InitialiseNewProject(project);
   // Written whole: a file replaced is exactly one record long.
-  if (!WriteProjectFile(path, project, dialogs) ||
-      !OpenProject(state, path, shell, dialogs)) {
+  if (!WriteProjectFile(path, project, dialogs) || !OpenProject(state, path, shell, dialogs)) {
     return false;
   }
   // The previous project's working files are not this project's.

@@ -20,11 +20,10 @@ bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shel
 
 // Writes a project file holding the record, through a scratch file renamed over path; false
 // after a message (a text that does not fit, an error answered Cancel).
-bool WriteProjectFile(const std::string& path, const ProjectRecord& project,
-                      UserDialogs& dialogs);
+bool WriteProjectFile(const std::string& path, const ProjectRecord& project, UserDialogs& dialogs);
 
-// "New" after the file dialog: writes the file, opens it, closes the previous project's working files, sets
-// the new-project fields.
+// "New" after the file dialog: writes the file, opens it, closes the previous project's working
+// files, sets the new-project fields.
 bool CreateProject(ProjectState& state, const std::string& path, ShellWindow& shell,
                    UserDialogs& dialogs);
 

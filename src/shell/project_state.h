@@ -29,7 +29,7 @@ struct ProjectState {
   // ReadOnly: the project and working files opened for reading only, none created; a command
   // that changes one replaces it whole (RecordFile::Replace).
   FileAccess Access = FileAccess::ReadWrite;
-  std::string ProjectPath;       // "" = no project open
+  std::string ProjectPath;  // "" = no project open
   std::optional<RecordFile> ProjectFile;
   ProjectRecord Project;
 

@@ -107,9 +107,13 @@ std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind) {
   return const_cast<std::string&>(StoredNameOf(std::as_const(project), kind));
 }
 
-std::size_t RecordLengthOf(WorkingFileKind kind) { return InfoOf(kind).recordLength; }
+std::size_t RecordLengthOf(WorkingFileKind kind) {
+  return InfoOf(kind).recordLength;
+}
 
-std::string NotFoundQuestion(WorkingFileKind kind) { return InfoOf(kind).notFound; }
+std::string NotFoundQuestion(WorkingFileKind kind) {
+  return InfoOf(kind).notFound;
+}
 
 std::optional<std::string> OpenFileKindAt(const ProjectState& state, const fs::path& path) {
   if (state.ProjectFile && SameFile(state.ProjectFile->Path(), path)) {
@@ -173,8 +177,7 @@ void OpenWorkingFile(ProjectState& state, WorkingFileKind kind, UserDialogs& dia
   std::error_code ec;
   if (!fs::exists(path, ec)) {
     if (state.Access == FileAccess::ReadOnly) {
-      dialogs.Message("The " + std::string(info.word) + " " + path.string() +
-                      " does not exist.");
+      dialogs.Message("The " + std::string(info.word) + " " + path.string() + " does not exist.");
       file.FileName.clear();
       return;
     }

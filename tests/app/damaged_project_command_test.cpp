@@ -2,10 +2,9 @@
 // tells the truth, a refusal changes no byte of the project and no run leaves a file behind.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
@@ -117,9 +116,7 @@ const RefusalCase kRefusals[] = {
      [](const DemoCopy& d) { d.ChangeProject([](ProjectRecord& p) { p.Thickness[0] = kNaN; }); },
      "volumes DEMO.PRJ --yes", "Thickness(1) is not a number"},
     {"stripping width infinite",
-     [](const DemoCopy& d) {
-       d.ChangeProject([](ProjectRecord& p) { p.DecaThick = INFINITY; });
-     },
+     [](const DemoCopy& d) { d.ChangeProject([](ProjectRecord& p) { p.DecaThick = INFINITY; }); },
      "section DEMO.PRJ --record 2", "DecaThick is infinite"},
     {"absurd distance", NoDamage, "widen DEMO.PRJ --distance 1e30 --yes", "at most 10000 m"},
     {"speed no number", NoDamage, "curves DEMO.PRJ --speed abc --yes", "--speed: \"abc\""},
@@ -150,16 +147,26 @@ struct SuccessCase {
 
 // A file the command does not need does not matter: each does all it was asked, exit 0.
 const SuccessCase kSuccesses[] = {
-    {"widen with a folder as alignment", [](const DemoCopy& d) { FolderFor(d, "DEMO.CRV"); },
-     "widen DEMO.PRJ --distance 60 --yes", {}},
-    {"volumes with a folder as alignment", [](const DemoCopy& d) { FolderFor(d, "DEMO.CRV"); },
-     "volumes DEMO.PRJ --yes", {"DEMO.OUT", "DEMO.SRF", "DEMO.VOL", "DEMO.TRF"}},
-    {"volumes without the alignment", [](const DemoCopy& d) { fs::remove(d / "DEMO.CRV"); },
-     "volumes DEMO.PRJ --yes", {"DEMO.OUT", "DEMO.SRF", "DEMO.VOL", "DEMO.TRF"}},
-    {"coordinates with a folder as data", [](const DemoCopy& d) { FolderFor(d, "DEMO.DAT"); },
-     "coordinates DEMO.PRJ", {"DEMO.XYZ"}},
-    {"curves with a folder as variants", [](const DemoCopy& d) { FolderFor(d, "DEMO.VAR"); },
-     "curves DEMO.PRJ --speed 80", {"DEMO_D.CRV"}},
+    {"widen with a folder as alignment",
+     [](const DemoCopy& d) { FolderFor(d, "DEMO.CRV"); },
+     "widen DEMO.PRJ --distance 60 --yes",
+     {}},
+    {"volumes with a folder as alignment",
+     [](const DemoCopy& d) { FolderFor(d, "DEMO.CRV"); },
+     "volumes DEMO.PRJ --yes",
+     {"DEMO.OUT", "DEMO.SRF", "DEMO.VOL", "DEMO.TRF"}},
+    {"volumes without the alignment",
+     [](const DemoCopy& d) { fs::remove(d / "DEMO.CRV"); },
+     "volumes DEMO.PRJ --yes",
+     {"DEMO.OUT", "DEMO.SRF", "DEMO.VOL", "DEMO.TRF"}},
+    {"coordinates with a folder as data",
+     [](const DemoCopy& d) { FolderFor(d, "DEMO.DAT"); },
+     "coordinates DEMO.PRJ",
+     {"DEMO.XYZ"}},
+    {"curves with a folder as variants",
+     [](const DemoCopy& d) { FolderFor(d, "DEMO.VAR"); },
+     "curves DEMO.PRJ --speed 80",
+     {"DEMO_D.CRV"}},
     {"elevations with a backup", NoDamage, "elevations DEMO.PRJ --yes", {"DEMO.BAK"}},
 };
 
@@ -277,7 +284,8 @@ TEST(DamagedProject, MessagesReachTheTerminalReadable) {
 
   const ProgramRun bogus = demo.Calvora("bogus");
   EXPECT_EQ(bogus.status, 2);
-  EXPECT_EQ(bogus.err, "calvora: there is no command \"bogus\"; calvora --help lists the commands.\n");
+  EXPECT_EQ(bogus.err,
+            "calvora: there is no command \"bogus\"; calvora --help lists the commands.\n");
   // Without a display the GUI says how to run headless and ends with status 1, not by abort.
   for (const char* display : {"", ":99"}) {
     const ProgramRun gui = testing::RunProgram(

@@ -55,8 +55,7 @@ TEST_F(VolumesCommand, WritesTheFourReportsAndPrintsTheSummary) {
     EXPECT_TRUE(fs::exists(folder_ / name)) << name;
     EXPECT_NE(run.out.find((folder_ / name).string()), std::string::npos) << run.out;
   }
-  EXPECT_NE(run.out.find("Sections" + std::string(32, ' ') + "79\n"), std::string::npos)
-      << run.out;
+  EXPECT_NE(run.out.find("Sections" + std::string(32, ' ') + "79\n"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Fill, layer 1 (95 %)"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Fill below the layers"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Topsoil"), std::string::npos) << run.out;

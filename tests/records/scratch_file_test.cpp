@@ -1,7 +1,6 @@
 #include "records/scratch_file.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -161,15 +161,18 @@ TEST_F(ProjectCommandsTest, SaveWritesRecordOneAndRefusesTextsThatDoNotFit) {
   state_.Project.TitleRight = "Tramo º2";
   ASSERT_TRUE(SaveProjectRecord(state_, dialogs_));
   const Bytes saved = ReadBytes(folder_ / "P.PRJ");
-  EXPECT_EQ(TextAt(saved, 500, 8), "Tramo \xBA" "2");
+  EXPECT_EQ(TextAt(saved, 500, 8),
+            "Tramo \xBA"
+            "2");
 
   state_.Project.DataFile = "/" + std::string(100, 'd');
   dialogs_.ExpectMessage("Data file: \"" + state_.Project.DataFile +
                          "\" is longer than 100 characters and cannot be stored.");
   EXPECT_FALSE(SaveProjectRecord(state_, dialogs_));
   state_.Project.DataFile = "/roads/道路.DAT";
-  dialogs_.ExpectMessage("Data file: \"/roads/道路.DAT\" has characters that cannot be stored "
-                         "in the file.");
+  dialogs_.ExpectMessage(
+      "Data file: \"/roads/道路.DAT\" has characters that cannot be stored "
+      "in the file.");
   EXPECT_FALSE(SaveProjectRecord(state_, dialogs_));
   EXPECT_EQ(ReadBytes(folder_ / "P.PRJ"), saved);
 }
