@@ -42,8 +42,9 @@ class DesignCommand : public BatchCommand {
     sub.add_option(texts_.valueOption, values_, texts_.valueHelp)
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    output_.Configure(sub, "Designed alignment file instead of the proposed name",
-                      "Replace an existing file; cancel the design when refused");
+    output_.Configure(
+        sub, "Designed alignment file instead of the proposed name",
+        "Replace an existing file; end the design at a refused value (the file stays)");
   }
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
