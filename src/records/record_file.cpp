@@ -235,11 +235,15 @@ void RecordFile::Reopen() {
   OpenDescriptor();
 }
 
-bool RecordFile::StillAtPath() const {
+bool DescriptorAtPath(int fd, const std::filesystem::path& path) {
   struct stat open {};
   struct stat named {};
-  return ::fstat(fd_, &open) == 0 && ::stat(path_.c_str(), &named) == 0 &&
+  return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
          open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+bool RecordFile::StillAtPath() const {
+  return DescriptorAtPath(fd_, path_);
 }
 
 void RecordFile::Fault(RebuildStep step) const {

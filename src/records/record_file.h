@@ -24,6 +24,9 @@ class TooManyRecordsError : public FileError {
   using FileError::FileError;
 };
 
+// Whether the open descriptor serves the file that now lies at path (not one replaced since).
+bool DescriptorAtPath(int fd, const std::filesystem::path& path);
+
 // How a working file is opened: for reading and writing (created when missing), or for reading
 // only (it must exist; Write, Insert and Delete are refused).
 enum class FileAccess { ReadWrite, ReadOnly };

@@ -1,7 +1,6 @@
 #include "records/writer_lock.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,13 +15,6 @@ std::string CommandNameOf(pid_t pid) {
   std::string name;
   std::getline(comm, name);
   return name;
-}
-
-bool SameFile(int fd, const std::filesystem::path& path) {
-  struct stat open {};
-  struct stat named {};
-  return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
-         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 }  // namespace
@@ -63,7 +55,7 @@ WriterLock::WriterLock(RecordFile& file) {
       }
       continue;  // released in between: try again
     }
-    if (SameFile(fd_, path)) {
+    if (DescriptorAtPath(fd_, path)) {
       break;
     }
     ::close(fd_);  // replaced since it was opened: lock the file that is there now
