@@ -1,7 +1,7 @@
 # Thin wrapper over the CMake presets.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan test demo run bench clean
+.PHONY: deps build program build-asan test demo run bench clean
 
 deps:
 	@bash scripts/install-deps
@@ -9,6 +9,11 @@ deps:
 build: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default -j $(JOBS)
+
+# The program alone (with the design tables and DXF definitions beside it): what demo and run need.
+program: deps
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target calvora -j $(JOBS)
 
 build-asan: deps
 	@cmake --preset asan >/dev/null
@@ -18,10 +23,10 @@ test: build build-asan
 	ctest --preset default -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
-demo: build
+demo: program
 	@bash scripts/demo
 
-run: build
+run: program
 	./build/bin/calvora
 
 bench: build

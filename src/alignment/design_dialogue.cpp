@@ -34,18 +34,19 @@ std::string DesignPrompt(const std::vector<std::string>& lines) {
   return prompt;
 }
 
-std::optional<double> ConfirmDesign(UserDialogs& dialogs, const std::string& title, double start,
-                                    const std::function<DesignView(double value)>& view) {
+DesignAnswer ConfirmDesign(UserDialogs& dialogs, const std::string& title, double start,
+                           const std::function<DesignView(double value)>& view) {
   double value = start;
   for (;;) {
     const DesignView shown = view(value);
     const std::string answer = dialogs.InputBox(shown.prompt, title, PlainNumber(value));
+    const bool refused = !answer.empty();
     if (!answer.empty()) {
       const double typed = LeadingNumber(answer);
       // The value shown counts as confirmed also when its text rounds the value held.
       if (typed == value || (std::isfinite(typed) && PlainNumber(typed) == PlainNumber(value))) {
         if (shown.problem.empty()) {
-          return value;
+          return {value, false};
         }
         dialogs.Message(shown.problem);
       } else {
@@ -58,7 +59,7 @@ std::optional<double> ConfirmDesign(UserDialogs& dialogs, const std::string& tit
       }
     }
     if (dialogs.YesNo(kCancelQuestion)) {
-      return std::nullopt;
+      return {std::nullopt, refused};
     }
   }
 }

@@ -24,10 +24,18 @@ std::optional<double> AskDesignSpeed(UserDialogs& dialogs);
 // The prompt text: every line followed by a carriage return.
 std::string DesignPrompt(const std::vector<std::string>& lines);
 
-// Asks until the shown value is confirmed; returns it, or nullopt when the person cancelled the
-// design process. A value that cannot be used is refused with its problem and leads to the
-// cancel question. The starting value must be showable.
-std::optional<double> ConfirmDesign(UserDialogs& dialogs, const std::string& title, double start,
-                                    const std::function<DesignView(double value)>& view);
+// How the dialogue of one corner ended.
+struct DesignAnswer {
+  std::optional<double> value;  // the confirmed value; nothing when the design was cancelled
+  // Cancelled right after a value was refused: the design ends without writing its file (a
+  // plain Cancel keeps what was designed so far).
+  bool refused = false;
+};
+
+// Asks until the shown value is confirmed. A value that cannot be used is refused with its
+// problem and leads to the cancel question, as an empty answer does. The starting value must be
+// showable.
+DesignAnswer ConfirmDesign(UserDialogs& dialogs, const std::string& title, double start,
+                           const std::function<DesignView(double value)>& view);
 
 }  // namespace calvora

@@ -3,6 +3,7 @@
 #include "alignment/design_dialogue.h"
 #include "alignment/table_lookup.h"
 #include "project/prompt_output_file.h"
+#include "project/working_files.h"
 
 namespace calvora {
 
@@ -19,7 +20,8 @@ std::optional<DesignStart> StartDesign(const ProjectState& state, UserDialogs& d
   }
   start.speed = *speed;
   start.tableValue = TableLookup(state.AppDir, tableName, start.speed, dialogs);
-  start.output = PromptOutputFile(state.Align.File->Path().string(), extension, dialogs);
+  start.output = PromptOutputFile(state.Align.File->Path().string(), extension, dialogs,
+                                  ProjectFilesOf(state));
   if (start.output.empty()) {
     return std::nullopt;
   }

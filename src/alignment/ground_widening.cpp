@@ -4,13 +4,18 @@
 #include <limits>
 #include <string>
 
+#include "project/data_file_lock.h"
 #include "project/progress_shown.h"
 #include "project/scratch_output.h"
 #include "numbers/number_text.h"
+#include "records/record_image.h"
 
 namespace calvora {
 
 namespace {
+
+// Wider than any surveyed section: a larger distance is a typing error.
+constexpr double kMaxDistance = 10000;
 
 constexpr const char* kChangeQuestion =
     "This process will change your data file contents. You have to make a backup by hand if "
@@ -60,7 +65,8 @@ CommandResult WidenGround::Run(ProjectState& state, UserDialogs& dialogs, Progre
   }
   CommandResult result = CommandResult::Stopped;
   RunRetryingFileErrors(dialogs, [&] {
-    if (!dialogs.YesNo(kChangeQuestion)) {
+    const auto lock = LockDataFile(state, dialogs);
+    if (!lock || !dialogs.YesNo(kChangeQuestion)) {
       return;
     }
     const std::string answer =
@@ -69,13 +75,15 @@ CommandResult WidenGround::Run(ProjectState& state, UserDialogs& dialogs, Progre
       return;
     }
     const double distance = LeadingNumber(answer);
-    if (!(distance > 0 && distance <= std::numeric_limits<float>::max())) {
+    if (!(distance > 0 && distance <= kMaxDistance)) {
       dialogs.Message(
-          "The distance from the center line must be a number greater than 0; the "
-          "data file is unchanged.");
+          "The distance from the center line must be a number greater than 0 and at most "
+          "10000 m; the data file is unchanged.");
       return;
     }
-    RecordFile& data = *state.Data.File;
+    // Widened in an image of the file, which replaces the file whole (also after a Cancel, with
+    // the sections done so far).
+    RecordImage data(*state.Data.File);
     const int count = data.Count();
     int leftAlone = 0;
     bool stopped = false;
@@ -98,6 +106,7 @@ CommandResult WidenGround::Run(ProjectState& state, UserDialogs& dialogs, Progre
         }
       }
     }
+    state.Data.File->Replace(data.Bytes());
     if (leftAlone > 0) {
       dialogs.Message(std::to_string(leftAlone) +
                       " section sides were left as they were: they have fewer than two ground "

@@ -100,13 +100,16 @@ CommandResult DesignHorizontalCurves::Run(ProjectState& state, UserDialogs& dial
       if (!view(suggestion).showable) {
         suggestion = 0;
       }
-      const std::optional<double> radius =
+      const DesignAnswer answer =
           ConfirmDesign(dialogs, "Horizontal curve Design", suggestion, view);
-      if (!radius) {
-        design.Save(output);
-        written_ = output;
+      if (!answer.value) {
+        if (!answer.refused) {
+          design.Save(output);
+          written_ = output;
+        }
         return;
       }
+      const std::optional<double>& radius = answer.value;
       const CurveDesign curve = DesignFor(corner, *radius, previousEnd, previousTangent);
       design.WriteDesignRecord(curve.start, corner.turn.turn, *radius, curve.length,
                                corner.turn.deflection);

@@ -16,6 +16,7 @@
 #include "alignment/vertical_profile.h"
 #include "numbers/number_text.h"
 #include "project/prompt_output_file.h"
+#include "project/working_files.h"
 
 namespace calvora {
 
@@ -237,7 +238,8 @@ CommandResult CalcPlanCoordinates::Run(ProjectState& state, UserDialogs& dialogs
                       PlainNumber(kMaxLines) + " stations on the road.");
       return;
     }
-    const std::string output = PromptOutputFile(state.Align.File->Path().string(), ".XYZ", dialogs);
+    const std::string output =
+        PromptOutputFile(state.Align.File->Path().string(), ".XYZ", dialogs, ProjectFilesOf(state));
     if (output.empty()) {
       return;
     }

@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "alignment/alignment_polygon.h"
+#include "project/data_file_lock.h"
 #include "project/progress_shown.h"
 #include "project/scratch_output.h"
 #include "alignment/vertical_profile.h"
 #include "numbers/number_text.h"
+#include "records/record_image.h"
 #include "records/section_record.h"
 #include "project/file_names.h"
 
@@ -31,7 +33,7 @@ struct PassEnd {
 // The passes over the sections of one survey data file, record by record.
 class SectionPasses {
  public:
-  SectionPasses(RecordFile& data, Progress& progress) : data_(data), progress_(progress) {}
+  SectionPasses(RecordImage& data, Progress& progress) : data_(data), progress_(progress) {}
 
   // The grade from a to b.
   PassEnd Grade(const VerticalPoint& a, const VerticalPoint& b) {
@@ -112,20 +114,17 @@ class SectionPasses {
     return end;
   }
 
-  RecordFile& data_;
+  RecordImage& data_;
   Progress& progress_;
 };
 
-void MakeBackup(const RecordFile& data, const std::string& backupName, Progress& progress) {
-  const int count = data.Count();
-  std::string bytes(static_cast<std::size_t>(count) * SectionRecord::kLength, '\0');
-  for (int n = 1; n <= count; ++n) {
-    auto* at = reinterpret_cast<std::uint8_t*>(bytes.data()) +
-               static_cast<std::size_t>(n - 1) * SectionRecord::kLength;
-    data.Read(n, std::span<std::uint8_t>(at, SectionRecord::kLength));
+void MakeBackup(const RecordImage& data, const std::string& backupName, Progress& progress) {
+  for (int n = 1; n <= data.Count(); ++n) {
     progress.Step(n);
   }
-  WriteFileAtomically(backupName, bytes);
+  const auto bytes = data.Bytes();
+  WriteFileAtomically(backupName,
+                      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 // The walk over the vertical points: grades between them, a curve at every curve mid point.
@@ -188,14 +187,18 @@ CommandResult CalcProjectElevations::Run(ProjectState& state, UserDialogs& dialo
       dialogs.Message(*defect);
       return;
     }
-    if (!dialogs.YesNo(kChangeQuestion)) {
+    const auto lock = LockDataFile(state, dialogs);
+    if (!lock || !dialogs.YesNo(kChangeQuestion)) {
       return;
     }
-    RecordFile& data = *state.Data.File;
+    RecordFile& file = *state.Data.File;
+    // The backup and the passes work on one image of the file; the file is replaced whole.
+    RecordImage data(file);
     ProgressShown shown(progress, data.Count());
-    MakeBackup(data, DataBackupName(data.Path().string()), progress);
+    MakeBackup(data, DataBackupName(file.Path().string()), progress);
     SectionPasses passes(data, progress);
     ComputeElevations(points, passes);
+    file.Replace(data.Bytes());
     result = CommandResult::Done;
   });
   return result;

@@ -139,12 +139,15 @@ CommandResult DesignSpirals::Run(ProjectState& state, UserDialogs& dialogs, Prog
       if (!view(suggestion).showable) {
         suggestion = 0;
       }
-      const std::optional<double> a = ConfirmDesign(dialogs, "Spiral Design", suggestion, view);
-      if (!a) {
-        design.Save(output);
-        written_ = output;
+      const DesignAnswer answer = ConfirmDesign(dialogs, "Spiral Design", suggestion, view);
+      if (!answer.value) {
+        if (!answer.refused) {
+          design.Save(output);
+          written_ = output;
+        }
         return;
       }
+      const std::optional<double>& a = answer.value;
       const SpiralStations s = StationsFor(*a, curve, runningStation, distance);
       design.WriteDesignRecord(s.ts, PointCode::FirstSpiralStart, *a, s.layout.length,
                                s.layout.angle);

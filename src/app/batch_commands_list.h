@@ -19,5 +19,6 @@ std::unique_ptr<BatchCommand> MakeSpiralsCommand();
 std::unique_ptr<BatchCommand> MakeElevationsCommand();
 std::unique_ptr<BatchCommand> MakeWidenCommand();
 std::unique_ptr<BatchCommand> MakeSectionCommand();
+std::unique_ptr<BatchCommand> MakeReportCommand();
 
 }  // namespace calvora

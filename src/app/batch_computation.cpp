@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/batch_number_option.h"
 #include "app/batch_output_options.h"
 #include "app/batch_project.h"
 
@@ -9,10 +10,11 @@ namespace calvora {
 
 int RunBatchComputation(
     BatchContext& context, const std::string& commandName, const std::string& projectPath,
-    BatchDialogs& dialogs, const BatchComputation& computation,
+    const std::vector<WorkingFileKind>& needed, BatchDialogs& dialogs,
+    const BatchComputation& computation,
     const std::function<std::vector<std::string>(const ProjectState&)>& report) {
   ProjectState state;
-  if (!OpenProjectForBatch(state, projectPath, context, dialogs)) {
+  if (!OpenProjectForBatch(state, projectPath, context, dialogs, needed)) {
     return kBatchFailed;
   }
   BatchProgress progress(context.err, context.errIsTerminal, "Sections");
@@ -36,21 +38,25 @@ class DesignCommand : public BatchCommand {
   std::string Description() const override { return texts_.description; }
   void Configure(CLI::App& sub) override {
     sub.add_option("project", project_, "The project file (.PRJ)")->required();
-    sub.add_option("--speed", speed_, "Design speed (km/h)");
+    sub.add_option("--speed", speed_, "Design speed (km/h)")->required();
     sub.add_option(texts_.valueOption, values_, texts_.valueHelp)
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    output_.Configure(sub, "Designed alignment file instead of the proposed name",
-                      "Replace an existing file; cancel the design when refused");
+    output_.Configure(
+        sub, "Designed alignment file instead of the proposed name",
+        "Replace an existing file; end the design at a refused value (the file stays)");
   }
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
+    if (!OptionsUsable(dialogs)) {
+      return kBatchFailed;
+    }
     output_.Answer(dialogs);
     dialogs.AnswerInput("Design speed", AnswerIfGiven(speed_), "--speed");
     dialogs.AnswerInput("Confirm this design", AnswersByCurveNumber(values_), texts_.valueOption);
     std::string written;
     return RunBatchComputation(
-        context, Name(), project_, dialogs,
+        context, Name(), project_, {WorkingFileKind::Alignment}, dialogs,
         [&](ProjectState& s, UserDialogs& d, Progress& p) { return run_(s, d, p, written); },
         [&](const ProjectState&) {
           return std::vector<std::string>{"Written:", "  " + written};
@@ -58,6 +64,25 @@ class DesignCommand : public BatchCommand {
   }
 
  private:
+  // A speed a road is designed for, and values a design can be shown for; the design's own
+  // checks judge the values further.
+  bool OptionsUsable(BatchDialogs& dialogs) const {
+    std::vector<std::optional<std::string>> problems;
+    if (!speed_.empty()) {
+      problems.push_back(NumberOptionProblem("--speed", speed_, {1, 300}));
+    }
+    for (const std::string& value : values_) {
+      problems.push_back(NumberOptionProblem(texts_.valueOption, value, {-1e5, 1e5}));
+    }
+    for (const auto& problem : problems) {
+      if (problem) {
+        dialogs.Message(*problem);
+        return false;
+      }
+    }
+    return true;
+  }
+
   DesignCommandTexts texts_;
   DesignRun run_;
   std::string project_;

@@ -12,17 +12,19 @@
 #include "app/batch_dialogs.h"
 #include "project/progress.h"
 #include "project/project_state.h"
+#include "project/working_files.h"
 
 namespace calvora {
 
 using BatchComputation =
     std::function<CommandResult(ProjectState& state, UserDialogs& dialogs, Progress& progress)>;
 
-// Opens the project, runs the computation and, when it ran to its end, prints the files it
-// names under "Written:" (or the heading given). Status 1 when it stopped early.
+// Opens the project and the working files needed, runs the computation and, when it ran to its end,
+// prints the files it names under "Written:" (or the heading given). Status 1 when it stopped
+// early.
 int RunBatchComputation(BatchContext& context, const std::string& commandName,
-                        const std::string& projectPath, BatchDialogs& dialogs,
-                        const BatchComputation& computation,
+                        const std::string& projectPath, const std::vector<WorkingFileKind>& needed,
+                        BatchDialogs& dialogs, const BatchComputation& computation,
                         const std::function<std::vector<std::string>(const ProjectState&)>& report);
 
 // The curve and spiral designs: a design speed, one answer per curve (the value option,

@@ -27,7 +27,7 @@ class CoordinatesCommand : public BatchCommand {
     dialogs.AnswerInput("Distance between stations", AnswerOrDefault(interval_), "--interval");
     CalcPlanCoordinates coordinates;
     return RunBatchComputation(
-        context, Name(), project_, dialogs,
+        context, Name(), project_, {WorkingFileKind::Alignment}, dialogs,
         [&](ProjectState& s, UserDialogs& d, Progress& p) { return coordinates.Run(s, d, p); },
         [&](const ProjectState&) {
           return std::vector<std::string>{"Written:", "  " + coordinates.WrittenFile()};

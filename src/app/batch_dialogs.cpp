@@ -18,7 +18,45 @@ std::string OneLine(std::string text) {
   return text;
 }
 
+// The stream's flag: a progress line stands unfinished on it.
+int ProgressLineIndex() {
+  static const int index = std::ios_base::xalloc();
+  return index;
+}
+
 }  // namespace
+
+void EndBatchProgressLine(std::ostream& err) {
+  long& open = err.iword(ProgressLineIndex());
+  if (open != 0) {
+    err << '\n';
+    open = 0;
+  }
+}
+
+std::string TerminalText(const std::string& text) {
+  std::string lines;
+  lines.reserve(text.size() + 2);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      // A carriage return (alone or before a line feed) ends a line.
+      lines += '\n';
+      i += i + 1 < text.size() && text[i + 1] == '\n' ? 1 : 0;
+    } else {
+      lines += text[i];
+    }
+  }
+  while (!lines.empty() && lines.back() == '\n') {
+    lines.pop_back();
+  }
+  // The bad-variant message runs the station into the section number.
+  const std::string section = "Section No. =(";
+  const auto at = lines.find(section);
+  if (at != std::string::npos && at > 0 && lines[at - 1] != ' ' && lines[at - 1] != '\n') {
+    lines.insert(at, "  ");
+  }
+  return lines;
+}
 
 void BatchDialogs::AnswerYesNo(std::string textContains, bool answer) {
   yesNo_.emplace_back(std::move(textContains), answer);
@@ -30,7 +68,8 @@ void BatchDialogs::AnswerInput(std::string promptContains, InputRule rule, std::
 
 void BatchDialogs::Message(const std::string& text) {
   messages_.push_back(text);
-  err_ << text << '\n';
+  EndBatchProgressLine(err_);
+  err_ << TerminalText(text) << '\n';
 }
 
 bool BatchDialogs::YesNo(const std::string& text) {
@@ -49,7 +88,8 @@ bool BatchDialogs::YesNo(const std::string& text) {
 bool BatchDialogs::RetryCancel(const std::string& text) {
   errorShown_ = true;
   messages_.push_back(text);
-  err_ << "error: " << text << '\n';
+  EndBatchProgressLine(err_);
+  err_ << "error: " << TerminalText(text) << '\n';
   return false;
 }
 
@@ -80,6 +120,11 @@ std::string BatchDialogs::SaveFileName(const FileDialogRequest& request) {
   std::string name = saveName_ ? *std::exchange(saveName_, std::nullopt) : request.proposedName;
   if (name.empty()) {
     throw UnansweredQuestion("\"" + request.title + "\" needs a file name: use --out.");
+  }
+  // Refused before the overwrite question: no answer makes it right.
+  if (const auto role = ReservedRoleOf(request.reserved, name)) {
+    Message(ReservedOutputRefusal(name, *role));
+    return "";
   }
   std::error_code ec;
   if (request.confirmOverwrite && std::filesystem::exists(name, ec) && !yes_) {
@@ -116,20 +161,26 @@ BatchDialogs::InputRule AnswersThenDefault(std::vector<std::string> answers) {
 void BatchProgress::Start(int maximum) {
   maximum_ = maximum;
   if (terminal_) {
+    EndBatchProgressLine(err_);
     err_ << what_ << ": 0 of " << maximum_ << std::flush;
+    err_.iword(ProgressLineIndex()) = 1;
   }
 }
 
 bool BatchProgress::Step(int value) {
   if (terminal_) {
-    err_ << '\r' << what_ << ": " << value << " of " << maximum_ << std::flush;
+    // After a message the count goes on on a line of its own.
+    err_ << (err_.iword(ProgressLineIndex()) != 0 ? "\r" : "") << what_ << ": " << value << " of "
+         << maximum_ << std::flush;
+    err_.iword(ProgressLineIndex()) = 1;
   }
   return false;
 }
 
 void BatchProgress::Finish() {
   if (terminal_) {
-    err_ << '\n' << std::flush;
+    EndBatchProgressLine(err_);
+    err_ << std::flush;
   }
 }
 

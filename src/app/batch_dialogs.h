@@ -67,6 +67,13 @@ class BatchDialogs : public UserDialogs {
   std::vector<std::string> messages_;
 };
 
+// A message as a terminal shows it: a carriage return ends a line (no trailing line end), and
+// the bad-variant message's station and section number stand apart.
+std::string TerminalText(const std::string& text);
+
+// Ends a progress line left unfinished on err (by BatchProgress), before other output.
+void EndBatchProgressLine(std::ostream& err);
+
 // Input rule answering from a list, one item per question, then nothing.
 BatchDialogs::InputRule AnswersInTurn(std::vector<std::string> answers);
 // Input rule answering from a list, then accepting the default text.

@@ -38,7 +38,7 @@ class DxfCommand : public BatchCommand {
     BatchProgress progress(context.err, context.errIsTerminal, "DXF");
     const std::string written = DXFCross(sheets, options_.RangeChoice(),
                                          ascii_ ? DxfFormat::Ascii : DxfFormat::Binary, progress);
-    if (written.empty()) {
+    if (written.empty() || dialogs.ErrorShown()) {
       return kBatchFailed;
     }
     context.out << written << '\n';

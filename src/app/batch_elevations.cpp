@@ -23,7 +23,7 @@ class ElevationsCommand : public BatchCommand {
     BatchDialogs dialogs(context.err);
     dialogs.AnswerYes(yes_);
     return RunBatchComputation(
-        context, Name(), project_, dialogs,
+        context, Name(), project_, {WorkingFileKind::Data, WorkingFileKind::Alignment}, dialogs,
         [](ProjectState& s, UserDialogs& d, Progress& p) {
           return CalcProjectElevations().Run(s, d, p);
         },

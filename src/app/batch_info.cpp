@@ -1,6 +1,8 @@
 // calvora info P.PRJ [--json]: the project record and its three working files.
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "app/batch_commands_list.h"
 #include "app/batch_project.h"
@@ -31,18 +33,24 @@ class InfoCommand : public BatchCommand {
 
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
-    // Looking at a project creates nothing.
-    dialogs.AnswerYesNo("not found.Create New ?", false);
     ProjectState state;
-    if (!OpenProjectForBatch(state, projectPath_, context, dialogs)) {
+    if (!OpenProjectForBatch(state, projectPath_, context, dialogs, {})) {
       return kBatchFailed;
     }
+    // The working files that exist, for their counts; a missing one is shown so.
+    for (const auto kind : kWorkingFileKinds) {
+      const std::string& stored = StoredNameOf(state.Project, kind);
+      std::error_code ec;
+      if (!stored.empty() &&
+          std::filesystem::exists(ResolveWorkingFilePath(stored, state.ProjectPath), ec)) {
+        OpenWorkingFilesOf(state, {kind}, dialogs);
+      }
+    }
     FieldsJson files = FieldsJson::object();
-    for (const FileEntry entry : {FileEntry{"data", WorkingFileKind::Data, state.Project.DataFile},
-                                  FileEntry{"variants", WorkingFileKind::Variant,
-                                            state.Project.VariantFile},
-                                  FileEntry{"alignment", WorkingFileKind::Alignment,
-                                            state.Project.AlignFile}}) {
+    for (const FileEntry entry :
+         {FileEntry{"data", WorkingFileKind::Data, state.Project.DataFile},
+          FileEntry{"variants", WorkingFileKind::Variant, state.Project.VariantFile},
+          FileEntry{"alignment", WorkingFileKind::Alignment, state.Project.AlignFile}}) {
       files[entry.key] = FileFields(state, entry.kind, entry.storedName);
     }
     const FieldsJson project = FieldsOf(state.Project);
@@ -93,6 +101,8 @@ class InfoCommand : public BatchCommand {
 
 }  // namespace
 
-std::unique_ptr<BatchCommand> MakeInfoCommand() { return std::make_unique<InfoCommand>(); }
+std::unique_ptr<BatchCommand> MakeInfoCommand() {
+  return std::make_unique<InfoCommand>();
+}
 
 }  // namespace calvora

@@ -1,9 +1,12 @@
 // calvora new P.PRJ [--data F.DAT] [--variants F.VAR] [--alignment F.CRV] [--yes]: creates the
 // project as "New" does; the file options then name the working files as the properties
-// dialog's OK does.
+// dialog's OK does. Every check comes first; nothing is written unless all of it succeeds.
 
-#include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,9 +25,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr std::array<const char*, 3> kOptionNames = {"--data", "--variants", "--alignment"};
+
 struct NamedFile {
   WorkingFileKind kind;
-  std::string name;  // as stored in the project record
+  std::string option;  // "--data"
+  std::string name;    // as stored in the project record
+  fs::path resolved;   // where it lies (or will be created)
 };
 
 // The full path, as the properties dialog's file selection gives it; a name from another
@@ -38,6 +45,56 @@ std::string StoredForm(const std::string& option) {
   return ec ? option : absolute.lexically_normal().string();
 }
 
+// Why a name cannot serve as a file of the project; nullopt when it can.
+std::optional<std::string> NameProblem(const std::string& what, const std::string& name) {
+  if (name.empty()) {
+    return what + ": the file name is empty.";
+  }
+  if (HoldsControlCharacters(name)) {
+    return what + ": the file name holds control characters.";
+  }
+  if (LooksForeign(name)) {
+    return std::nullopt;  // looked for beside the project file
+  }
+  std::error_code ec;
+  if (fs::is_directory(name, ec)) {
+    return what + ": " + name + " is a folder, not a file.";
+  }
+  const fs::path folder = fs::absolute(name, ec).lexically_normal().parent_path();
+  if (!fs::is_directory(folder, ec)) {
+    return what + ": the folder " + folder.string() + " does not exist.";
+  }
+  return std::nullopt;
+}
+
+// Creates the empty working files that are missing; on failure removes those it made and
+// throws FileError.
+class CreatedFiles {
+ public:
+  ~CreatedFiles() {
+    for (const fs::path& path : created_) {
+      ::unlink(path.c_str());
+    }
+  }
+  CreatedFiles() = default;
+  CreatedFiles(const CreatedFiles&) = delete;
+  CreatedFiles& operator=(const CreatedFiles&) = delete;
+
+  void Create(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+      throw FileError::FromErrno(path, errno);
+    }
+    ::close(fd);
+    created_.push_back(path);
+  }
+  // The files stay: the project names them.
+  void Keep() { created_.clear(); }
+
+ private:
+  std::vector<fs::path> created_;
+};
+
 class NewCommand : public BatchCommand {
  public:
   std::string Name() const override { return "new"; }
@@ -46,85 +103,86 @@ class NewCommand : public BatchCommand {
   }
   void Configure(CLI::App& sub) override {
     sub.add_option("project", projectPath_, "The project file to create (.PRJ)")->required();
-    sub.add_option("--data", options_[0], "Survey data file (.DAT)");
-    sub.add_option("--variants", options_[1], "Typical cross-section file (.VAR)");
-    sub.add_option("--alignment", options_[2], "Alignment file (.CRV)");
-    sub.add_flag("--yes", yes_,
+    sub.add_option(kOptionNames[0], options_[0], "Survey data file (.DAT)");
+    sub.add_option(kOptionNames[1], options_[1], "Typical cross-section file (.VAR)");
+    sub.add_option(kOptionNames[2], options_[2], "Alignment file (.CRV)");
+    sub.add_flag("--yes,-y", yes_,
                  "Answer Yes: replace an existing project file, create missing working files");
   }
 
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
     dialogs.AnswerYes(yes_);
+    if (const auto problem = NameProblem("the project file", projectPath_)) {
+      dialogs.Message(*problem);
+      return kBatchFailed;
+    }
     dialogs.AnswerSaveFile(projectPath_);
     const std::string path = dialogs.SaveFileName(NewProjectRequest());
-    const std::vector<NamedFile> files = NamedFiles();
-    if (!Acceptable(files, path, dialogs)) {
-      return kBatchFailed;
-    }
-    ProjectState state;
-    state.AppDir = context.programDir;
-    NoShellWindow window;
-    if (!CreateProject(state, path, window, dialogs)) {
-      return kBatchFailed;
-    }
-    if (files.empty()) {
-      return kBatchOk;
-    }
-    for (const NamedFile& file : files) {
-      StoredNameOf(state.Project, file.kind) = file.name;
-    }
-    if (!SaveProjectRecord(state, dialogs)) {
-      return kBatchFailed;
-    }
-    OpenWorkingFiles(state, dialogs);
-    for (const NamedFile& file : files) {
-      if (!WorkingFileOf(state, file.kind).Loaded()) {
+    std::error_code ec;
+    const std::string absolutePath = fs::absolute(path, ec).lexically_normal().string();
+    std::vector<NamedFile> files;
+    ProjectRecord project;
+    InitialiseNewProject(project);
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+      if (!options_[i]) {
+        continue;
+      }
+      if (const auto problem = NameProblem(kOptionNames[i], *options_[i])) {
+        dialogs.Message(*problem);
         return kBatchFailed;
       }
+      const std::string stored = StoredForm(*options_[i]);
+      files.push_back({kWorkingFileKinds[i], kOptionNames[i], stored,
+                       ResolveWorkingFilePath(stored, absolutePath)});
+      StoredNameOf(project, kWorkingFileKinds[i]) = stored;
     }
+    if (!Acceptable(files, project, absolutePath, dialogs)) {
+      return kBatchFailed;
+    }
+    CreatedFiles created;
+    try {
+      for (const NamedFile& file : files) {
+        if (!fs::exists(file.resolved, ec)) {
+          created.Create(file.resolved);
+        }
+      }
+    } catch (const FileError& error) {
+      dialogs.Message(error.what());
+      return kBatchFailed;
+    }
+    if (!WriteProjectFile(path, project, dialogs)) {
+      return kBatchFailed;
+    }
+    created.Keep();
     return kBatchOk;
   }
 
  private:
-  std::vector<NamedFile> NamedFiles() const {
-    std::vector<NamedFile> files;
-    for (std::size_t i = 0; i < options_.size(); ++i) {
-      if (options_[i]) {
-        files.push_back({kWorkingFileKinds[i], StoredForm(*options_[i])});
-      }
-    }
-    return files;
-  }
-
   // Checks made before anything is written: names that fit the record, no file named twice,
   // and a Yes for every missing file (without --yes the question stops the command).
-  static bool Acceptable(const std::vector<NamedFile>& files, const std::string& projectPath,
-                         BatchDialogs& dialogs) {
-    ProjectRecord trial;
+  static bool Acceptable(const std::vector<NamedFile>& files, const ProjectRecord& project,
+                         const std::string& projectPath, BatchDialogs& dialogs) {
     std::vector<std::uint8_t> bytes(ProjectRecord::kLength);
-    for (const NamedFile& file : files) {
-      StoredNameOf(trial, file.kind) = file.name;
-    }
     try {
-      EncodeRecord(trial, bytes);
+      EncodeRecord(project, bytes);
     } catch (const EncodingError& error) {
       dialogs.Message(error.what());
       return false;
     }
-    std::error_code ec;
-    std::vector<fs::path> taken{fs::weakly_canonical(fs::absolute(projectPath, ec), ec)};
+    std::vector<ReservedFile> taken{{projectPath, "project file"}};
     for (const NamedFile& file : files) {
-      const fs::path resolved = ResolveWorkingFilePath(file.name, taken.front().string());
-      const fs::path canonical = fs::weakly_canonical(resolved, ec);
-      if (std::find(taken.begin(), taken.end(), canonical) != taken.end()) {
-        dialogs.Message("The file " + resolved.string() +
+      if (ReservedRoleOf(taken, file.resolved)) {
+        dialogs.Message("The file " + file.resolved.string() +
                         " is named twice: the project and each working file need files of "
                         "their own.");
         return false;
       }
-      taken.push_back(canonical);
-      if (!fs::exists(resolved, ec)) {
+      taken.push_back({file.resolved, file.option});
+    }
+    std::error_code ec;
+    for (const NamedFile& file : files) {
+      if (!fs::exists(file.resolved, ec)) {
         dialogs.YesNo(NotFoundQuestion(file.kind));
       }
     }
@@ -138,6 +196,8 @@ class NewCommand : public BatchCommand {
 
 }  // namespace
 
-std::unique_ptr<BatchCommand> MakeNewCommand() { return std::make_unique<NewCommand>(); }
+std::unique_ptr<BatchCommand> MakeNewCommand() {
+  return std::make_unique<NewCommand>();
+}
 
 }  // namespace calvora

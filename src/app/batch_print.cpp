@@ -2,8 +2,11 @@
 // display.
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <system_error>
+#include <vector>
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
@@ -12,7 +15,9 @@
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/gui/png_sheet_printer.h"
 #include "drawing/print_cross.h"
+#include "drawing/sheet_layout.h"
 #include "app/batch_dialogs.h"
+#include "project/working_files.h"
 
 namespace calvora {
 
@@ -27,9 +32,11 @@ class PrintCommand : public BatchCommand {
 
   void Configure(CLI::App& sub) override {
     options_.Configure(sub);
-    auto* pdf = sub.add_option("--pdf", pdf_, "PDF document to write");
-    auto* png = sub.add_option("--png", png_, "Folder for one PNG image per sheet");
+    auto* pdf = sub.add_option("--pdf", pdf_, "PDF document to write (this or --png is required)");
+    auto* png = sub.add_option("--png", png_,
+                               "Folder for one PNG image per sheet (this or --pdf is required)");
     pdf->excludes(png);
+    sub.add_flag("--yes,-y", yes_, "Replace an existing document or sheet images");
   }
 
   int Run(BatchContext& context) override {
@@ -38,8 +45,9 @@ class PrintCommand : public BatchCommand {
       return kBatchUsage;
     }
     BatchDialogs dialogs(context.err);
+    dialogs.AnswerYes(yes_);
     ProjectState state;
-    if (!options_.OpenProject(state, context, dialogs)) {
+    if (!options_.OpenProject(state, context, dialogs) || !OutputAccepted(state, dialogs)) {
       return kBatchFailed;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -58,7 +66,7 @@ class PrintCommand : public BatchCommand {
       printer = std::make_unique<PngSheetPrinter>(png_, options_.Sheet());
     }
     const int printed = PrintCross(sheets, options_.RangeChoice(), *printer, progress);
-    if (printed == 0) {
+    if (printed == 0 || dialogs.ErrorShown()) {
       return kBatchFailed;
     }
     context.out << (pdf_.empty() ? png_ : pdf_) << ": " << printed << " sheet"
@@ -67,9 +75,41 @@ class PrintCommand : public BatchCommand {
   }
 
  private:
+  // The document (or the sheet images) may be written: none is a file of the project, and one
+  // that exists is replaced only with --yes (status 2 without).
+  bool OutputAccepted(const ProjectState& state, BatchDialogs& dialogs) const {
+    std::vector<ReservedFile> outputs;
+    if (!pdf_.empty()) {
+      outputs.push_back({pdf_, "PDF document of this run"});
+    } else {
+      const int sheets =
+          SheetCount(state.Data.Count(), std::max<int>(state.Project.SectionsPerSheet, 1));
+      for (int sheet = 1; sheet <= sheets; ++sheet) {
+        outputs.push_back({std::filesystem::path(png_) / PngSheetPrinter::SheetFileName(sheet),
+                           "sheet image of this run"});
+      }
+    }
+    if (const auto refusal = OutputsRefusal(outputs, ProjectFilesOf(state))) {
+      dialogs.Message(*refusal);
+      return false;
+    }
+    std::error_code ec;
+    for (const ReservedFile& output : outputs) {
+      if (std::filesystem::exists(output.path, ec)) {
+        dialogs.AnswerSaveFile(output.path.string());
+        FileDialogRequest request;
+        request.title = "Print";
+        request.confirmOverwrite = true;
+        return !dialogs.SaveFileName(request).empty();
+      }
+    }
+    return true;
+  }
+
   BatchSheetOptions options_;
   std::string pdf_;
   std::string png_;
+  bool yes_ = false;
 };
 
 }  // namespace

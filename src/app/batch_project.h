@@ -1,16 +1,25 @@
 #pragma once
-// Opening a project for a batch command: the same path as the GUI's "Open", no window.
+// Opening a project for a batch command: the project file and the working files the command
+// needs, for reading only; nothing is created.
 
 #include <string>
+#include <vector>
 
 #include "app/batch_command.h"
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
+#include "project/working_files.h"
 
 namespace calvora {
 
-// Opens the project and its working files; false (after the message) when it cannot.
+// Opens the project and the working files of the given kinds; false (after the message) when
+// one of them cannot be opened.
 bool OpenProjectForBatch(ProjectState& state, const std::string& projectPath,
-                         const BatchContext& context, UserDialogs& dialogs);
+                         const BatchContext& context, UserDialogs& dialogs,
+                         const std::vector<WorkingFileKind>& needed);
+
+// Whether the settings the section computations read are usable; false after a message naming
+// the field that is not.
+bool ProjectSettingsUsable(const ProjectState& state, UserDialogs& dialogs);
 
 }  // namespace calvora

@@ -2,7 +2,9 @@
 
 #include <fmt/format.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
@@ -18,7 +20,9 @@ namespace {
 
 using nlohmann::json;
 
-json PointJson(SectionPoint p) { return json::array({p.x, p.y}); }
+json PointJson(SectionPoint p) {
+  return json::array({p.x, p.y});
+}
 
 json PolygonsJson(const std::vector<SectionPolygon>& polygons) {
   json list = json::array();
@@ -32,7 +36,10 @@ json PolygonsJson(const std::vector<SectionPolygon>& polygons) {
   return list;
 }
 
-json SectionJson(const SectionResults& r, const SectionAreas& areas) {
+// The section's station as stored, nullopt when it is not a number (the engine then works on 0).
+using StoredStation = std::optional<double>;
+
+json SectionJson(const SectionResults& r, const SectionAreas& areas, StoredStation station) {
   json layers = json::array();
   json layerAreas = json::array();
   for (std::size_t j = 0; j < r.LayerPolygons.size(); ++j) {
@@ -40,9 +47,10 @@ json SectionJson(const SectionResults& r, const SectionAreas& areas) {
     layerAreas.push_back(areas.LayerArea[j]);
   }
   return {{"record", r.Record},
-          {"station", r.Station},
+          {"station", station ? json(*station) : json(nullptr)},
           {"sideState", {{"left", r.SideState[-1]}, {"right", r.SideState[1]}}},
-          {"catchPoint", {{"left", PointJson(r.CatchPoint[-1])}, {"right", PointJson(r.CatchPoint[1])}}},
+          {"catchPoint",
+           {{"left", PointJson(r.CatchPoint[-1])}, {"right", PointJson(r.CatchPoint[1])}}},
           {"wallHeight", r.WallHeight},
           {"polygons", PolygonsJson(r.SectionPolygons)},
           {"strip", PolygonsJson(r.StripPolygons)},
@@ -66,8 +74,10 @@ void PrintPolygons(std::ostream& out, const std::string& title,
   }
 }
 
-void PrintSection(std::ostream& out, const SectionResults& r, const SectionAreas& areas) {
-  out << fmt::format("Section {}  station {:.3f}\n", r.Record, r.Station);
+void PrintSection(std::ostream& out, const SectionResults& r, const SectionAreas& areas,
+                  StoredStation station) {
+  out << fmt::format("Section {}  station {}\n", r.Record,
+                     station ? fmt::format("{:.3f}", *station) : "invalid");
   for (const int side : {-1, 1}) {
     out << fmt::format("{:<6} {}  catch point ({:.3f}, {:.3f})\n", side < 0 ? "Left" : "Right",
                        r.SideState[side], r.CatchPoint[side].x, r.CatchPoint[side].y);
@@ -85,7 +95,7 @@ void PrintSection(std::ostream& out, const SectionResults& r, const SectionAreas
     out << fmt::format("Layer {} {:.2f} m2\n", j + 1, areas.LayerArea[j]);
   }
   for (const std::string& message : r.Messages) {
-    out << "Message: " << message << '\n';
+    out << "Message: " << TerminalText(message) << '\n';
   }
 }
 
@@ -105,7 +115,9 @@ class SectionCommand : public BatchCommand {
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
     ProjectState state;
-    if (!OpenProjectForBatch(state, project_, context, dialogs)) {
+    if (!OpenProjectForBatch(state, project_, context, dialogs,
+                             {WorkingFileKind::Data, WorkingFileKind::Variant}) ||
+        !ProjectSettingsUsable(state, dialogs)) {
       return kBatchFailed;
     }
     if (!state.Data.Loaded() || state.Data.Count() == 0) {
@@ -117,6 +129,9 @@ class SectionCommand : public BatchCommand {
                                  state.Data.Count());
       return kBatchUsage;
     }
+    const double stored = ReadRecord<SectionRecord>(*state.Data.File, record_).Station();
+    const StoredStation station =
+        std::isfinite(stored) ? StoredStation(stored) : StoredStation(std::nullopt);
     SectionEngine engine;
     engine.ComputeSection(state, record_);
     ShowMessages(engine.Results(), dialogs);
@@ -126,11 +141,11 @@ class SectionCommand : public BatchCommand {
     const SectionResults& results = engine.Results();
     const SectionAreas areas = ComputeSectionAreas(results);
     if (json_) {
-      context.out << SectionJson(results, areas).dump(2) << '\n';
+      context.out << SectionJson(results, areas, station).dump(2) << '\n';
     } else {
-      PrintSection(context.out, results, areas);
+      PrintSection(context.out, results, areas, station);
     }
-    return results.Valid() ? kBatchOk : kBatchFailed;
+    return results.Valid() && station && !dialogs.ErrorShown() ? kBatchOk : kBatchFailed;
   }
 
  private:

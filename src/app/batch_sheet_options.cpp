@@ -37,7 +37,9 @@ SheetSize BatchSheetOptions::Sheet() const {
 
 bool BatchSheetOptions::OpenProject(ProjectState& state, const BatchContext& context,
                                     UserDialogs& dialogs) const {
-  if (!OpenProjectForBatch(state, project, context, dialogs)) {
+  if (!OpenProjectForBatch(state, project, context, dialogs,
+                           {WorkingFileKind::Data, WorkingFileKind::Variant}) ||
+      !ProjectSettingsUsable(state, dialogs)) {
     return false;
   }
   if (state.Data.Count() == 0) {

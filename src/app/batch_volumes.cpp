@@ -75,7 +75,9 @@ class VolumesCommand : public BatchCommand {
     BatchDialogs dialogs(context.err);
     output_.Answer(dialogs);
     ProjectState state;
-    if (!OpenProjectForBatch(state, project_, context, dialogs)) {
+    if (!OpenProjectForBatch(state, project_, context, dialogs,
+                             {WorkingFileKind::Data, WorkingFileKind::Variant}) ||
+        !ProjectSettingsUsable(state, dialogs)) {
       return kBatchFailed;
     }
     BatchProgress progress(context.err, context.errIsTerminal, "Sections");

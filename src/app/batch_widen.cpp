@@ -16,7 +16,8 @@ class WidenCommand : public BatchCommand {
   }
   void Configure(CLI::App& sub) override {
     sub.add_option("project", project_, "The project file (.PRJ)")->required();
-    sub.add_option("--distance", distance_, "New distance from the centre line, both sides");
+    sub.add_option("--distance", distance_, "New distance from the centre line, both sides")
+        ->required();
     sub.add_flag("--yes,-y", yes_, "Confirm the change of the survey data file");
   }
   int Run(BatchContext& context) override {
@@ -24,7 +25,7 @@ class WidenCommand : public BatchCommand {
     dialogs.AnswerYes(yes_);
     dialogs.AnswerInput("Enter new distance", AnswerIfGiven(distance_), "--distance");
     return RunBatchComputation(
-        context, Name(), project_, dialogs,
+        context, Name(), project_, {WorkingFileKind::Data}, dialogs,
         [](ProjectState& s, UserDialogs& d, Progress& p) { return WidenGround().Run(s, d, p); },
         [](const ProjectState& state) {
           return std::vector<std::string>{"Updated:", "  " + state.Data.File->Path().string()};

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string_view>
@@ -27,6 +28,14 @@ int RunBatch(int argc, char** argv) {
                "calvora"};
   app.require_subcommand(1);
   auto commands = MakeBatchCommands();
+  const std::string_view first = argv[1];
+  if (!first.starts_with("-") &&
+      std::none_of(commands.begin(), commands.end(),
+                   [first](const auto& command) { return command->Name() == first; })) {
+    std::cerr << "calvora: there is no command \"" << first
+              << "\"; calvora --help lists the commands.\n";
+    return kBatchUsage;
+  }
   BatchCommand* chosen = nullptr;
   for (auto& command : commands) {
     CLI::App* sub = app.add_subcommand(command->Name(), command->Description());
@@ -46,9 +55,11 @@ int RunBatch(int argc, char** argv) {
   try {
     return chosen->Run(context);
   } catch (const UnansweredQuestion& question) {
+    EndBatchProgressLine(std::cerr);
     std::cerr << "calvora " << chosen->Name() << ": " << question.what() << '\n';
     return kBatchUsage;
   } catch (const std::exception& error) {
+    EndBatchProgressLine(std::cerr);
     std::cerr << "calvora " << chosen->Name() << ": " << error.what() << '\n';
     return kBatchFailed;
   }

@@ -6,8 +6,9 @@
 #include "drawing/cls_dxf.h"
 #include "drawing/dxf_entities.h"
 #include "drawing/dxf_file.h"
-#include "records/scratch_file.h"
 #include "records/file_error.h"
+#include "records/scratch_file.h"
+#include "project/working_files.h"
 
 namespace calvora {
 
@@ -85,8 +86,8 @@ std::string DXFCross(CrossSheet& sheets, const SheetRangeChoice& choice, DxfForm
   ExportScope scope(sheets);
   clsDXF dxf(format);
   sheets.Graphic.SetObject(dxf);
-  const std::string fileName =
-      PromptDxfFile(kCrossSectionDrawing, DataFilePath(sheets.State()), dialogs);
+  const std::string fileName = PromptDxfFile(kCrossSectionDrawing, DataFilePath(sheets.State()),
+                                             dialogs, ProjectFilesOf(sheets.State()));
   if (fileName.empty()) {
     return "";
   }

@@ -11,14 +11,15 @@
 
 namespace calvora {
 
-std::string PromptDxfFile(int kind, const std::string& baseName, UserDialogs& dialogs) {
+std::string PromptDxfFile(int kind, const std::string& baseName, UserDialogs& dialogs,
+                          std::vector<ReservedFile> reserved) {
   static constexpr std::array<const char*, 6> kSuffixes = {"_L.DXF", "_C.DXF", "_B.DXF",
                                                            "_P.DXF", "_T.DXF", "_G.DXF"};
   if (kind < 1 || kind > static_cast<int>(kSuffixes.size())) {
     return "";
   }
   const bool named = kind <= 3;
-  return PromptOutputFile(named ? baseName : "", kSuffixes[kind - 1], dialogs);
+  return PromptOutputFile(named ? baseName : "", kSuffixes[kind - 1], dialogs, std::move(reserved));
 }
 
 bool WriteDxfHeader(std::ostream& file, const std::filesystem::path& programDir, DxfFormat format,

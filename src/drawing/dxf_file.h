@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "drawing/dxf_groups.h"
 #include "project/user_dialogs.h"
@@ -17,8 +18,9 @@ inline constexpr const char* kDxfDefinitionsFile = "DXF-defs.INI";
 inline constexpr int kCrossSectionDrawing = 2;
 
 // Proposes the name from the base name (kinds 1 to 3; the others have none) and the kind's
-// suffix and confirms it in the save dialog; "" when the person cancels.
-std::string PromptDxfFile(int kind, const std::string& baseName, UserDialogs& dialogs);
+// suffix and confirms it in the save dialog; "" when the person cancels or names a reserved file.
+std::string PromptDxfFile(int kind, const std::string& baseName, UserDialogs& dialogs,
+                          std::vector<ReservedFile> reserved = {});
 
 // Writes the opening of the drawing: for a binary drawing the definitions file of the program's
 // folder, copied byte for byte; for an ASCII drawing its own header. False, after "File not

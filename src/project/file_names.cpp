@@ -1,5 +1,6 @@
 #include "project/file_names.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace calvora {
@@ -18,7 +19,9 @@ std::size_t FileNameStart(const std::string& path) {
 
 }  // namespace
 
-std::string FileNameOf(const std::string& path) { return path.substr(FileNameStart(path)); }
+std::string FileNameOf(const std::string& path) {
+  return path.substr(FileNameStart(path));
+}
 
 std::string StemBeforeFirstDot(const std::string& path) {
   const auto start = FileNameStart(path);
@@ -31,6 +34,11 @@ bool LooksForeign(const std::string& path) {
     return true;
   }
   return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
+bool HoldsControlCharacters(const std::string& name) {
+  return std::any_of(name.begin(), name.end(),
+                     [](unsigned char c) { return c < 0x20 || c == 0x7F; });
 }
 
 }  // namespace calvora

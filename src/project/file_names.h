@@ -11,5 +11,7 @@ std::string FileNameOf(const std::string& path);
 std::string StemBeforeFirstDot(const std::string& path);
 // A stored path from another system: a drive letter or a backslash.
 bool LooksForeign(const std::string& path);
+// A name holding control characters (bytes below 0x20, DEL): never a file's name.
+bool HoldsControlCharacters(const std::string& name);
 
 }  // namespace calvora

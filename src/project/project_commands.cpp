@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "records/scratch_file.h"
 #include "records/windows1252.h"
 #include "project/file_names.h"
 #include "project/working_files.h"
@@ -32,16 +33,51 @@ FileDialogRequest OpenProjectRequest() {
   return request;
 }
 
-bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shell,
-                 UserDialogs& dialogs, bool creating) {
-  std::error_code ec;
-  if (!creating && !std::filesystem::exists(path, ec)) {
-    dialogs.Message("The project file " + path + " does not exist.");
-    return false;
-  }
+namespace {
+
+// A working file of the open project cannot become a project file.
+bool RefusedAsProject(const ProjectState& state, const std::string& path, UserDialogs& dialogs) {
   if (const auto role = OpenFileKindAt(state, path); role && *role != "project file") {
     dialogs.Message("The file " + path + " is open as the " + *role +
                     " of the open project. Choose another file.");
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool WriteProjectFile(const std::string& path, const ProjectRecord& project, UserDialogs& dialogs) {
+  std::string bytes(ProjectRecord::kLength, '\0');
+  try {
+    EncodeRecord(project, std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(bytes.data()),
+                                                  bytes.size()));
+  } catch (const EncodingError& error) {
+    dialogs.Message(error.what());
+    return false;
+  }
+  while (true) {
+    try {
+      ScratchFile file(path);
+      file.Write(bytes);
+      file.Commit();
+      return true;
+    } catch (const FileError& error) {
+      if (!dialogs.RetryCancel(error.what())) {
+        return false;
+      }
+    }
+  }
+}
+
+bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shell,
+                 UserDialogs& dialogs) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) {
+    dialogs.Message("The project file " + path + " does not exist.");
+    return false;
+  }
+  if (RefusedAsProject(state, path, dialogs)) {
     return false;
   }
   const std::string notAProject = "The file " + path +
@@ -50,7 +86,7 @@ bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shel
   std::optional<RecordFile> file;
   while (!file) {
     try {
-      file.emplace(path, ProjectRecord::kLength);
+      file.emplace(path, ProjectRecord::kLength, state.Access);
     } catch (const TooManyRecordsError&) {
       dialogs.Message(notAProject);
       return false;
@@ -60,7 +96,7 @@ bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shel
       }
     }
   }
-  if (!creating && file->Count() < 1) {
+  if (file->Count() < 1) {
     dialogs.Message(notAProject);
     return false;
   }
@@ -74,27 +110,42 @@ bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shel
 
 bool CreateProject(ProjectState& state, const std::string& path, ShellWindow& shell,
                    UserDialogs& dialogs) {
-  if (!OpenProject(state, path, shell, dialogs, true)) {
+  if (RefusedAsProject(state, path, dialogs)) {
     return false;
   }
-  InitialiseNewProject(state.Project);
-  return SaveProjectRecord(state, dialogs);
+  ProjectRecord project = state.Project;
+  InitialiseNewProject(project);
+  // Written whole: a file replaced is exactly one record long.
+  if (!WriteProjectFile(path, project, dialogs) || !OpenProject(state, path, shell, dialogs)) {
+    return false;
+  }
+  // The previous project's working files are not this project's.
+  CloseWorkingFiles(state);
+  state.Project = project;
+  return true;
 }
 
-bool OpenExistingProject(ProjectState& state, const std::string& path, ShellWindow& shell,
-                         UserDialogs& dialogs) {
-  if (!OpenProject(state, path, shell, dialogs, false)) {
+bool OpenProjectRecord(ProjectState& state, const std::string& path, ShellWindow& shell,
+                       UserDialogs& dialogs) {
+  if (!OpenProject(state, path, shell, dialogs)) {
     return false;
   }
   while (true) {
     try {
       state.Project = ReadRecord<ProjectRecord>(*state.ProjectFile, 1);
-      break;
+      return true;
     } catch (const FileError& error) {
       if (!dialogs.RetryCancel(error.what())) {
         return false;
       }
     }
+  }
+}
+
+bool OpenExistingProject(ProjectState& state, const std::string& path, ShellWindow& shell,
+                         UserDialogs& dialogs) {
+  if (!OpenProjectRecord(state, path, shell, dialogs)) {
+    return false;
   }
   OpenWorkingFiles(state, dialogs);
   return true;

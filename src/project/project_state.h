@@ -25,7 +25,11 @@ struct WorkingFile {
 
 struct ProjectState {
   std::filesystem::path AppDir;  // the program's folder (design tables, DXF definitions)
-  std::string ProjectPath;       // "" = no project open
+  // ReadWrite: files opened as "Open" does (a missing working file offered for creation).
+  // ReadOnly: the project and working files opened for reading only, none created; a command
+  // that changes one replaces it whole (RecordFile::Replace).
+  FileAccess Access = FileAccess::ReadWrite;
+  std::string ProjectPath;  // "" = no project open
   std::optional<RecordFile> ProjectFile;
   ProjectRecord Project;
 

@@ -5,7 +5,7 @@
 namespace calvora {
 
 std::string PromptOutputFile(const std::string& baseName, const std::string& extension,
-                             UserDialogs& dialogs) {
+                             UserDialogs& dialogs, std::vector<ReservedFile> reserved) {
   const std::string kind =
       extension.size() > 3 ? extension.substr(extension.size() - 3) : extension;
   FileDialogRequest request;
@@ -13,7 +13,13 @@ std::string PromptOutputFile(const std::string& baseName, const std::string& ext
   request.filter = "Output Files (*." + kind + ")|*." + kind;
   request.proposedName = StemBeforeFirstDot(baseName) + extension;
   request.confirmOverwrite = true;
-  return dialogs.SaveFileName(request);
+  request.reserved = std::move(reserved);
+  const std::string name = dialogs.SaveFileName(request);
+  if (const auto role = name.empty() ? std::nullopt : ReservedRoleOf(request.reserved, name)) {
+    dialogs.Message(ReservedOutputRefusal(name, *role));
+    return "";
+  }
+  return name;
 }
 
 }  // namespace calvora

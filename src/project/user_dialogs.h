@@ -3,15 +3,19 @@
 // options, tests with a script. Texts pass through unchanged.
 
 #include <string>
+#include <vector>
+
+#include "project/reserved_files.h"
 
 namespace calvora {
 
 struct FileDialogRequest {
-  std::string title;         // "Select Project File"
-  std::string filter;        // "Project Files (*.PRJ)|*.PRJ" (description|pattern pairs)
-  std::string proposedName;  // full path or file name filled in; may be empty
-  bool mustExist = false;    // open dialogs: the file must exist
-  bool confirmOverwrite = false;  // save dialogs: ask before replacing a file
+  std::string title;                   // "Select Project File"
+  std::string filter;                  // "Project Files (*.PRJ)|*.PRJ" (description|pattern pairs)
+  std::string proposedName;            // full path or file name filled in; may be empty
+  bool mustExist = false;              // open dialogs: the file must exist
+  bool confirmOverwrite = false;       // save dialogs: ask before replacing a file
+  std::vector<ReservedFile> reserved;  // save dialogs: files the answer must not be
 };
 
 class UserDialogs {

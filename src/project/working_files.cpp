@@ -73,20 +73,6 @@ std::optional<fs::path> FindIgnoringCase(const fs::path& folder, const std::stri
   return found;
 }
 
-// Whether both paths lead to one file, also when it does not exist yet.
-bool SameFile(const fs::path& a, const fs::path& b) {
-  std::error_code ec;
-  const bool same = fs::equivalent(a, b, ec);
-  if (!ec) {
-    return same;
-  }
-  std::error_code ecA;
-  std::error_code ecB;
-  const fs::path canonicalA = fs::weakly_canonical(a, ecA);
-  const fs::path canonicalB = fs::weakly_canonical(b, ecB);
-  return !ecA && !ecB && canonicalA == canonicalB;
-}
-
 }  // namespace
 
 const WorkingFile& WorkingFileOf(const ProjectState& state, WorkingFileKind kind) {
@@ -105,7 +91,7 @@ WorkingFile& WorkingFileOf(ProjectState& state, WorkingFileKind kind) {
   return const_cast<WorkingFile&>(WorkingFileOf(std::as_const(state), kind));
 }
 
-std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind) {
+const std::string& StoredNameOf(const ProjectRecord& project, WorkingFileKind kind) {
   switch (kind) {
     case WorkingFileKind::Data:
       return project.DataFile;
@@ -117,9 +103,17 @@ std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind) {
   return project.AlignFile;
 }
 
-std::size_t RecordLengthOf(WorkingFileKind kind) { return InfoOf(kind).recordLength; }
+std::string& StoredNameOf(ProjectRecord& project, WorkingFileKind kind) {
+  return const_cast<std::string&>(StoredNameOf(std::as_const(project), kind));
+}
 
-std::string NotFoundQuestion(WorkingFileKind kind) { return InfoOf(kind).notFound; }
+std::size_t RecordLengthOf(WorkingFileKind kind) {
+  return InfoOf(kind).recordLength;
+}
+
+std::string NotFoundQuestion(WorkingFileKind kind) {
+  return InfoOf(kind).notFound;
+}
 
 std::optional<std::string> OpenFileKindAt(const ProjectState& state, const fs::path& path) {
   if (state.ProjectFile && SameFile(state.ProjectFile->Path(), path)) {
@@ -165,6 +159,13 @@ void OpenWorkingFile(ProjectState& state, WorkingFileKind kind, UserDialogs& dia
   file.File.reset();
   file.Current = 0;
   const KindInfo info = InfoOf(kind);
+  if (HoldsControlCharacters(file.FileName)) {
+    dialogs.Message("The name of the " + std::string(info.word) +
+                    " in the project holds control characters (a damaged project file?): the "
+                    "file was not opened.");
+    file.FileName.clear();
+    return;
+  }
   const fs::path path = ResolveWorkingFilePath(file.FileName, state.ProjectPath);
   // This kind is closed now: a file still open is another kind's (or the project file).
   if (const auto other = OpenFileKindAt(state, path)) {
@@ -174,13 +175,20 @@ void OpenWorkingFile(ProjectState& state, WorkingFileKind kind, UserDialogs& dia
     return;
   }
   std::error_code ec;
-  if (!fs::exists(path, ec) && !dialogs.YesNo(info.notFound)) {
-    file.FileName.clear();
-    return;
+  if (!fs::exists(path, ec)) {
+    if (state.Access == FileAccess::ReadOnly) {
+      dialogs.Message("The " + std::string(info.word) + " " + path.string() + " does not exist.");
+      file.FileName.clear();
+      return;
+    }
+    if (!dialogs.YesNo(info.notFound)) {
+      file.FileName.clear();
+      return;
+    }
   }
   while (true) {
     try {
-      file.File.emplace(path, info.recordLength);
+      file.File.emplace(path, info.recordLength, state.Access);
       file.Current = 1;
       return;
     } catch (const TooManyRecordsError&) {
@@ -216,6 +224,53 @@ void OpenWorkingFiles(ProjectState& state, UserDialogs& dialogs) {
     WorkingFileOf(state, kind).FileName = StoredNameOf(state.Project, kind);
     OpenWorkingFile(state, kind, dialogs);
   }
+}
+
+bool OpenWorkingFilesOf(ProjectState& state, const std::vector<WorkingFileKind>& kinds,
+                        UserDialogs& dialogs) {
+  bool all = true;
+  for (const auto kind : kinds) {
+    std::string& stored = StoredNameOf(state.Project, kind);
+    stored = TrimBlanks(stored);
+    WorkingFile& file = WorkingFileOf(state, kind);
+    file.FileName = stored;
+    if (stored.empty()) {
+      dialogs.Message("The project names no " + std::string(InfoOf(kind).word) + ".");
+      all = false;
+      continue;
+    }
+    OpenWorkingFile(state, kind, dialogs);
+    all = all && file.Loaded();
+  }
+  return all;
+}
+
+void CloseWorkingFiles(ProjectState& state) {
+  for (const auto kind : kWorkingFileKinds) {
+    WorkingFile& file = WorkingFileOf(state, kind);
+    file.File.reset();
+    file.FileName.clear();
+    file.Current = 0;
+  }
+}
+
+std::vector<ReservedFile> ProjectFilesOf(const ProjectState& state) {
+  std::vector<ReservedFile> files;
+  if (state.ProjectOpen()) {
+    files.push_back({state.ProjectPath, "project file"});
+  }
+  for (const auto kind : kWorkingFileKinds) {
+    const WorkingFile& file = WorkingFileOf(state, kind);
+    const std::string role = std::string(InfoOf(kind).word) + " of the project";
+    if (file.Loaded()) {
+      files.push_back({file.File->Path(), role});
+    }
+    const std::string stored = TrimBlanks(StoredNameOf(state.Project, kind));
+    if (!stored.empty() && state.ProjectOpen()) {
+      files.push_back({ResolveWorkingFilePath(stored, state.ProjectPath), role});
+    }
+  }
+  return files;
 }
 
 }  // namespace calvora

@@ -9,6 +9,7 @@
 #include "quantities/volume_reports_writer.h"
 #include "records/file_error.h"
 #include "project/file_names.h"
+#include "project/working_files.h"
 
 namespace calvora {
 
@@ -129,9 +130,20 @@ VolumeRunSummary CalcVolumes(ProjectState& state, UserDialogs& dialogs, Progress
     dialogs.Message("Variant file not loaded.");
     return {};
   }
+  const std::vector<ReservedFile> projectFiles = ProjectFilesOf(state);
   const std::string quantityPath =
-      PromptOutputFile(state.Data.File->Path().string(), ".OUT", dialogs);
+      PromptOutputFile(state.Data.File->Path().string(), ".OUT", dialogs, projectFiles);
   if (quantityPath.empty()) {
+    return {};
+  }
+  const std::string stem = StemBeforeFirstDot(quantityPath);
+  if (const auto refusal = OutputsRefusal({{stem + ".DPO", "borrow-pit list of this run"},
+                                           {quantityPath, "quantity file of this run"},
+                                           {stem + ".SRF", "surfaces report of this run"},
+                                           {stem + ".VOL", "volume report of this run"},
+                                           {stem + ".TRF", "transport report of this run"}},
+                                          projectFiles)) {
+    dialogs.Message(*refusal);
     return {};
   }
   while (true) {

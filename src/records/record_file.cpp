@@ -9,6 +9,10 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <string_view>
+
+#include "records/interrupt_cleanup.h"
+#include "records/scratch_file.h"
 
 namespace calvora {
 
@@ -18,8 +22,8 @@ FileError FileError::FromErrno(const std::filesystem::path& path, int error) {
 
 namespace {
 
-void WriteAll(int fd, const std::filesystem::path& path, const std::uint8_t* data,
-              std::size_t size, off_t offset) {
+void WriteAll(int fd, const std::filesystem::path& path, const std::uint8_t* data, std::size_t size,
+              off_t offset) {
   while (size > 0) {
     const ssize_t done = ::pwrite(fd, data, size, offset);
     if (done < 0) {
@@ -70,16 +74,19 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-RecordFile::RecordFile(std::filesystem::path path, std::size_t recordLength)
-    : path_(std::move(path)), recordLength_(recordLength) {
+RecordFile::RecordFile(std::filesystem::path path, std::size_t recordLength, FileAccess access)
+    : path_(std::move(path)), recordLength_(recordLength), access_(access) {
   OpenDescriptor();
 }
 
-RecordFile::~RecordFile() { CloseDescriptor(); }
+RecordFile::~RecordFile() {
+  CloseDescriptor();
+}
 
 RecordFile::RecordFile(RecordFile&& other) noexcept
     : path_(std::move(other.path_)),
       recordLength_(other.recordLength_),
+      access_(other.access_),
       fd_(other.fd_),
       count_(other.count_),
       version_(other.version_),
@@ -94,6 +101,7 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
     CloseDescriptor();
     path_ = std::move(other.path_);
     recordLength_ = other.recordLength_;
+    access_ = other.access_;
     fd_ = other.fd_;
     count_ = other.count_;
     version_ = other.version_;
@@ -106,12 +114,21 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
 }
 
 void RecordFile::OpenDescriptor() {
-  const int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  const int flags = access_ == FileAccess::ReadOnly ? O_RDONLY : O_RDWR | O_CREAT;
+  const int fd = ::open(path_.c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) {
     throw FileError::FromErrno(path_, errno);
   }
   fd_ = fd;
   try {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+      throw FileError::FromErrno(path_, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+      throw FileError(
+          path_, S_ISDIR(info.st_mode) ? "It is a folder, not a file" : "It is not a regular file");
+    }
     Recount();
   } catch (...) {
     CloseDescriptor();
@@ -140,7 +157,9 @@ void RecordFile::Recount() {
   version_ = NewVersion();
 }
 
-void RecordFile::Read(int n, std::span<std::uint8_t> out) const { ReadRange(n, 1, out); }
+void RecordFile::Read(int n, std::span<std::uint8_t> out) const {
+  ReadRange(n, 1, out);
+}
 
 void RecordFile::ReadRange(int first, int count, std::span<std::uint8_t> out) const {
   const bool firstExists = first >= 1 && first <= count_;
@@ -154,7 +173,14 @@ void RecordFile::ReadRange(int first, int count, std::span<std::uint8_t> out) co
           static_cast<off_t>(static_cast<std::size_t>(first - 1) * recordLength_));
 }
 
+void RecordFile::RefuseReadOnly() const {
+  if (access_ == FileAccess::ReadOnly) {
+    throw FileError(path_, "The file is open for reading only");
+  }
+}
+
 void RecordFile::Write(int n, std::span<const std::uint8_t> bytes) {
+  RefuseReadOnly();
   if (n < 1 || n > count_ + 1 || bytes.size() != recordLength_) {
     throw FileError(path_, "Record " + std::to_string(n) + " cannot be written");
   }
@@ -167,6 +193,7 @@ void RecordFile::Write(int n, std::span<const std::uint8_t> bytes) {
 }
 
 void RecordFile::Insert(int p) {
+  RefuseReadOnly();
   if (p < 1 || p > count_ + 1) {
     throw FileError(path_, "Cannot insert at record " + std::to_string(p));
   }
@@ -177,10 +204,46 @@ void RecordFile::Insert(int p) {
 }
 
 void RecordFile::Delete(int p) {
+  RefuseReadOnly();
   if (p < 1 || p > count_) {
     throw FileError(path_, "Record " + std::to_string(p) + " does not exist");
   }
   Rebuild(p, false);
+}
+
+void RecordFile::Replace(std::span<const std::uint8_t> records) {
+  if (records.size() % recordLength_ != 0 ||
+      records.size() / recordLength_ > static_cast<std::size_t>(kMaxRecordCount)) {
+    throw TooManyRecordsError(path_, kNoRoomForMore);
+  }
+  struct stat original {};
+  if (::fstat(fd_, &original) != 0) {
+    throw FileError::FromErrno(path_, errno);
+  }
+  // A link keeps leading to the file: the file it leads to is the one replaced.
+  std::error_code ec;
+  const std::filesystem::path target = std::filesystem::canonical(path_, ec);
+  ScratchFile scratch(ec ? path_ : target);
+  scratch.SetMode(original.st_mode & 07777);
+  scratch.Write(std::string_view(reinterpret_cast<const char*>(records.data()), records.size()));
+  scratch.Commit();
+  Reopen();
+}
+
+void RecordFile::Reopen() {
+  CloseDescriptor();
+  OpenDescriptor();
+}
+
+bool DescriptorAtPath(int fd, const std::filesystem::path& path) {
+  struct stat open {};
+  struct stat named {};
+  return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
+         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+bool RecordFile::StillAtPath() const {
+  return DescriptorAtPath(fd_, path_);
 }
 
 void RecordFile::Fault(RebuildStep step) const {
@@ -199,6 +262,7 @@ void RecordFile::Rebuild(int at, bool insert) {
     throw FileError::FromErrno(folder, errno);
   }
   const std::filesystem::path scratchPath = pattern;
+  RemoveOnInterrupt(pattern.c_str());
   int written = 0;
   try {
     std::vector<std::uint8_t> record(recordLength_);
@@ -231,9 +295,11 @@ void RecordFile::Rebuild(int at, bool insert) {
     if (::rename(scratchPath.c_str(), path_.c_str()) != 0) {
       throw FileError::FromErrno(path_, errno);
     }
+    ForgetOnInterrupt(pattern.c_str());
   } catch (...) {
     ::close(scratch);
     ::unlink(scratchPath.c_str());
+    ForgetOnInterrupt(pattern.c_str());
     throw;
   }
   // The scratch descriptor now is the file: nothing is left that could fail.

@@ -122,14 +122,16 @@ TEST_F(WidenGroundFile, NoCancelOrNoNumberLeavesTheFileUntouched) {
   EXPECT_EQ(Run(cancelled, progress), CommandResult::Stopped);
   EXPECT_TRUE(Unchanged());
 
-  ScriptedDialogs text;
-  text.ExpectYesNo(kQuestion, true)
-      .ExpectInput(kPrompt, "", "50", "wide")
-      .ExpectMessage(
-          "The distance from the center line must be a number greater than 0; the data "
-          "file is unchanged.");
-  EXPECT_EQ(Run(text, progress), CommandResult::Stopped);
-  EXPECT_TRUE(Unchanged());
+  for (const char* answer : {"wide", "1e30", "10000.5"}) {
+    ScriptedDialogs refused;
+    refused.ExpectYesNo(kQuestion, true)
+        .ExpectInput(kPrompt, "", "50", answer)
+        .ExpectMessage(
+            "The distance from the center line must be a number greater than 0 and at most "
+            "10000 m; the data file is unchanged.");
+    EXPECT_EQ(Run(refused, progress), CommandResult::Stopped) << answer;
+    EXPECT_TRUE(Unchanged()) << answer;
+  }
 }
 
 // Asks to stop at the given step.

@@ -103,5 +103,38 @@ TEST(BatchProgress, ReportsOnlyToATerminal) {
   EXPECT_EQ(shown.str(), "Volumes: 0 of 3\rVolumes: 2 of 3\n");
 }
 
+TEST(BatchProgress, AMessageStartsOnALineOfItsOwnAndTheCountGoesOnBelow) {
+  std::ostringstream err;
+  BatchDialogs dialogs(err);
+  BatchProgress progress(err, true, "Sections");
+  progress.Start(3);
+  progress.Step(1);
+  dialogs.Message("Data error in KM:  0+20\r(Section No.  2)");
+  progress.Step(2);
+  dialogs.RetryCancel("Disk full");
+  progress.Finish();
+  EXPECT_EQ(err.str(),
+            "Sections: 0 of 3\rSections: 1 of 3\nData error in KM:  0+20\n(Section No.  2)\n"
+            "Sections: 2 of 3\nerror: Disk full\n");
+}
+
+TEST(TerminalText, CarriageReturnsEndLinesAndTheStationStandsApart) {
+  const struct {
+    const char* text;
+    const char* shown;
+  } cases[] = {
+      {"one\rtwo", "one\ntwo"},
+      {"one\r\ntwo\r", "one\ntwo"},
+      {"This process will change the Data file contents.\rContinue ?\r",
+       "This process will change the Data file contents.\nContinue ?"},
+      {"Bad Variant number at station :  0+80Section No. =( 5)",
+       "Bad Variant number at station :  0+80  Section No. =( 5)"},
+      {"Section No. =( 5)", "Section No. =( 5)"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TerminalText(c.text), c.shown);
+  }
+}
+
 }  // namespace
 }  // namespace calvora

@@ -48,15 +48,17 @@ TEST(CurvesCommand, WithoutASpeedSaysWhichOptionAnswersIt) {
   EXPECT_FALSE(std::filesystem::exists(project.Path("ROAD_D.CRV")));
 }
 
-TEST(CurvesCommand, ARefusedRadiusCancelsWithYesAndKeepsTheCurvesBefore) {
+TEST(CurvesCommand, ARefusedRadiusEndsTheDesignAndKeepsTheFileThere) {
   const auto project = ThreeCorners();
   const CommandRun noYes = project.Run("curves ROAD.PRJ --speed 80 --radius 300 --radius -5");
   EXPECT_EQ(noYes.status, 2);
   EXPECT_NE(noYes.err.find("Curve No. 2 needs a radius of 0 or more."), std::string::npos)
       << noYes.err;
+  EXPECT_FALSE(std::filesystem::exists(project.Path("ROAD_D.CRV")));
+  ASSERT_EQ(project.Run("curves ROAD.PRJ --speed 80").status, 0);
   const CommandRun run = project.Run("curves ROAD.PRJ --speed 80 --radius 300 --radius -5 --yes");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(Radii(project.Alignment("ROAD_D.CRV")), (std::vector<float>{300}));
+  EXPECT_EQ(Radii(project.Alignment("ROAD_D.CRV")), (std::vector<float>{229, 229, 229}));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <limits>
-
 #include <nlohmann/json.hpp>
 
 #include "records/alignment_record.h"
@@ -75,8 +74,7 @@ TEST_F(NewInfoDumpTest, NewReplacesAnExistingProjectOnlyWithYes) {
 TEST_F(NewInfoDumpTest, NewWithMissingWorkingFilesNeedsYesAndChangesNothingWithout) {
   const ProgramRun refused = Calvora({"new", "R.PRJ", "--data", "R.DAT", "--alignment", "R.CRV"});
   EXPECT_EQ(refused.status, 2);
-  EXPECT_NE(refused.err.find("Data file not found.Create New ?"), std::string::npos)
-      << refused.err;
+  EXPECT_NE(refused.err.find("Data file not found.Create New ?"), std::string::npos) << refused.err;
   EXPECT_NE(refused.err.find("--yes"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder_ / "R.PRJ"));
   EXPECT_FALSE(fs::exists(folder_ / "R.DAT"));
@@ -118,6 +116,32 @@ TEST_F(NewInfoDumpTest, NewRefusesNamesThatDoNotFitOrNameOneFileTwice) {
   EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(folder_.Path()), {}).size(), 0U);
 }
 
+TEST_F(NewInfoDumpTest, NewWritesNothingUnlessAllItWasAskedSucceeds) {
+  fs::create_directory(folder_ / "adir");
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } refusals[] = {
+      {{"new", ""}, "the project file: the file name is empty."},
+      {{"new", "f.PRJ", "--data", "", "--yes"}, "--data: the file name is empty."},
+      {{"new", "f.PRJ", "--data", "adir", "--yes"}, "--data: adir is a folder, not a file."},
+      {{"new", "f.PRJ", "--data", "missing/x.DAT", "--yes"}, "missing does not exist."},
+      {{"new", "f.PRJ", "--data", "x\x01.DAT", "-y"}, "--data: the file name holds control"},
+      {{"new", "adir", "--yes"}, "the project file: adir is a folder, not a file."},
+  };
+  for (const auto& refused : refusals) {
+    const ProgramRun run = Calvora(refused.args);
+    EXPECT_EQ(run.status, 1) << refused.message;
+    EXPECT_NE(run.err.find(refused.message), std::string::npos) << run.err;
+    EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(folder_.Path()), {}),
+              std::vector<fs::path>{folder_ / "adir"});
+  }
+  // A longer file replaced is exactly one record long.
+  WriteBytes(folder_ / "OLD.PRJ", Bytes(2000, 0x55));
+  ASSERT_EQ(Calvora({"new", "OLD.PRJ", "-y"}).status, 0);
+  EXPECT_EQ(fs::file_size(folder_ / "OLD.PRJ"), 728U);
+}
+
 class InfoTest : public NewInfoDumpTest {
  protected:
   // P.PRJ naming P.DAT (two sections), a missing P.VAR and no alignment file.
@@ -140,9 +164,9 @@ TEST_F(InfoTest, JsonHasEveryFieldAndTheResolvedFiles) {
   const json info = json::parse(run.out);
   const json& project = info.at("project");
   const std::vector<std::string> fields{
-      "DataFile",   "VariantFile", "AlignFile",  "TitleLeft",  "TitleCenter", "TitleRight",
-      "SectionsPerSheet", "DrawBorder", "DrawDatum", "Font", "Compaction", "Thickness",
-      "CalcMethod", "DecaMethod",  "DecaThick",  "NumLines",   "Margin",      "Pen"};
+      "DataFile",         "VariantFile", "AlignFile", "TitleLeft", "TitleCenter", "TitleRight",
+      "SectionsPerSheet", "DrawBorder",  "DrawDatum", "Font",      "Compaction",  "Thickness",
+      "CalcMethod",       "DecaMethod",  "DecaThick", "NumLines",  "Margin",      "Pen"};
   EXPECT_EQ(project.size(), fields.size());
   for (const auto& field : fields) {
     EXPECT_TRUE(project.contains(field)) << field;
@@ -151,8 +175,8 @@ TEST_F(InfoTest, JsonHasEveryFieldAndTheResolvedFiles) {
   EXPECT_EQ(project["TitleLeft"], "Ruta 5 – km 12");
   EXPECT_EQ(project["SectionsPerSheet"], 2);
   EXPECT_EQ(project["DrawBorder"], -1);
-  EXPECT_EQ(project["Font"], (json{{"Name", "Courier New"}, {"Size", 10}, {"Bold", 0},
-                                   {"Italic", 0}}));
+  EXPECT_EQ(project["Font"],
+            (json{{"Name", "Courier New"}, {"Size", 10}, {"Bold", 0}, {"Italic", 0}}));
   EXPECT_EQ(project["Compaction"], (json{95.0, 90.0, 0.0, 0.0, 0.0}));
   EXPECT_EQ(project["Margin"], (json{0.5, 0.5, 1.0, 1.0}));
   EXPECT_EQ(project["Pen"].size(), 5U);
@@ -169,10 +193,9 @@ TEST_F(InfoTest, JsonHasEveryFieldAndTheResolvedFiles) {
 TEST_F(InfoTest, TextNamesEveryField) {
   const ProgramRun run = Calvora({"info", "P.PRJ"});
   ASSERT_EQ(run.status, 0) << run.err;
-  for (const char* line :
-       {"  DataFile: C:\\SURVEY\\p.dat\n", "  Font.Name: Courier New\n", "  Font.Size: 10\n",
-        "  Compaction: 95 90 0 0 0\n", "  Margin: 0.5 0.5 1 1\n", "  NumLines: 64\n",
-        "  DrawBorder: -1\n"}) {
+  for (const char* line : {"  DataFile: C:\\SURVEY\\p.dat\n", "  Font.Name: Courier New\n",
+                           "  Font.Size: 10\n", "  Compaction: 95 90 0 0 0\n",
+                           "  Margin: 0.5 0.5 1 1\n", "  NumLines: 64\n", "  DrawBorder: -1\n"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\nin\n" << run.out;
   }
   EXPECT_NE(run.out.find("data: " + In("P.DAT") + " (2 records)"), std::string::npos) << run.out;
@@ -226,10 +249,10 @@ TEST_F(NewInfoDumpTest, DumpOfSurveyDataShowsThePointsWithinTheCounts) {
   WriteRecords<SectionRecord>("road.dat", {ThreeLeftTwoRight(), SectionRecord{}});
   const ProgramRun text = Calvora({"dump", "road.dat"});
   ASSERT_EQ(text.status, 0) << text.err;
-  for (const char* line : {"2 records of 190 bytes\n", "Record 1\n", "  Kilo: 1\n",
-                           "  Meter: 20.5\n", "  GRElev: 0.1\n", "  PointCount(-1): -3\n",
-                           "  PointCount(1): 2\n", "  GroundPoints(-1): -2.5 98\n",
-                           "  GroundPoints(2): 6 0\n", "Record 2\n"}) {
+  for (const char* line :
+       {"2 records of 190 bytes\n", "Record 1\n", "  Kilo: 1\n", "  Meter: 20.5\n",
+        "  GRElev: 0.1\n", "  PointCount(-1): -3\n", "  PointCount(1): 2\n",
+        "  GroundPoints(-1): -2.5 98\n", "  GroundPoints(2): 6 0\n", "Record 2\n"}) {
     EXPECT_NE(text.out.find(line), std::string::npos) << line << "\nin\n" << text.out;
   }
   EXPECT_EQ(text.out.find("999"), std::string::npos);
@@ -266,8 +289,7 @@ TEST_F(NewInfoDumpTest, DumpOfAlignmentNamesThePointCode) {
   }());
   const ProgramRun text = Calvora({"dump", "R.CRV"});
   ASSERT_EQ(text.status, 0) << text.err;
-  EXPECT_NE(text.out.find("2 records of 20 bytes, 5 trailing bytes not counted"),
-            std::string::npos)
+  EXPECT_NE(text.out.find("2 records of 20 bytes, 5 trailing bytes not counted"), std::string::npos)
       << text.out;
   EXPECT_NE(text.out.find("  Code: 8\n  CodeName: XYCoordinate\n  Param1: 1000\n"),
             std::string::npos)
@@ -303,8 +325,7 @@ TEST_F(NewInfoDumpTest, DumpOfVariantsAndProjects) {
   ASSERT_EQ(Calvora({"new", "n.prj"}).status, 0);
   const ProgramRun project = Calvora({"dump", "n.prj"});
   ASSERT_EQ(project.status, 0) << project.err;
-  EXPECT_NE(project.out.find("1 record of 728 bytes\nRecord 1\n  DataFile: \n"),
-            std::string::npos)
+  EXPECT_NE(project.out.find("1 record of 728 bytes\nRecord 1\n  DataFile: \n"), std::string::npos)
       << project.out;
   EXPECT_NE(project.out.find("  Font.Name: Courier New\n"), std::string::npos);
   EXPECT_NE(project.out.find("  NumLines: 64\n"), std::string::npos);

@@ -30,6 +30,12 @@ TEST(SpiralsCommand, DesignsSpiralsOnTheDesignedCurvesThenCoordinatesFollowThem)
   // Curve 1 as given; curve 2 the suggestion for 80 km/h and 229 m.
   EXPECT_EQ(Parameters(records), (std::vector<float>{150, 100}));
 
+  // A parameter the corner cannot take ends the design; the file there stays as it was.
+  const std::string designed = ReadText(project.Path("ROAD_K.CRV"));
+  const CommandRun refused = project.Run("spirals ROAD.PRJ --speed 80 --parameter 5000 --yes");
+  EXPECT_EQ(refused.status, 1) << refused.err;
+  EXPECT_EQ(ReadText(project.Path("ROAD_K.CRV")), designed);
+
   project.SetAlignment(records);
   ASSERT_EQ(project.Run("coordinates ROAD.PRJ --interval 10").status, 0);
   EXPECT_FALSE(ReadText(project.Path("ROAD.XYZ")).empty());

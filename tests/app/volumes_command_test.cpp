@@ -121,7 +121,7 @@ TEST_F(VolumesCommand, EngineMessagesGoToStderrAndABadVariantFails) {
   }
   const CommandResult run = Volumes("DEMO.PRJ");
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("Bad Variant number at station :  0+80Section No. =( 5)"),
+  EXPECT_NE(run.err.find("Bad Variant number at station :  0+80  Section No. =( 5)"),
             std::string::npos)
       << run.err;
   EXPECT_FALSE(fs::exists(folder_ / "DEMO.OUT"));

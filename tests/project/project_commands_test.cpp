@@ -34,6 +34,7 @@ class ProjectCommandsTest : public ::testing::Test {
 
 TEST_F(ProjectCommandsTest, NewWritesTheDocumentedRecord) {
   const std::string path = ProjectIn("ROAD.PRJ");
+  WriteBytes(path, Bytes(2000, 0x55));  // a longer file replaced
   ASSERT_TRUE(CreateProject(state_, path, window_, dialogs_));
   const Bytes b = ReadBytes(path);
   ASSERT_EQ(b.size(), 728U);
@@ -71,7 +72,7 @@ TEST_F(ProjectCommandsTest, NewKeepsTheUnchangedFieldsOfThePreviousRecord) {
   EXPECT_EQ(Int16At(b, 690), 64);
 }
 
-TEST_F(ProjectCommandsTest, NewLeavesThePreviousWorkingFilesOpen) {
+TEST_F(ProjectCommandsTest, NewClosesThePreviousWorkingFiles) {
   WriteBytes(folder_ / "OLD.DAT", Bytes(190 * 2));
   state_.ProjectPath = ProjectIn("OLD.PRJ");
   state_.Project.DataFile = ProjectIn("OLD.DAT");
@@ -79,10 +80,9 @@ TEST_F(ProjectCommandsTest, NewLeavesThePreviousWorkingFilesOpen) {
   state_.Data.Current = 2;
   ASSERT_TRUE(CreateProject(state_, ProjectIn("NEW.PRJ"), window_, dialogs_));
   EXPECT_EQ(state_.Project.DataFile, "");
-  EXPECT_TRUE(state_.Data.Loaded());
-  EXPECT_EQ(state_.Data.FileName, ProjectIn("OLD.DAT"));
-  EXPECT_EQ(state_.Data.Count(), 2);
-  EXPECT_EQ(state_.Data.Current, 2);
+  EXPECT_FALSE(state_.Data.Loaded());
+  EXPECT_EQ(state_.Data.FileName, "");
+  EXPECT_EQ(state_.Data.Count(), 0);
 }
 
 TEST_F(ProjectCommandsTest, AnOpenWorkingFileCannotBecomeTheProjectFile) {
@@ -161,15 +161,18 @@ TEST_F(ProjectCommandsTest, SaveWritesRecordOneAndRefusesTextsThatDoNotFit) {
   state_.Project.TitleRight = "Tramo º2";
   ASSERT_TRUE(SaveProjectRecord(state_, dialogs_));
   const Bytes saved = ReadBytes(folder_ / "P.PRJ");
-  EXPECT_EQ(TextAt(saved, 500, 8), "Tramo \xBA" "2");
+  EXPECT_EQ(TextAt(saved, 500, 8),
+            "Tramo \xBA"
+            "2");
 
   state_.Project.DataFile = "/" + std::string(100, 'd');
   dialogs_.ExpectMessage("Data file: \"" + state_.Project.DataFile +
                          "\" is longer than 100 characters and cannot be stored.");
   EXPECT_FALSE(SaveProjectRecord(state_, dialogs_));
   state_.Project.DataFile = "/roads/道路.DAT";
-  dialogs_.ExpectMessage("Data file: \"/roads/道路.DAT\" has characters that cannot be stored "
-                         "in the file.");
+  dialogs_.ExpectMessage(
+      "Data file: \"/roads/道路.DAT\" has characters that cannot be stored "
+      "in the file.");
   EXPECT_FALSE(SaveProjectRecord(state_, dialogs_));
   EXPECT_EQ(ReadBytes(folder_ / "P.PRJ"), saved);
 }

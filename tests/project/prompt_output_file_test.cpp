@@ -3,7 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
 
 namespace calvora {
 namespace {
@@ -49,6 +52,22 @@ TEST(PromptOutputFile, CancelGivesTheEmptyName) {
   testing::ScriptedDialogs dialogs;
   dialogs.ExpectSaveFile("Select XYZ File", "R1.XYZ", "");
   EXPECT_EQ(PromptOutputFile("R1.CRV", ".XYZ", dialogs), "");
+}
+
+TEST(PromptOutputFile, AReservedFileIsRefusedWhateverTheDialogAnswered) {
+  const testing::TempFolder folder;
+  testing::WriteBytes(folder / "R1.CRV", {});
+  std::filesystem::create_symlink(folder / "R1.CRV", folder / "LINK.XYZ");
+  const std::vector<ReservedFile> reserved = {{folder / "R1.CRV", "alignment file of the project"}};
+  for (const std::string& answer : {(folder / "R1.CRV").string(), (folder / "LINK.XYZ").string(),
+                                    folder.Path().string() + "/./R1.CRV"}) {
+    testing::ScriptedDialogs dialogs;
+    dialogs.ExpectSaveFile("Select XYZ File", (folder / "R1.XYZ").string(), answer)
+        .ExpectMessage("The file " + answer +
+                       " is the alignment file of the project: an output cannot replace it. "
+                       "Nothing was written.");
+    EXPECT_EQ(PromptOutputFile((folder / "R1.CRV").string(), ".XYZ", dialogs, reserved), "");
+  }
 }
 
 TEST(PromptOutputFile, AsksWithTheOutputFilterAndConfirmsOverwriting) {

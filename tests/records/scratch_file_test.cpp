@@ -1,10 +1,14 @@
 #include "records/scratch_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 
 #include "records/file_error.h"
+#include "records/interrupt_cleanup.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
@@ -29,7 +33,7 @@ TEST(ScratchFile, TheTargetKeepsItsOldBytesUntilCommitThenHoldsTheNewOnes) {
   file.Write("new ");
   file.Write("text");
   EXPECT_EQ(ReadText(target), "old");
-  EXPECT_EQ(file.Path().parent_path(), folder.Path());
+  EXPECT_EQ(FilesIn(folder.Path()), 1);  // unnamed until it is committed
   file.Commit();
   EXPECT_EQ(ReadText(target), "new text");
   EXPECT_EQ(FilesIn(folder.Path()), 1);
@@ -57,6 +61,25 @@ TEST(ScratchFile, TwoWritersOfOneTargetNeverShareAScratchFile) {
   second.Commit();
   first.Write("abandoned");
   EXPECT_EQ(ReadText(target), "written by name");
+}
+
+TEST(ScratchFile, NamedScratchFilesAreRemovedWhenTheProcessIsInterrupted) {
+  TempFolder folder;
+  for (const int signal : {SIGINT, SIGTERM}) {
+    const auto scratch = folder / ".R.OUT.named";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      std::ofstream(scratch) << "half";
+      RemoveOnInterrupt(scratch.c_str());
+      ::raise(signal);
+      ::_exit(0);  // not reached: the signal ends the process
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+    EXPECT_EQ(FilesIn(folder.Path()), 0) << signal;
+  }
 }
 
 TEST(ScratchFile, AFolderThatCannotBeWrittenIsAFileError) {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -10,15 +12,50 @@
 
 namespace calvora {
 
+namespace {
+
+constexpr const char* kNoDisplay =
+    "calvora: no display found, so the window cannot open. Run the GUI headless with "
+    "QT_QPA_PLATFORM=offscreen calvora, or under xvfb-run calvora; the batch commands need no "
+    "display (calvora --help).\n";
+
+bool DisplayNamed() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') {
+      return true;
+    }
+  }
+  return false;
+}
+
+// While the window system is being reached, a failure to reach it ends the program plainly
+// (status 1) instead of by abort.
+void NoDisplayHandler(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fputs(kNoDisplay, stderr);
+    std::_Exit(1);
+  }
+  std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+}  // namespace
+
 int RunGui(int argc, char** argv, const std::filesystem::path& programDir,
            const std::function<void(MainWindow&)>& shown) {
+  if (!DisplayNamed()) {
+    std::fputs(kNoDisplay, stderr);
+    return 1;
+  }
   // Named before the program's folder becomes the current one.
   std::string projectPath;
   if (argc > 1) {
     std::error_code ec;
     projectPath = std::filesystem::absolute(argv[1], ec).string();
   }
+  const QtMessageHandler previous = qInstallMessageHandler(NoDisplayHandler);
   QApplication application(argc, argv);
+  qInstallMessageHandler(previous);
   QApplication::setApplicationName(QStringLiteral("Calvora"));
   QApplication::setDesktopFileName(QStringLiteral("calvora"));
   std::error_code ec;
