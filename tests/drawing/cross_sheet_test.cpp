@@ -7,27 +7,27 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
-#include "drawing/collecting_dialogs.h"
 #include "drawing/recording_device.h"
 #include "drawing/road_project.h"
 #include "drawing/section_labels.h"
-#include "numbers/number_text.h"
+#include "support/recording_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
 namespace {
 
-using testing::CollectingDialogs;
 using testing::DrawnLine;
 using testing::DrawnText;
 using testing::RecordingDevice;
+using testing::RecordingDialogs;
 using testing::RoadOptions;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
 
-constexpr double kSheetWidth = 60;
+constexpr double kSheetWidth = 60;  // margins 1
 constexpr double kSheetHeight = 42;
 
 class CrossSheetTest : public ::testing::Test {
@@ -38,11 +38,14 @@ class CrossSheetTest : public ::testing::Test {
     sheets->Sheet = {kSheetWidth, kSheetHeight};
     sheets->Graphic.SetObject(device);
   }
-  double UsableWidth() const { return kSheetWidth - 2 * state.Project.Margin[2]; }
-  double UsableHeight() const { return kSheetHeight - 2 * state.Project.Margin[0]; }
-  double BandHeight() const { return UsableHeight() / state.Project.SectionsPerSheet; }
-  // Vertical centre of the band of the slot-th section of a sheet (0 at the top).
-  double BandCentre(int slot) const { return UsableHeight() - (slot + 0.5) * BandHeight(); }
+  // The label a text starting with `start`; fails the test when there is none.
+  const DrawnText& Label(const std::string& start) const {
+    const DrawnText* text = device.TextStartingWith(start);
+    if (text == nullptr) {
+      throw std::runtime_error("no label " + start);
+    }
+    return *text;
+  }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
     for (const DrawnText& t : device.texts) {
@@ -62,18 +65,23 @@ class CrossSheetTest : public ::testing::Test {
   std::optional<CrossSheet> sheets;
 };
 
-TEST_F(CrossSheetTest, SheetHoldsItsSectionsTopDownAndTheLastSheetFewer) {
+TEST_F(CrossSheetTest, SheetHoldsItsSectionsTopDownInEqualBandsAndTheLastSheetFewer) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   EXPECT_EQ(sheets->SheetCount(), 3);
   EXPECT_TRUE(sheets->DrawOnObject(1));
-  for (int slot = 0; slot < 4; ++slot) {
-    const DrawnText* number = device.TextStartingWith("Section No.: " + std::to_string(slot + 1));
-    ASSERT_NE(number, nullptr);
-    // Line 1 of the left column: 2 units inside the usable width, one pitch under the band top.
-    EXPECT_DOUBLE_EQ(number->x, -UsableWidth() / 2 + 2);
-    EXPECT_DOUBLE_EQ(number->y, BandCentre(slot) + BandHeight() / 2 - 1.0);
+  std::vector<DrawnText> numbers;
+  for (int section = 1; section <= 4; ++section) {
+    numbers.push_back(Label("Section No.: " + std::to_string(section)));
   }
+  const double band = numbers[0].y - numbers[1].y;
+  EXPECT_GT(band, 0);
+  for (int slot = 0; slot < 4; ++slot) {
+    EXPECT_DOUBLE_EQ(numbers[slot].x, numbers[0].x);  // left column
+    EXPECT_NEAR(numbers[0].y - numbers[slot].y, slot * band, 1e-9);
+  }
+  EXPECT_LT(numbers[0].x, 0);
+  EXPECT_LT(numbers[0].y, kSheetHeight);
   device = RecordingDevice();
   sheets->Graphic.SetObject(device);
   EXPECT_TRUE(sheets->DrawOnObject(3));
@@ -87,30 +95,34 @@ TEST_F(CrossSheetTest, ScaleCoversThePageWithTheUsableSheetCentredOnTheOffset) {
   Open({.margin = 1.5f}, dialogs);
   sheets->XOffset = 100;
   sheets->DrawOnObject(1);
-  EXPECT_DOUBLE_EQ(device.scale.Left, 100 - (kSheetWidth - 3) / 2 - 1.5);
-  EXPECT_DOUBLE_EQ(device.scale.Top, kSheetHeight - 3 + 1.5);
+  EXPECT_DOUBLE_EQ(device.scale.Left, 70);   // 100 - 57 / 2 - 1.5
+  EXPECT_DOUBLE_EQ(device.scale.Top, 40.5);  // 39 + 1.5
   EXPECT_DOUBLE_EQ(device.scale.Width, kSheetWidth);
   EXPECT_DOUBLE_EQ(device.scale.Height, -kSheetHeight);
 }
 
-TEST_F(CrossSheetTest, SectionIsMappedWithTheMiddleOfItsCentreElevationsOnTheBandCentre) {
+TEST_F(CrossSheetTest, SectionIsDrawnTrueToScaleBetweenItsNeighbours) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   sheets->DrawOnObject(1);
   const SectionRecord first = testing::RoadSection(1, {});
-  const double middle = (first.GRElev + first.PRElev) / 2.0;
-  const double groundCentreY = first.GRElev - middle + BandCentre(0);
   const auto ground = device.LinesOn("Ground", 2);
+  const auto project = device.LinesOn("Project", 1);
   ASSERT_EQ(ground.size(), 4u * 12u);  // 6 points each side and the centre, per section
-  const bool centreFound = std::any_of(ground.begin(), ground.end(), [&](const DrawnLine& l) {
-    return l.x2 == 0 && std::abs(l.y2 - groundCentreY) < 1e-4;
-  });
-  EXPECT_TRUE(centreFound);
-  // The leftmost and rightmost ground points of section 1.
-  const double leftY = first.GroundPoints(-6, 1) - middle + BandCentre(0);
+  const auto centreOf = [](const std::vector<DrawnLine>& lines) {
+    const auto at = std::find_if(lines.begin(), lines.end(), [](auto& l) { return l.x2 == 0; });
+    return at == lines.end() ? std::nan("") : at->y2;
+  };
+  const double groundCentre = centreOf(ground);
+  const double projectCentre = centreOf(project);
+  EXPECT_NEAR(projectCentre - groundCentre, first.PRElev - first.GRElev, 1e-4);
+  EXPECT_NEAR(ground.front().y1 - groundCentre, first.GroundPoints(-6, 1) - first.GRElev, 1e-4);
   EXPECT_DOUBLE_EQ(ground.front().x1, -30);
-  EXPECT_NEAR(ground.front().y1, leftY, 1e-4);
   EXPECT_DOUBLE_EQ(ground[11].x2, 30);
+  // Between the labels of its own band and the next one.
+  const double middle = (groundCentre + projectCentre) / 2;
+  EXPECT_LT(middle, Label("Section No.: 1").y);
+  EXPECT_GT(middle, Label("Section No.: 2").y);
 }
 
 TEST_F(CrossSheetTest, ElementsOnTheirLayersWithTheirPensAndColours) {
@@ -139,25 +151,26 @@ TEST_F(CrossSheetTest, ElementsOnTheirLayersWithTheirPensAndColours) {
   EXPECT_NE(device.TextStartingWith("Cross sections"), nullptr);
 }
 
-TEST_F(CrossSheetTest, DatumLineAtTheRoundedElevationOfTheBandsLowerEdge) {
+TEST_F(CrossSheetTest, DatumLineAtAWholeElevationUnderTheSectionWithItsLabel) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   sheets->DrawOnObject(1);
   const SectionRecord first = testing::RoadSection(1, {});
-  const double middle = (first.GRElev + first.PRElev) / 2.0;
-  const double datum = std::round(middle - BandHeight() / 2);
   const auto datumLines = device.LinesOn("0", 0);
   ASSERT_EQ(datumLines.size(), 4u);
   const DrawnLine& line = datumLines.front();
-  EXPECT_NEAR(line.y1, BandCentre(0) + datum - middle, 1e-9);
   EXPECT_EQ(line.y1, line.y2);
-  EXPECT_DOUBLE_EQ(line.x1, -UsableWidth() / 2 + 2);
-  EXPECT_DOUBLE_EQ(line.x2, UsableWidth() / 2 - 2);
-  const DrawnText* base = device.TextStartingWith("Base: ");
-  ASSERT_NE(base, nullptr);
-  EXPECT_EQ(base->text, "Base: " + FormatNumber(datum, "###0.00"));
-  EXPECT_DOUBLE_EQ(base->x, line.x1);
-  EXPECT_DOUBLE_EQ(base->y, line.y1 + 1);
+  EXPECT_DOUBLE_EQ(line.x1, -line.x2);
+  const DrawnText& base = Label("Base: ");
+  const double datum = std::stod(base.text.substr(6));
+  EXPECT_EQ(datum, std::round(datum));
+  EXPECT_LT(datum, first.GRElev);
+  const auto ground = device.LinesOn("Ground", 2);
+  const auto centre = std::find_if(ground.begin(), ground.end(), [](auto& l) { return l.x2 == 0; });
+  ASSERT_NE(centre, ground.end());
+  EXPECT_NEAR(centre->y2 - line.y1, first.GRElev - datum, 1e-4);
+  EXPECT_DOUBLE_EQ(base.x, line.x1);
+  EXPECT_DOUBLE_EQ(base.y, line.y1 + 1);
 }
 
 TEST_F(CrossSheetTest, NoDatumLineWhenSwitchedOff) {
@@ -168,24 +181,24 @@ TEST_F(CrossSheetTest, NoDatumLineWhenSwitchedOff) {
   EXPECT_EQ(device.TextStartingWith("Base: "), nullptr);
 }
 
-TEST_F(CrossSheetTest, AreaLabelsNameEachCompactionLayer) {
+TEST_F(CrossSheetTest, AreaLabelsNameEachCompactionLayerOneUnderTheOther) {
   ScriptedDialogs dialogs;
   Open({.layers = true}, dialogs);
   sheets->DrawOnObject(1);
-  const double x = UsableWidth() / 2 - 7;
+  const DrawnText cut = Label("Cut : ");
   std::vector<DrawnText> column;
   for (const DrawnText& t : device.texts) {
-    if (t.x == x) {
+    if (t.x == cut.x) {
       column.push_back(t);
     }
   }
   ASSERT_EQ(column.size(), 4u * 4u);
-  const double top = BandCentre(0) + BandHeight() / 2;
+  EXPECT_GT(cut.x, 0);  // right column
   const char* const kStarts[] = {"Cut : ", "Fill %95 : ", "Fill %90 : ", "Deca: "};
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(column[k].text.rfind(kStarts[k], 0), 0u) << column[k].text;
     EXPECT_TRUE(column[k].text.ends_with(" m2")) << column[k].text;
-    EXPECT_DOUBLE_EQ(column[k].y, top - (k + 1));
+    EXPECT_DOUBLE_EQ(column[k].y, cut.y - k);
   }
   EXPECT_EQ(CountStartingWith("X = "), 8u);
   EXPECT_EQ(CountStartingWith("PL= "), 4u);
@@ -227,11 +240,11 @@ TEST(SectionLabels, StationElevationsAndCatchPoints) {
 }
 
 TEST_F(CrossSheetTest, BadTypicalSectionNumberEndsTheSheet) {
-  CollectingDialogs dialogs;
+  RecordingDialogs dialogs;
   Open({.badVariantAt = 2}, dialogs);
   EXPECT_FALSE(sheets->DrawOnObject(1));
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].rfind("Bad Variant number at station : ", 0), 0u);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].rfind("Message: Bad Variant number at station : ", 0), 0u);
   EXPECT_NE(device.TextStartingWith("Section No.: 1"), nullptr);
   EXPECT_EQ(CountStartingWith("Section No.: "), 1u);
   EXPECT_TRUE(device.LinesOn("0", 1).empty());  // no border
@@ -241,16 +254,15 @@ TEST_F(CrossSheetTest, BadTypicalSectionNumberEndsTheSheet) {
 }
 
 TEST_F(CrossSheetTest, SectionWithADataErrorShowsItsLabelsAndANoteButNoBodies) {
-  CollectingDialogs dialogs;
+  RecordingDialogs dialogs;
   Open({.sectionsPerSheet = 1, .narrowGroundAt = 1}, dialogs);
   EXPECT_TRUE(sheets->DrawOnObject(1));
-  EXPECT_FALSE(dialogs.messages.empty());
+  EXPECT_FALSE(dialogs.shown.empty());
   const DrawnText* note = device.TextStartingWith(kDataErrorNote);
   ASSERT_NE(note, nullptr);
   // Under the four station labels of the left column.
-  EXPECT_DOUBLE_EQ(note->x, -UsableWidth() / 2 + 2);
-  EXPECT_DOUBLE_EQ(note->y, BandCentre(0) + BandHeight() / 2 - 6.0);
-  EXPECT_NE(device.TextStartingWith("Section No.: 1"), nullptr);
+  EXPECT_DOUBLE_EQ(note->x, Label("Section No.: 1").x);
+  EXPECT_DOUBLE_EQ(note->y, Label("Section No.: 1").y - 5);
   EXPECT_NE(device.TextStartingWith("Cut : "), nullptr);
   EXPECT_TRUE(device.LinesOn("Project", 1).empty());
   EXPECT_TRUE(device.LinesOn("Deco", 4).empty());

@@ -1,9 +1,7 @@
 #pragma once
-// For the window tests: a QtTest program's main on the offscreen platform, and a UserDialogs
-// that records what it is shown and answers from queues.
+// A UserDialogs that records everything it is shown and answers from queues, or by default:
+// No, Cancel, the input's default text, no file to open and the proposed name to save.
 
-#include <QApplication>
-#include <QTest>
 #include <deque>
 #include <string>
 #include <vector>
@@ -54,14 +52,3 @@ class RecordingDialogs : public UserDialogs {
 };
 
 }  // namespace calvora::testing
-
-// main() of a QtTest program: the offscreen platform unless the environment names another.
-#define CALVORA_GUI_TEST_MAIN(TestClass)                  \
-  int main(int argc, char** argv) {                       \
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) { \
-      qputenv("QT_QPA_PLATFORM", "offscreen");            \
-    }                                                     \
-    QApplication application(argc, argv);                 \
-    TestClass test;                                       \
-    return QTest::qExec(&test, argc, argv);               \
-  }
