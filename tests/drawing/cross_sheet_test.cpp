@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
 
 #include "drawing/recording_device.h"
@@ -74,14 +75,12 @@ TEST_F(CrossSheetTest, SheetHoldsItsSectionsTopDownInEqualBandsAndTheLastSheetFe
   for (int section = 1; section <= 4; ++section) {
     numbers.push_back(Label("Section No.: " + std::to_string(section)));
   }
-  const double band = numbers[0].y - numbers[1].y;
-  EXPECT_GT(band, 0);
+  // Four bands of 10 fill the 58 x 40 inside the margins; the first label 2 inside the left
+  // edge, one line (1 at the project's font) under the band's top.
   for (int slot = 0; slot < 4; ++slot) {
-    EXPECT_DOUBLE_EQ(numbers[slot].x, numbers[0].x);  // left column
-    EXPECT_NEAR(numbers[0].y - numbers[slot].y, slot * band, 1e-9);
+    EXPECT_DOUBLE_EQ(numbers[slot].x, -27);
+    EXPECT_NEAR(numbers[slot].y, 39 - 10 * slot, 1e-9);
   }
-  EXPECT_LT(numbers[0].x, 0);
-  EXPECT_LT(numbers[0].y, kSheetHeight);
   device = RecordingDevice();
   sheets->Graphic.SetObject(device);
   EXPECT_TRUE(sheets->DrawOnObject(3));
@@ -119,10 +118,10 @@ TEST_F(CrossSheetTest, SectionIsDrawnTrueToScaleBetweenItsNeighbours) {
   EXPECT_NEAR(ground.front().y1 - groundCentre, first.GroundPoints(-6, 1) - first.GRElev, 1e-4);
   EXPECT_DOUBLE_EQ(ground.front().x1, -30);
   EXPECT_DOUBLE_EQ(ground[11].x2, 30);
-  // Between the labels of its own band and the next one.
+  // The middle of the two centre elevations halfway between the band's top and the next
+  // band's top, each one line (1 unit at the project's font) above the band's first label.
   const double middle = (groundCentre + projectCentre) / 2;
-  EXPECT_LT(middle, Label("Section No.: 1").y);
-  EXPECT_GT(middle, Label("Section No.: 2").y);
+  EXPECT_NEAR(middle, (Label("Section No.: 1").y + Label("Section No.: 2").y) / 2 + 1, 1e-4);
 }
 
 TEST_F(CrossSheetTest, ElementsOnTheirLayersWithTheirPensAndColours) {
@@ -151,26 +150,34 @@ TEST_F(CrossSheetTest, ElementsOnTheirLayersWithTheirPensAndColours) {
   EXPECT_NE(device.TextStartingWith("Cross sections"), nullptr);
 }
 
-TEST_F(CrossSheetTest, DatumLineAtAWholeElevationUnderTheSectionWithItsLabel) {
+TEST_F(CrossSheetTest, DatumLineAtTheWholeElevationNearestTheBandsLowerEdge) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   sheets->DrawOnObject(1);
-  const SectionRecord first = testing::RoadSection(1, {});
   const auto datumLines = device.LinesOn("0", 0);
-  ASSERT_EQ(datumLines.size(), 4u);
-  const DrawnLine& line = datumLines.front();
-  EXPECT_EQ(line.y1, line.y2);
-  EXPECT_DOUBLE_EQ(line.x1, -line.x2);
-  const DrawnText& base = Label("Base: ");
-  const double datum = std::stod(base.text.substr(6));
-  EXPECT_EQ(datum, std::round(datum));
-  EXPECT_LT(datum, first.GRElev);
   const auto ground = device.LinesOn("Ground", 2);
-  const auto centre = std::find_if(ground.begin(), ground.end(), [](auto& l) { return l.x2 == 0; });
-  ASSERT_NE(centre, ground.end());
-  EXPECT_NEAR(centre->y2 - line.y1, first.GRElev - datum, 1e-4);
-  EXPECT_DOUBLE_EQ(base.x, line.x1);
-  EXPECT_DOUBLE_EQ(base.y, line.y1 + 1);
+  std::vector<DrawnText> bases;
+  std::copy_if(device.texts.begin(), device.texts.end(), std::back_inserter(bases),
+               [](auto& t) { return t.text.starts_with("Base: "); });
+  ASSERT_EQ(datumLines.size(), 4u);
+  ASSERT_EQ(bases.size(), 4u);
+  for (int slot = 0; slot < 4; ++slot) {
+    SCOPED_TRACE(slot);
+    const DrawnLine& line = datumLines[slot];
+    EXPECT_EQ(line.y1, line.y2);
+    EXPECT_DOUBLE_EQ(line.x1, -27);  // under the labels' column
+    EXPECT_DOUBLE_EQ(line.x2, 27);
+    const double datum = std::stod(bases[slot].text.substr(6));
+    EXPECT_EQ(datum, std::round(datum));
+    EXPECT_LE(std::abs(line.y1 - (30 - 10 * slot)), 0.5);  // the band's lower edge
+    // Drawn true to scale under the ground's centre.
+    const SectionRecord section = testing::RoadSection(slot + 1, {});
+    const DrawnLine& centre = ground[12 * slot + 5];
+    ASSERT_EQ(centre.x2, 0);
+    EXPECT_NEAR(centre.y2 - line.y1, section.GRElev - datum, 1e-4);
+    EXPECT_DOUBLE_EQ(bases[slot].x, line.x1);
+    EXPECT_DOUBLE_EQ(bases[slot].y, line.y1 + 1);
+  }
 }
 
 TEST_F(CrossSheetTest, NoDatumLineWhenSwitchedOff) {
@@ -193,7 +200,7 @@ TEST_F(CrossSheetTest, AreaLabelsNameEachCompactionLayerOneUnderTheOther) {
     }
   }
   ASSERT_EQ(column.size(), 4u * 4u);
-  EXPECT_GT(cut.x, 0);  // right column
+  EXPECT_DOUBLE_EQ(cut.x, 22);  // 7 inside the right edge
   const char* const kStarts[] = {"Cut : ", "Fill %95 : ", "Fill %90 : ", "Deca: "};
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(column[k].text.rfind(kStarts[k], 0), 0u) << column[k].text;
