@@ -13,6 +13,7 @@ namespace calvora::testing {
 class RecordingDialogs : public UserDialogs {
  public:
   std::vector<std::string> shown;  // "Message: ...", "YesNo: ...", "OpenFile: title", ...
+  std::vector<FileDialogRequest> fileRequests;  // of both file dialogs, in order
   std::deque<std::string> fileAnswers;
   std::deque<bool> yesNoAnswers;
 
@@ -32,10 +33,12 @@ class RecordingDialogs : public UserDialogs {
   }
   std::string OpenFileName(const FileDialogRequest& request) override {
     shown.push_back("OpenFile: " + request.title);
+    fileRequests.push_back(request);
     return Next(fileAnswers, std::string());
   }
   std::string SaveFileName(const FileDialogRequest& request) override {
     shown.push_back("SaveFile: " + request.title);
+    fileRequests.push_back(request);
     return Next(fileAnswers, request.proposedName);
   }
 
