@@ -7,27 +7,28 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <stdexcept>
 
-#include "drawing/collecting_dialogs.h"
 #include "drawing/recording_device.h"
 #include "drawing/road_project.h"
 #include "drawing/section_labels.h"
-#include "numbers/number_text.h"
+#include "support/recording_dialogs.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
 namespace {
 
-using testing::CollectingDialogs;
 using testing::DrawnLine;
 using testing::DrawnText;
 using testing::RecordingDevice;
+using testing::RecordingDialogs;
 using testing::RoadOptions;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
 
-constexpr double kSheetWidth = 60;
+constexpr double kSheetWidth = 60;  // margins 1
 constexpr double kSheetHeight = 42;
 
 class CrossSheetTest : public ::testing::Test {
@@ -38,11 +39,14 @@ class CrossSheetTest : public ::testing::Test {
     sheets->Sheet = {kSheetWidth, kSheetHeight};
     sheets->Graphic.SetObject(device);
   }
-  double UsableWidth() const { return kSheetWidth - 2 * state.Project.Margin[2]; }
-  double UsableHeight() const { return kSheetHeight - 2 * state.Project.Margin[0]; }
-  double BandHeight() const { return UsableHeight() / state.Project.SectionsPerSheet; }
-  // Vertical centre of the band of the slot-th section of a sheet (0 at the top).
-  double BandCentre(int slot) const { return UsableHeight() - (slot + 0.5) * BandHeight(); }
+  // The label a text starting with `start`; fails the test when there is none.
+  const DrawnText& Label(const std::string& start) const {
+    const DrawnText* text = device.TextStartingWith(start);
+    if (text == nullptr) {
+      throw std::runtime_error("no label " + start);
+    }
+    return *text;
+  }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
     for (const DrawnText& t : device.texts) {
@@ -62,17 +66,20 @@ class CrossSheetTest : public ::testing::Test {
   std::optional<CrossSheet> sheets;
 };
 
-TEST_F(CrossSheetTest, SheetHoldsItsSectionsTopDownAndTheLastSheetFewer) {
+TEST_F(CrossSheetTest, SheetHoldsItsSectionsTopDownInEqualBandsAndTheLastSheetFewer) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   EXPECT_EQ(sheets->SheetCount(), 3);
   EXPECT_TRUE(sheets->DrawOnObject(1));
+  std::vector<DrawnText> numbers;
+  for (int section = 1; section <= 4; ++section) {
+    numbers.push_back(Label("Section No.: " + std::to_string(section)));
+  }
+  // Four bands of 10 fill the 58 x 40 inside the margins; the first label 2 inside the left
+  // edge, one line (1 at the project's font) under the band's top.
   for (int slot = 0; slot < 4; ++slot) {
-    const DrawnText* number = device.TextStartingWith("Section No.: " + std::to_string(slot + 1));
-    ASSERT_NE(number, nullptr);
-    // Line 1 of the left column: 2 units inside the usable width, one pitch under the band top.
-    EXPECT_DOUBLE_EQ(number->x, -UsableWidth() / 2 + 2);
-    EXPECT_DOUBLE_EQ(number->y, BandCentre(slot) + BandHeight() / 2 - 1.0);
+    EXPECT_DOUBLE_EQ(numbers[slot].x, -27);
+    EXPECT_NEAR(numbers[slot].y, 39 - 10 * slot, 1e-9);
   }
   device = RecordingDevice();
   sheets->Graphic.SetObject(device);
@@ -87,30 +94,34 @@ TEST_F(CrossSheetTest, ScaleCoversThePageWithTheUsableSheetCentredOnTheOffset) {
   Open({.margin = 1.5f}, dialogs);
   sheets->XOffset = 100;
   sheets->DrawOnObject(1);
-  EXPECT_DOUBLE_EQ(device.scale.Left, 100 - (kSheetWidth - 3) / 2 - 1.5);
-  EXPECT_DOUBLE_EQ(device.scale.Top, kSheetHeight - 3 + 1.5);
+  EXPECT_DOUBLE_EQ(device.scale.Left, 70);   // 100 - 57 / 2 - 1.5
+  EXPECT_DOUBLE_EQ(device.scale.Top, 40.5);  // 39 + 1.5
   EXPECT_DOUBLE_EQ(device.scale.Width, kSheetWidth);
   EXPECT_DOUBLE_EQ(device.scale.Height, -kSheetHeight);
 }
 
-TEST_F(CrossSheetTest, SectionIsMappedWithTheMiddleOfItsCentreElevationsOnTheBandCentre) {
+TEST_F(CrossSheetTest, SectionIsDrawnTrueToScaleBetweenItsNeighbours) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   sheets->DrawOnObject(1);
   const SectionRecord first = testing::RoadSection(1, {});
-  const double middle = (first.GRElev + first.PRElev) / 2.0;
-  const double groundCentreY = first.GRElev - middle + BandCentre(0);
   const auto ground = device.LinesOn("Ground", 2);
+  const auto project = device.LinesOn("Project", 1);
   ASSERT_EQ(ground.size(), 4u * 12u);  // 6 points each side and the centre, per section
-  const bool centreFound = std::any_of(ground.begin(), ground.end(), [&](const DrawnLine& l) {
-    return l.x2 == 0 && std::abs(l.y2 - groundCentreY) < 1e-4;
-  });
-  EXPECT_TRUE(centreFound);
-  // The leftmost and rightmost ground points of section 1.
-  const double leftY = first.GroundPoints(-6, 1) - middle + BandCentre(0);
+  const auto centreOf = [](const std::vector<DrawnLine>& lines) {
+    const auto at = std::find_if(lines.begin(), lines.end(), [](auto& l) { return l.x2 == 0; });
+    return at == lines.end() ? std::nan("") : at->y2;
+  };
+  const double groundCentre = centreOf(ground);
+  const double projectCentre = centreOf(project);
+  EXPECT_NEAR(projectCentre - groundCentre, first.PRElev - first.GRElev, 1e-4);
+  EXPECT_NEAR(ground.front().y1 - groundCentre, first.GroundPoints(-6, 1) - first.GRElev, 1e-4);
   EXPECT_DOUBLE_EQ(ground.front().x1, -30);
-  EXPECT_NEAR(ground.front().y1, leftY, 1e-4);
   EXPECT_DOUBLE_EQ(ground[11].x2, 30);
+  // The middle of the two centre elevations halfway between the band's top and the next
+  // band's top, each one line (1 unit at the project's font) above the band's first label.
+  const double middle = (groundCentre + projectCentre) / 2;
+  EXPECT_NEAR(middle, (Label("Section No.: 1").y + Label("Section No.: 2").y) / 2 + 1, 1e-4);
 }
 
 TEST_F(CrossSheetTest, ElementsOnTheirLayersWithTheirPensAndColours) {
@@ -139,25 +150,34 @@ TEST_F(CrossSheetTest, ElementsOnTheirLayersWithTheirPensAndColours) {
   EXPECT_NE(device.TextStartingWith("Cross sections"), nullptr);
 }
 
-TEST_F(CrossSheetTest, DatumLineAtTheRoundedElevationOfTheBandsLowerEdge) {
+TEST_F(CrossSheetTest, DatumLineAtTheWholeElevationNearestTheBandsLowerEdge) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   sheets->DrawOnObject(1);
-  const SectionRecord first = testing::RoadSection(1, {});
-  const double middle = (first.GRElev + first.PRElev) / 2.0;
-  const double datum = std::round(middle - BandHeight() / 2);
   const auto datumLines = device.LinesOn("0", 0);
+  const auto ground = device.LinesOn("Ground", 2);
+  std::vector<DrawnText> bases;
+  std::copy_if(device.texts.begin(), device.texts.end(), std::back_inserter(bases),
+               [](auto& t) { return t.text.starts_with("Base: "); });
   ASSERT_EQ(datumLines.size(), 4u);
-  const DrawnLine& line = datumLines.front();
-  EXPECT_NEAR(line.y1, BandCentre(0) + datum - middle, 1e-9);
-  EXPECT_EQ(line.y1, line.y2);
-  EXPECT_DOUBLE_EQ(line.x1, -UsableWidth() / 2 + 2);
-  EXPECT_DOUBLE_EQ(line.x2, UsableWidth() / 2 - 2);
-  const DrawnText* base = device.TextStartingWith("Base: ");
-  ASSERT_NE(base, nullptr);
-  EXPECT_EQ(base->text, "Base: " + FormatNumber(datum, "###0.00"));
-  EXPECT_DOUBLE_EQ(base->x, line.x1);
-  EXPECT_DOUBLE_EQ(base->y, line.y1 + 1);
+  ASSERT_EQ(bases.size(), 4u);
+  for (int slot = 0; slot < 4; ++slot) {
+    SCOPED_TRACE(slot);
+    const DrawnLine& line = datumLines[slot];
+    EXPECT_EQ(line.y1, line.y2);
+    EXPECT_DOUBLE_EQ(line.x1, -27);  // under the labels' column
+    EXPECT_DOUBLE_EQ(line.x2, 27);
+    const double datum = std::stod(bases[slot].text.substr(6));
+    EXPECT_EQ(datum, std::round(datum));
+    EXPECT_LE(std::abs(line.y1 - (30 - 10 * slot)), 0.5);  // the band's lower edge
+    // Drawn true to scale under the ground's centre.
+    const SectionRecord section = testing::RoadSection(slot + 1, {});
+    const DrawnLine& centre = ground[12 * slot + 5];
+    ASSERT_EQ(centre.x2, 0);
+    EXPECT_NEAR(centre.y2 - line.y1, section.GRElev - datum, 1e-4);
+    EXPECT_DOUBLE_EQ(bases[slot].x, line.x1);
+    EXPECT_DOUBLE_EQ(bases[slot].y, line.y1 + 1);
+  }
 }
 
 TEST_F(CrossSheetTest, NoDatumLineWhenSwitchedOff) {
@@ -168,24 +188,24 @@ TEST_F(CrossSheetTest, NoDatumLineWhenSwitchedOff) {
   EXPECT_EQ(device.TextStartingWith("Base: "), nullptr);
 }
 
-TEST_F(CrossSheetTest, AreaLabelsNameEachCompactionLayer) {
+TEST_F(CrossSheetTest, AreaLabelsNameEachCompactionLayerOneUnderTheOther) {
   ScriptedDialogs dialogs;
   Open({.layers = true}, dialogs);
   sheets->DrawOnObject(1);
-  const double x = UsableWidth() / 2 - 7;
+  const DrawnText cut = Label("Cut : ");
   std::vector<DrawnText> column;
   for (const DrawnText& t : device.texts) {
-    if (t.x == x) {
+    if (t.x == cut.x) {
       column.push_back(t);
     }
   }
   ASSERT_EQ(column.size(), 4u * 4u);
-  const double top = BandCentre(0) + BandHeight() / 2;
+  EXPECT_DOUBLE_EQ(cut.x, 22);  // 7 inside the right edge
   const char* const kStarts[] = {"Cut : ", "Fill %95 : ", "Fill %90 : ", "Deca: "};
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(column[k].text.rfind(kStarts[k], 0), 0u) << column[k].text;
     EXPECT_TRUE(column[k].text.ends_with(" m2")) << column[k].text;
-    EXPECT_DOUBLE_EQ(column[k].y, top - (k + 1));
+    EXPECT_DOUBLE_EQ(column[k].y, cut.y - k);
   }
   EXPECT_EQ(CountStartingWith("X = "), 8u);
   EXPECT_EQ(CountStartingWith("PL= "), 4u);
@@ -227,11 +247,11 @@ TEST(SectionLabels, StationElevationsAndCatchPoints) {
 }
 
 TEST_F(CrossSheetTest, BadTypicalSectionNumberEndsTheSheet) {
-  CollectingDialogs dialogs;
+  RecordingDialogs dialogs;
   Open({.badVariantAt = 2}, dialogs);
   EXPECT_FALSE(sheets->DrawOnObject(1));
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].rfind("Bad Variant number at station : ", 0), 0u);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].rfind("Message: Bad Variant number at station : ", 0), 0u);
   EXPECT_NE(device.TextStartingWith("Section No.: 1"), nullptr);
   EXPECT_EQ(CountStartingWith("Section No.: "), 1u);
   EXPECT_TRUE(device.LinesOn("0", 1).empty());  // no border
@@ -241,16 +261,15 @@ TEST_F(CrossSheetTest, BadTypicalSectionNumberEndsTheSheet) {
 }
 
 TEST_F(CrossSheetTest, SectionWithADataErrorShowsItsLabelsAndANoteButNoBodies) {
-  CollectingDialogs dialogs;
+  RecordingDialogs dialogs;
   Open({.sectionsPerSheet = 1, .narrowGroundAt = 1}, dialogs);
   EXPECT_TRUE(sheets->DrawOnObject(1));
-  EXPECT_FALSE(dialogs.messages.empty());
+  EXPECT_FALSE(dialogs.shown.empty());
   const DrawnText* note = device.TextStartingWith(kDataErrorNote);
   ASSERT_NE(note, nullptr);
   // Under the four station labels of the left column.
-  EXPECT_DOUBLE_EQ(note->x, -UsableWidth() / 2 + 2);
-  EXPECT_DOUBLE_EQ(note->y, BandCentre(0) + BandHeight() / 2 - 6.0);
-  EXPECT_NE(device.TextStartingWith("Section No.: 1"), nullptr);
+  EXPECT_DOUBLE_EQ(note->x, Label("Section No.: 1").x);
+  EXPECT_DOUBLE_EQ(note->y, Label("Section No.: 1").y - 5);
   EXPECT_NE(device.TextStartingWith("Cut : "), nullptr);
   EXPECT_TRUE(device.LinesOn("Project", 1).empty());
   EXPECT_TRUE(device.LinesOn("Deco", 4).empty());

@@ -1,95 +1,109 @@
-// The bytes of DXF entities, written directly and through clsGraphic on a DXF device.
+// DXF entities, written directly and through clsGraphic on a DXF device, as a reader finds them.
 
 #include "drawing/dxf_entities.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "drawing/cls_dxf.h"
 #include "drawing/cls_graphic.h"
+#include "drawing/dxf_reading.h"
 
 namespace calvora {
 namespace {
 
-// Expected bytes, spelled out: group codes and terminators as single bytes, doubles as their
-// eight little-endian bytes.
-class Bytes {
- public:
-  Bytes& Byte(unsigned char b) {
-    text_ += static_cast<char>(b);
-    return *this;
-  }
-  Bytes& Str(const std::string& s) {
-    text_ += s;
-    return *this;
-  }
-  Bytes& Real(double value) {
-    char raw[8];
-    std::memcpy(raw, &value, 8);
-    text_.append(raw, 8);
-    return *this;
-  }
-  const std::string& Text() const { return text_; }
+using testing::DxfEntity;
 
- private:
-  std::string text_;
-};
-
-std::string LineBytes(const std::string& layer, const std::string& lineType, unsigned char colour) {
-  Bytes b;
-  b.Byte(0).Byte(0x00).Str("LINE");
-  if (!lineType.empty()) {
-    b.Byte(0).Byte(0x06).Str(lineType);
+// Bytes from hex digits; blanks are ignored.
+std::string FromHex(const std::string& hex) {
+  std::string bytes;
+  std::string digits;
+  for (const char c : hex) {
+    if (c != ' ') {
+      digits += c;
+    }
   }
-  b.Byte(0).Byte(0x08).Str(layer).Byte(0);
-  b.Byte(0x0A).Real(1.5).Byte(0x14).Real(-2.25).Byte(0x1E).Real(0);
-  b.Byte(0x0B).Real(3).Byte(0x15).Real(4).Byte(0x1F).Real(0);
-  b.Byte(0x3E).Byte(colour);
-  return b.Text();
+  for (std::size_t i = 0; i + 1 < digits.size(); i += 2) {
+    bytes += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
+  }
+  return bytes;
 }
 
-TEST(DxfEntities, LineWithoutLineTypeOnEmptyLayerIsLayerZero) {
-  std::ostringstream out;
-  WriteDxfLine(out, 1.5, -2.25, 0, 3, 4, 0, 2, "", "");
-  EXPECT_EQ(out.str(), LineBytes("0", "", 2));
+// Draws on a graphic whose DXF device writes to out.
+void OnDxf(std::ostream& out, const std::function<void(clsGraphic&, clsDXF&)>& draw) {
+  clsDXF dxf;
+  clsGraphic graphic;
+  graphic.SetObject(dxf);
+  graphic.SetFileNumber(&out);
+  draw(graphic, dxf);
 }
 
-TEST(DxfEntities, LineWithLineTypeCarriesGroupSix) {
-  std::ostringstream out;
-  WriteDxfLine(out, 1.5, -2.25, 0, 3, 4, 0, 5, "DASHED", "Compact");
-  EXPECT_EQ(out.str(), LineBytes("Compact", "DASHED", 5));
+TEST(DxfEntities, ReadBackWithTheirLayerLineTypeColourPointsAndText) {
+  struct Case {
+    const char* name;
+    std::function<void(std::ostream&)> write;
+    DxfEntity expected;
+  };
+  const Case cases[] = {
+      {"line without line type on no layer",
+       [](auto& out) { WriteDxfLine(out, 1.5, -2.25, 0, 3, 4, 0, 2, "", ""); },
+       {"LINE", "0", "", "", 2, 1.5, -2.25, 3, 4, 0}},
+      {"line with a line type",
+       [](auto& out) { WriteDxfLine(out, 1.5, -2.25, 0, 3, 4, 0, 5, "DASHED", "Compact"); },
+       {"LINE", "Compact", "DASHED", "", 5, 1.5, -2.25, 3, 4, 0}},
+      {"text",
+       [](auto& out) { WriteDxfText(out, 10, 20, "KM: 0+020.00", "Ground", 2.83); },
+       {"TEXT", "Ground", "", "KM: 0+020.00", 0, 10, 20, 0, 0, 2.83}},
+      {"graphic text: height is font size / 2.83, rounded",
+       [](auto& out) {
+         OnDxf(out, [](clsGraphic& g, clsDXF&) {
+           g.SetFontSize(8);
+           g.DrawText(1, 2, "A");
+         });
+       },
+       {"TEXT", "0", "", "A", 0, 1, 2, 0, 0, 2.83}},
+      {"graphic line: layer, colour and the device's line type; no width",
+       [](auto& out) {
+         OnDxf(out, [](clsGraphic& g, clsDXF& dxf) {
+           dxf.DrawStyleDXF = "DASHED";
+           g.SetLayer("Compact");
+           g.SetDrawWidth(0);
+           g.DrawLine(1.5, -2.25, 3, 4, 5);
+         });
+       },
+       {"LINE", "Compact", "DASHED", "", 5, 1.5, -2.25, 3, 4, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::ostringstream out;
+    c.write(out);
+    WriteDxfTrailer(out);
+    const auto entities = testing::ReadBinaryEntities(out.str(), 0);
+    ASSERT_EQ(entities.size(), 1u);
+    const DxfEntity& e = entities[0];
+    EXPECT_EQ(e.type + "/" + e.layer + "/" + e.lineType + "/" + e.text,
+              c.expected.type + "/" + c.expected.layer + "/" + c.expected.lineType + "/" +
+                  c.expected.text);
+    EXPECT_EQ(e.colour, c.expected.colour);
+    EXPECT_EQ(std::vector({e.x1, e.y1, e.x2, e.y2}),
+              std::vector({c.expected.x1, c.expected.y1, c.expected.x2, c.expected.y2}));
+    EXPECT_DOUBLE_EQ(e.height, c.expected.height);
+  }
 }
 
-TEST(DxfEntities, TextBytesInOrder) {
-  std::ostringstream out;
-  WriteDxfText(out, 10, 20, "KM: 0+020.00", "Ground", 2.83);
-  Bytes b;
-  b.Byte(0).Byte(0x00).Str("TEXT").Byte(0);
-  b.Byte(0x08).Str("Ground").Byte(0);
-  b.Byte(0x0A).Real(10).Byte(0x14).Real(20).Byte(0x1E).Real(0);
-  b.Byte(0x28).Real(2.83).Byte(0x32).Real(0);
-  b.Byte(0x01).Str("KM: 0+020.00").Byte(0);
-  b.Byte(0x3E).Byte(0);
-  EXPECT_EQ(out.str(), b.Text());
-}
-
-TEST(DxfEntities, ColourHighByteComesFromTheNextEntityAndTheTrailer) {
+TEST(DxfEntities, BinaryLineBytesInOrderWithTheColoursHighByteInTheTrailer) {
   std::ostringstream out;
   WriteDxfLine(out, 1.5, -2.25, 0, 3, 4, 0, 4, "", "Deco");
-  WriteDxfLine(out, 1.5, -2.25, 0, 3, 4, 0, 1, "", "Project");
   WriteDxfTrailer(out);
-  const std::string bytes = out.str();
-  const std::string first = LineBytes("Deco", "", 4);
-  // Colour 4 as a 16-bit little-endian integer: its low byte ends the first entity, its high
-  // byte (0) opens the second.
-  ASSERT_GT(bytes.size(), first.size());
-  EXPECT_EQ(bytes.substr(first.size() - 2, 3), std::string("\x3E\x04\x00", 3));
-  const std::string trailer("\0\0ENDSEC\0\0EOF\0", 14);
-  EXPECT_EQ(bytes, first + LineBytes("Project", "", 1) + trailer);
+  EXPECT_EQ(out.str(), FromHex("00 00 4C494E45 00 08 4465636F 00"
+                               "0A 000000000000F83F 14 00000000000002C0 1E 0000000000000000"
+                               "0B 0000000000000840 15 0000000000001040 1F 0000000000000000"
+                               "3E 04 00 00 454E44534543 00 00 454F46 00"));
 }
 
 TEST(DxfEntities, ColourOutsideOneByteIsRefused) {
@@ -117,44 +131,23 @@ TEST(DxfEntities, TextsAreSingleByteWithoutLineBreaks) {
   EXPECT_NE(out.str().find(std::string("\x01\xD8 5 \x80 ?\0", 9)), std::string::npos);
 }
 
-TEST(ClsGraphicOnDxf, TextHeightIsFontSizeOver283RoundedAndTextWidthPerCharacter) {
-  std::ostringstream out;
+TEST(ClsGraphicOnDxf, TextWidthPerCharacterOnAPageWithoutEdges) {
   clsDXF dxf;
   clsGraphic graphic;
   graphic.SetObject(dxf);
-  graphic.SetFileNumber(&out);
   graphic.SetFontSize(8);
-  graphic.DrawText(1, 2, "A");
-  std::ostringstream expected;
-  WriteDxfText(expected, 1, 2, "A", "0", 2.83);
-  EXPECT_EQ(out.str(), expected.str());
   EXPECT_DOUBLE_EQ(graphic.TextWidth("0123456789"), 10 * 8 / 2.83);
   EXPECT_DOUBLE_EQ(dxf.Width(), 1000000);
   EXPECT_DOUBLE_EQ(dxf.Height(), 1000);
 }
 
-TEST(ClsGraphicOnDxf, LinesCarryLayerColourAndTheDevicesLineType) {
-  std::ostringstream out;
-  clsDXF dxf;
-  dxf.DrawStyleDXF = "DASHED";
-  clsGraphic graphic;
-  graphic.SetObject(dxf);
-  graphic.SetFileNumber(&out);
-  graphic.SetLayer("Compact");
-  graphic.SetDrawWidth(0);  // no effect on a DXF drawing
-  graphic.DrawLine(1.5, -2.25, 3, 4, 5);
-  EXPECT_EQ(out.str(), LineBytes("Compact", "DASHED", 5));
-}
-
 TEST(ClsGraphicOnDxf, PointsThatAreNotNumbersAreNeverWritten) {
   std::ostringstream out;
-  clsDXF dxf;
-  clsGraphic graphic;
-  graphic.SetObject(dxf);
-  graphic.SetFileNumber(&out);
-  graphic.DrawLine(0, std::nan(""), 1, 1, 0);
-  graphic.DrawText(HUGE_VAL, 0, "x");
-  EXPECT_TRUE(out.str().empty());
+  OnDxf(out, [](clsGraphic& g, clsDXF&) {
+    g.DrawLine(0, std::nan(""), 1, 1, 0);
+    g.DrawText(HUGE_VAL, 0, "x");
+  });
+  EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

@@ -2,19 +2,21 @@
 
 #include "shell/gui/progress_dialog.h"
 
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 #include <filesystem>
 
-#include "gui/recording_dialogs.h"
+#include "gui/qt_printing.h"
 #include "quantities/calc_volumes.h"
 #include "shell/gui/main_window.h"
+#include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
-
 namespace {
 
 using testing::RecordingDialogs;
@@ -58,85 +60,70 @@ int RunPass(Progress& progress, int count) {
   return done;
 }
 
+TEST(ProgressDialog, BarUnderItsNameFollowsTheStepsAndHidesAtTheEnd) {
+  QWidget parent;
+  ProgressDialog dialog(&parent);
+  EXPECT_EQ(dialog.objectName(), QStringLiteral("frmProgress"));
+  EXPECT_NE(dialog.findChild<QLabel*>(QStringLiteral("lblProgress")), nullptr);
+  EXPECT_NE(CancelButton(dialog), nullptr);
+  auto* bar = dialog.findChild<QProgressBar*>(QStringLiteral("Progress"));
+  ASSERT_NE(bar, nullptr);
+  dialog.Start(8);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(bar->maximum(), 8);
+  EXPECT_FALSE(dialog.Step(5));
+  EXPECT_EQ(bar->value(), 5);
+  dialog.Finish();
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ProgressDialog, CancelStopsThePassAtItsNextStepAndTheNextPassRunsToTheEnd) {
+  QWidget parent;
+  ProgressDialog dialog(&parent);
+  ClickingProgress clicking(dialog, 4);
+  EXPECT_EQ(RunPass(clicking, 10), 3);
+  EXPECT_TRUE(dialog.Model().CancelRequested());
+  EXPECT_FALSE(dialog.isVisible());
+  ClickingProgress untouched(dialog, 0);
+  EXPECT_EQ(RunPass(untouched, 10), 10);
+}
+
+TEST(ProgressDialog, EscapeAsksToStopAsCancelDoes) {
+  QWidget parent;
+  ProgressDialog dialog(&parent);
+  dialog.Start(3);
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_TRUE(dialog.Step(1));
+  dialog.Finish();
+}
+
+TEST(ProgressDialog, CancelStopsAVolumeRunAfterTheCurrentSection) {
+  TempFolder folder;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(CALVORA_SOURCE_DIR "/examples/demo")) {
+    std::filesystem::copy_file(entry.path(), folder / entry.path().filename().string());
+  }
+  RecordingDialogs dialogs;
+  ProjectState state;
+  state.AppDir = CALVORA_BINARY_DIR;
+  MainWindow window(state, folder / "config", &dialogs);
+  window.OpenProjectPath((folder / "DEMO.PRJ").string());
+  ASSERT_GT(state.Data.Count(), 3);
+
+  ClickingProgress clicking(window.ProgressWindow(), 3);
+  const VolumeRunSummary stopped = CalcVolumes(state, dialogs, clicking);
+  EXPECT_TRUE(stopped.Cancelled);
+  EXPECT_EQ(clicking.steps, std::vector<int>({2, 3}));
+  EXPECT_EQ(stopped.SectionsReported + int(stopped.LeftOut.size()), 2);
+  EXPECT_FALSE(window.ProgressWindow().isVisible());
+
+  ClickingProgress untouched(window.ProgressWindow(), 0);
+  const VolumeRunSummary full = CalcVolumes(state, dialogs, untouched);
+  EXPECT_FALSE(full.Cancelled);
+  EXPECT_TRUE(full.Written);
+  EXPECT_EQ(full.SectionsReported + int(full.LeftOut.size()), state.Data.Count());
+  EXPECT_EQ(untouched.steps.back(), state.Data.Count());
+}
+
 }  // namespace
-
-class ProgressDialogTest : public QObject {
-  Q_OBJECT
-
- private slots:
-  void ControlsAreNamedAndCaptioned() {
-    QWidget parent;
-    ProgressDialog dialog(&parent);
-    QCOMPARE(dialog.objectName(), QStringLiteral("frmProgress"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Progress"));
-    QVERIFY(dialog.findChild<QProgressBar*>(QStringLiteral("Progress")) != nullptr);
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblProgress"))->text(), QString());
-    QCOMPARE(CancelButton(dialog)->text(), QStringLiteral("Cancel"));
-  }
-
-  void BarFollowsTheStepsAndHidesAtTheEnd() {
-    QWidget parent;
-    ProgressDialog dialog(&parent);
-    auto* bar = dialog.findChild<QProgressBar*>(QStringLiteral("Progress"));
-    dialog.Start(8);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(bar->maximum(), 8);
-    QVERIFY(!dialog.Step(5));
-    QCOMPARE(bar->value(), 5);
-    dialog.Finish();
-    QVERIFY(!dialog.isVisible());
-  }
-
-  void CancelStopsThePassAtItsNextStepAndTheNextPassRunsToTheEnd() {
-    QWidget parent;
-    ProgressDialog dialog(&parent);
-    ClickingProgress clicking(dialog, 4);
-    QCOMPARE(RunPass(clicking, 10), 3);
-    QVERIFY(dialog.Model().CancelRequested());
-    QVERIFY(!dialog.isVisible());
-    ClickingProgress untouched(dialog, 0);
-    QCOMPARE(RunPass(untouched, 10), 10);
-  }
-
-  void EscapeAsksToStopAsCancelDoes() {
-    QWidget parent;
-    ProgressDialog dialog(&parent);
-    dialog.Start(3);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(dialog.Step(1));
-    dialog.Finish();
-  }
-
-  void CancelStopsAVolumeRunAfterTheCurrentSection() {
-    TempFolder folder;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(CALVORA_SOURCE_DIR "/examples/demo")) {
-      std::filesystem::copy_file(entry.path(), folder / entry.path().filename().string());
-    }
-    RecordingDialogs dialogs;
-    ProjectState state;
-    state.AppDir = CALVORA_BINARY_DIR;
-    MainWindow window(state, folder / "config", &dialogs);
-    window.OpenProjectPath((folder / "DEMO.PRJ").string());
-    QVERIFY(state.Data.Count() > 3);
-
-    ClickingProgress clicking(window.ProgressWindow(), 3);
-    const VolumeRunSummary stopped = CalcVolumes(state, dialogs, clicking);
-    QVERIFY(stopped.Cancelled);
-    QCOMPARE(clicking.steps, std::vector<int>({2, 3}));
-    QCOMPARE(stopped.SectionsReported + int(stopped.LeftOut.size()), 2);
-    QVERIFY(!window.ProgressWindow().isVisible());
-
-    ClickingProgress untouched(window.ProgressWindow(), 0);
-    const VolumeRunSummary full = CalcVolumes(state, dialogs, untouched);
-    QVERIFY(!full.Cancelled);
-    QVERIFY(full.Written);
-    QCOMPARE(full.SectionsReported + int(full.LeftOut.size()), state.Data.Count());
-    QCOMPARE(untouched.steps.back(), state.Data.Count());
-  }
-};
-
 }  // namespace calvora
-
-CALVORA_GUI_TEST_MAIN(calvora::ProgressDialogTest)
-#include "progress_dialog_test.moc"

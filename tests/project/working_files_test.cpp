@@ -120,54 +120,47 @@ TEST_F(WorkingFilesTest, EmptyNamesAskNothingAndLoadNothing) {
   EXPECT_TRUE(Listing(folder_.Path()).empty());
 }
 
-TEST_F(WorkingFilesTest, AForeignPathIsFoundBesideTheProjectWithoutRegardToCase) {
-  WriteBytes(folder_ / "road.dat", std::vector<std::uint8_t>(190));
-  Name("C:\\SURVEY\\ROAD.DAT", "", "");
-  OpenWorkingFiles(state_, dialogs_);  // no question
-  ASSERT_TRUE(state_.Data.Loaded());
-  EXPECT_EQ(state_.Data.File->Path(), folder_ / "road.dat");
-  EXPECT_EQ(state_.Data.Count(), 1);
-  EXPECT_EQ(state_.Data.FileName, "C:\\SURVEY\\ROAD.DAT");
-}
-
-TEST_F(WorkingFilesTest, AForeignFileCreatedAfterYesLiesBesideTheProject) {
-  Name("", "D:\\Work\\Roads\\R7.VAR", "\\\\server\\share\\R7.CRV");
-  dialogs_.ExpectYesNo(kVariantMissing, true).ExpectYesNo(kAlignMissing, true);
-  OpenWorkingFiles(state_, dialogs_);
-  EXPECT_EQ(state_.Var.File->Path(), folder_ / "R7.VAR");
-  EXPECT_EQ(state_.Align.File->Path(), folder_ / "R7.CRV");
-  EXPECT_EQ(Listing(folder_.Path()), (std::vector<std::string>{"R7.CRV", "R7.VAR"}));
-  EXPECT_FALSE(fs::exists("D:\\Work\\Roads\\R7.VAR"));
-}
-
-TEST_F(WorkingFilesTest, AnAbsolutePathOfAnotherMachineIsLookedForBesideTheProject) {
-  WriteBytes(folder_ / "R.DAT", std::vector<std::uint8_t>(190 * 2));
-  Name("/no-such-calvora-folder/roads/r.dat", "/no-such-calvora-folder/roads/R.VAR", "");
-  dialogs_.ExpectYesNo(kVariantMissing, true);
-  OpenWorkingFiles(state_, dialogs_);
-  EXPECT_EQ(state_.Data.File->Path(), folder_ / "R.DAT");
-  EXPECT_EQ(state_.Var.File->Path(), folder_ / "R.VAR");
-  EXPECT_FALSE(fs::exists("/no-such-calvora-folder"));
-}
-
-TEST_F(WorkingFilesTest, AnAbsolutePathInAnExistingFolderIsCreatedWhereItIsNamed) {
+TEST_F(WorkingFilesTest, TheDataFileIsLookedForWhereItsNameLeads) {
+  struct Case {
+    const char* name;
+    std::string named;
+    std::string existing;  // "" when the file is created after Yes
+    std::string opened;    // relative to the project's folder
+  };
+  const std::string elsewhere = (folder_ / "elsewhere" / "R.DAT").string();
+  const Case cases[] = {
+      {"a foreign path beside the project, without regard to case", "C:\\SURVEY\\ROAD.DAT",
+       "road.dat", "road.dat"},
+      {"a foreign path created beside the project", "D:\\Work\\Roads\\R7.DAT", "", "R7.DAT"},
+      {"a network path created beside the project", "\\\\server\\share\\R8.DAT", "", "R8.DAT"},
+      {"an absolute path of another machine beside the project",
+       "/no-such-calvora-folder/roads/r.dat", "R.DAT", "R.DAT"},
+      {"an absolute path in an existing folder where it is named", elsewhere, "",
+       "elsewhere/R.DAT"},
+      {"a relative name from the project's folder", "sub/R.DAT", "sub/r.dat", "sub/r.dat"},
+  };
   fs::create_directory(folder_ / "elsewhere");
-  Name((folder_ / "elsewhere" / "R.DAT").string(), "", "");
-  dialogs_.ExpectYesNo(kDataMissing, true);
-  OpenWorkingFiles(state_, dialogs_);
-  EXPECT_TRUE(fs::exists(folder_ / "elsewhere" / "R.DAT"));
-  EXPECT_FALSE(fs::exists(folder_ / "R.DAT"));
-}
-
-TEST_F(WorkingFilesTest, RelativeNamesAreTakenFromTheProjectFolder) {
   fs::create_directory(folder_ / "sub");
-  WriteBytes(folder_ / "sub" / "r.crv", std::vector<std::uint8_t>(20));
-  Name("sub/R.DAT", "", "sub/R.CRV");
-  dialogs_.ExpectYesNo(kDataMissing, true);
-  OpenWorkingFiles(state_, dialogs_);
-  EXPECT_EQ(state_.Data.File->Path(), folder_ / "sub" / "R.DAT");
-  EXPECT_EQ(state_.Align.File->Path(), folder_ / "sub" / "r.crv");
-  EXPECT_EQ(state_.Align.Count(), 1);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProjectState state;
+    state.ProjectPath = state_.ProjectPath;
+    state.Project.DataFile = c.named;
+    if (c.existing.empty()) {
+      dialogs_.ExpectYesNo(kDataMissing, true);
+    } else {
+      WriteBytes(folder_ / c.existing, std::vector<std::uint8_t>(190));
+    }
+    OpenWorkingFiles(state, dialogs_);
+    ASSERT_TRUE(state.Data.Loaded());
+    EXPECT_EQ(state.Data.File->Path(), folder_ / c.opened);
+    EXPECT_EQ(state.Data.FileName, c.named);
+    EXPECT_TRUE(dialogs_.Done());
+    fs::remove(folder_ / c.opened);
+  }
+  EXPECT_FALSE(fs::exists("/no-such-calvora-folder"));
+  EXPECT_FALSE(fs::exists("D:\\Work\\Roads\\R7.DAT"));
+  EXPECT_EQ(Listing(folder_.Path()), (std::vector<std::string>{"elsewhere", "sub"}));
 }
 
 TEST(ResolveWorkingFilePath, PrefersTheExactNameOverOtherCases) {

@@ -22,8 +22,12 @@ using testing::WriteBytes;
 constexpr std::size_t kLength = 20;
 
 // Record n of a test file: 20 bytes all equal to n.
-Bytes RecordOf(int n) { return Bytes(kLength, static_cast<std::uint8_t>(n)); }
-Bytes Zero() { return Bytes(kLength, 0); }
+Bytes RecordOf(int n) {
+  return Bytes(kLength, static_cast<std::uint8_t>(n));
+}
+Bytes Zero() {
+  return Bytes(kLength, 0);
+}
 
 Bytes FileOf(const std::vector<Bytes>& records) {
   Bytes all;
@@ -112,53 +116,47 @@ TEST_F(RecordFileTest, TypedRecordsThroughTheCodec) {
   EXPECT_EQ(OnDisk().size(), 20U);
 }
 
-TEST_F(RecordFileTest, InsertAtTheFirstOfThreeRecords) {
-  RecordFile file = Make(Numbered(3));
-  file.Insert(1);
-  EXPECT_EQ(file.Count(), 4);
-  EXPECT_EQ(OnDisk(), FileOf({Zero(), RecordOf(1), RecordOf(2), RecordOf(3)}));
+TEST_F(RecordFileTest, InsertAndDeleteShiftTheRecordsBehind) {
+  const auto partial = Bytes(7, 0xAA);
+  struct Case {
+    const char* name;
+    Bytes before;
+    bool inserting;
+    int position;
+    Bytes after;
+  };
+  const Case cases[] = {
+      {"insert at the first of three", Numbered(3), true, 1,
+       FileOf({Zero(), RecordOf(1), RecordOf(2), RecordOf(3)})},
+      {"insert at the third of five", Numbered(5), true, 3,
+       FileOf({RecordOf(1), RecordOf(2), Zero(), RecordOf(3), RecordOf(4), RecordOf(5)})},
+      {"insert into an empty file", {}, true, 1, Zero()},
+      {"insert behind the last", Numbered(1), true, 2, FileOf({RecordOf(1), Zero()})},
+      {"delete the second of three", Numbered(3), false, 2, FileOf({RecordOf(1), RecordOf(3)})},
+      {"delete the only record", Numbered(1), false, 1, {}},
+      {"a trailing partial record is dropped", FileOf({Numbered(2), partial}), false, 1,
+       RecordOf(2)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordFile file = Make(c.before);
+    if (c.inserting) {
+      file.Insert(c.position);
+    } else {
+      file.Delete(c.position);
+    }
+    EXPECT_EQ(OnDisk(), c.after);
+    EXPECT_EQ(file.Count(), static_cast<int>(c.after.size() / kLength));
+  }
 }
 
-TEST_F(RecordFileTest, InsertAtTheThirdOfFiveRecords) {
-  RecordFile file = Make(Numbered(5));
-  file.Insert(3);
-  EXPECT_EQ(OnDisk(), FileOf({RecordOf(1), RecordOf(2), Zero(), RecordOf(3), RecordOf(4),
-                              RecordOf(5)}));
-  EXPECT_EQ(file.Count(), 6);
-}
-
-TEST_F(RecordFileTest, InsertIntoAnEmptyFileAndBehindTheLast) {
-  RecordFile file = Make({});
-  file.Insert(1);
-  EXPECT_EQ(OnDisk(), Zero());
-  file.Write(1, RecordOf(1));
-  file.Insert(2);
-  EXPECT_EQ(OnDisk(), FileOf({RecordOf(1), Zero()}));
+TEST_F(RecordFileTest, InsertOrDeleteOffTheFileIsRefused) {
+  RecordFile file = Make(Numbered(2));
   EXPECT_THROW(file.Insert(4), FileError);
   EXPECT_THROW(file.Insert(0), FileError);
-}
-
-TEST_F(RecordFileTest, DeleteTheSecondOfThreeRecords) {
-  RecordFile file = Make(Numbered(3));
-  file.Delete(2);
-  EXPECT_EQ(file.Count(), 2);
-  EXPECT_EQ(OnDisk(), FileOf({RecordOf(1), RecordOf(3)}));
-  EXPECT_EQ(OnDisk().size(), 40U);
-}
-
-TEST_F(RecordFileTest, DeleteTheOnlyRecordLeavesAnEmptyFile) {
-  RecordFile file = Make(Numbered(1));
-  file.Delete(1);
-  EXPECT_EQ(file.Count(), 0);
-  EXPECT_TRUE(std::filesystem::exists(path_));
-  EXPECT_EQ(std::filesystem::file_size(path_), 0U);
-  EXPECT_THROW(file.Delete(1), FileError);
-}
-
-TEST_F(RecordFileTest, RebuildDropsATrailingPartialRecord) {
-  RecordFile file = Make(FileOf({Numbered(2), Bytes(7, 0xAA)}));
-  file.Delete(1);
-  EXPECT_EQ(OnDisk(), RecordOf(2));
+  EXPECT_THROW(file.Delete(3), FileError);
+  EXPECT_THROW(file.Delete(0), FileError);
+  EXPECT_EQ(OnDisk(), Numbered(2));
 }
 
 TEST_F(RecordFileTest, AfterARebuildTheObjectWorksOnTheNewFile) {
@@ -237,14 +235,13 @@ TEST_P(RecordFileFaultTest, AFailureAtAnyStepLeavesTheOriginalAndNoScratch) {
   EXPECT_EQ(FolderListing(folder_.Path()), std::vector<std::string>{"R1.CRV"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryStep, RecordFileFaultTest,
-    ::testing::Combine(::testing::Values(Fault{RebuildStep::CreateScratch, 1},
-                                         Fault{RebuildStep::CopyRecord, 1},
-                                         Fault{RebuildStep::CopyRecord, 3},
-                                         Fault{RebuildStep::Flush, 1},
-                                         Fault{RebuildStep::Rename, 1}),
-                       ::testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(EveryStep, RecordFileFaultTest,
+                         ::testing::Combine(::testing::Values(Fault{RebuildStep::CreateScratch, 1},
+                                                              Fault{RebuildStep::CopyRecord, 1},
+                                                              Fault{RebuildStep::CopyRecord, 3},
+                                                              Fault{RebuildStep::Flush, 1},
+                                                              Fault{RebuildStep::Rename, 1}),
+                                            ::testing::Bool()));
 
 TEST_F(RecordFileTest, AFileOfMoreThan32767RecordsIsRefusedAndLeftAlone) {
   WriteBytes(path_, Bytes{1, 2, 3, 4});

@@ -53,19 +53,12 @@ class MainCommandsTest : public ::testing::Test {
   MainCommands commands{state, shell, dialogs, progress, recent};
 };
 
-TEST_F(MainCommandsTest, NewWritesTheNewProjectRecordAndEnablesProperties) {
+TEST_F(MainCommandsTest, NewWritesAProjectRecordAndEnablesProperties) {
   const std::string path = (folder / "ROAD.PRJ").string();
   dialogs.ExpectSaveFile("Select Project File", "", path);
   EXPECT_FALSE(commands.MayShowProperties());
   commands.New();
-  const auto bytes = ReadBytes(path);
-  ASSERT_EQ(bytes.size(), 728u);
-  EXPECT_EQ(bytes[0], ' ');
-  EXPECT_EQ(bytes[599], ' ');
-  EXPECT_EQ(bytes[600], 2);
-  EXPECT_EQ(bytes[602], 0xFF);
-  EXPECT_EQ(std::string(bytes.begin() + 606, bytes.begin() + 617), "Courier New");
-  EXPECT_EQ(bytes[690], 64);
+  EXPECT_EQ(ReadBytes(path).size(), ProjectRecord::kLength);
   EXPECT_EQ(shell.Caption(), "Calvora - [ROAD.PRJ]");
   EXPECT_TRUE(shell.PropertiesEnabled());
   EXPECT_TRUE(commands.MayShowProperties());
@@ -104,33 +97,41 @@ TEST_F(MainCommandsTest, OpenReadsTheRecordAndOpensItsWorkingFiles) {
   EXPECT_FALSE(commands.MayEdit(WorkingFileKind::Alignment));
 }
 
-TEST_F(MainCommandsTest, AlignmentComputationsNeedTheAlignmentFile) {
-  CountingComputation computation;
-  dialogs.ExpectMessage("Alignment file not loaded.");
-  commands.Run(ComputationNeeds::AlignmentFile, computation.AsComputation());
-  EXPECT_EQ(computation.runs, 0);
-
-  LoadWorkingFile(state.Align, "ROAD.CRV", 20, 0);
-  commands.Run(ComputationNeeds::AlignmentFile, computation.AsComputation());
-  EXPECT_EQ(computation.runs, 1);
-}
-
-TEST_F(MainCommandsTest, WideningNeedsTheDataFile) {
-  CountingComputation computation;
-  LoadWorkingFile(state.Align, "ROAD.CRV", 20, 1);
-  dialogs.ExpectMessage("Data file not loaded.");
-  commands.Run(ComputationNeeds::DataFile, computation.AsComputation());
-  EXPECT_EQ(computation.runs, 0);
-
-  LoadWorkingFile(state.Data, "ROAD.DAT", 190, 0);
-  commands.Run(ComputationNeeds::DataFile, computation.AsComputation());
-  EXPECT_EQ(computation.runs, 1);
-}
-
-TEST_F(MainCommandsTest, VolumesAndElevationsCheckForThemselves) {
-  CountingComputation computation;
-  commands.Run(ComputationNeeds::Nothing, computation.AsComputation());
-  EXPECT_EQ(computation.runs, 1);
+TEST_F(MainCommandsTest, ComputationsRunOnlyWithTheFileTheyNeed) {
+  struct Case {
+    const char* name;
+    ComputationNeeds needs;
+    int alignmentRecords;  // -1: no alignment file loaded
+    int dataRecords;       // -1: no data file loaded
+    const char* refusal;   // "" when the computation runs
+  };
+  const Case cases[] = {
+      {"alignment computation without its file", ComputationNeeds::AlignmentFile, -1, -1,
+       "Alignment file not loaded."},
+      {"alignment computation on an empty file", ComputationNeeds::AlignmentFile, 0, -1, ""},
+      {"widening without the data file", ComputationNeeds::DataFile, 1, -1,
+       "Data file not loaded."},
+      {"widening on an empty data file", ComputationNeeds::DataFile, 1, 0, ""},
+      {"volumes and elevations check for themselves", ComputationNeeds::Nothing, -1, -1, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProjectState fresh;
+    MainCommands run{fresh, shell, dialogs, progress, recent};
+    if (c.alignmentRecords >= 0) {
+      LoadWorkingFile(fresh.Align, "ROAD.CRV", 20, c.alignmentRecords);
+    }
+    if (c.dataRecords >= 0) {
+      LoadWorkingFile(fresh.Data, "ROAD.DAT", 190, c.dataRecords);
+    }
+    if (*c.refusal != '\0') {
+      dialogs.ExpectMessage(c.refusal);
+    }
+    CountingComputation computation;
+    run.Run(c.needs, computation.AsComputation());
+    EXPECT_EQ(computation.runs, *c.refusal == '\0' ? 1 : 0);
+    EXPECT_TRUE(dialogs.Done());
+  }
 }
 
 TEST_F(MainCommandsTest, CrossSectionsNeedSectionsThenTypicalSections) {

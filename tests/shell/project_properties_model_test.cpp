@@ -5,9 +5,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "records/record_file.h"
+#include <array>
+#include <functional>
+#include <vector>
+
 #include "project/project_commands.h"
 #include "project/working_files.h"
+#include "records/record_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -45,45 +49,25 @@ class PropertiesTest : public ::testing::Test {
   ProjectPropertiesModel model;
 };
 
-TEST_F(PropertiesTest, NewProjectShowsItsDefaults) {
-  EXPECT_EQ(model.txtDatFile, "");
-  EXPECT_EQ(model.txtVarFile, "");
-  EXPECT_EQ(model.txtAlignFile, "");
-  EXPECT_EQ(model.txtLeft + model.txtCenter + model.txtRight, "");
-  EXPECT_EQ(model.SectionsPerSheet(), 2);
-  EXPECT_EQ(model.NumSecText(), "2");
-  EXPECT_TRUE(model.chkBorder);
-  EXPECT_EQ(model.font.name, "Courier New");
-  EXPECT_EQ(model.font.pointSize, 10);
-  EXPECT_FALSE(model.font.bold);
-  EXPECT_FALSE(model.font.italic);
-  EXPECT_EQ(model.txtNumLines, "64");
-  EXPECT_THAT(model.txtComp, Each(std::string("0")));
-  EXPECT_THAT(model.txtThick, Each(std::string("0")));
-  EXPECT_EQ(model.CurrentTab(), 0);
-  for (int tab = 1; tab < ProjectPropertiesModel::kTabCount; ++tab) {
-    EXPECT_FALSE(model.FrameVisible(tab));
-  }
-}
-
-TEST_F(PropertiesTest, NumbersShowInTheirShortestForm) {
+TEST_F(PropertiesTest, LoadShowsTheFieldsInTheirShortestFormOnTheFirstTab) {
   state.Project.Margin = {0.5f, 1.25f, 2.0f, -3.0f};
   state.Project.Pen[1] = 0.35f;
   state.Project.DecaThick = 0.2f;
+  state.Project.SectionsPerSheet = 3;
+  state.Project.Font = {"DejaVu Sans", 9, -1, 0};
   model.Load(state.Project);
-  EXPECT_EQ(model.txtMargin[0], "0.5");
-  EXPECT_EQ(model.txtMargin[1], "1.25");
-  EXPECT_EQ(model.txtMargin[2], "2");
-  EXPECT_EQ(model.txtMargin[3], "-3");
+  EXPECT_EQ(model.txtMargin, (std::array<std::string, 4>{"0.5", "1.25", "2", "-3"}));
   EXPECT_EQ(model.txtPen[1], "0.35");
   EXPECT_EQ(model.txtDecaThick, "0.2");
-}
-
-TEST_F(PropertiesTest, TabsShowOneFrameEach) {
-  const auto& tabs = ProjectPropertiesModel::Tabs();
-  EXPECT_STREQ(tabs[0].caption, "Files");
-  EXPECT_STREQ(tabs[5].toolTip, "Calculation method");
-  EXPECT_STREQ(tabs[2].frame, "fraCross");
+  EXPECT_EQ(model.NumSecText(), "3");
+  EXPECT_EQ(model.txtNumLines, "64");
+  EXPECT_THAT(model.txtComp, Each(std::string("0")));
+  EXPECT_TRUE(model.chkBorder);
+  EXPECT_EQ(model.font.name, "DejaVu Sans");
+  EXPECT_EQ(model.font.pointSize, 9);
+  EXPECT_TRUE(model.font.bold);
+  EXPECT_FALSE(model.font.italic);
+  EXPECT_EQ(model.CurrentTab(), 0);
   model.SelectTab(3);
   for (int tab = 0; tab < ProjectPropertiesModel::kTabCount; ++tab) {
     EXPECT_EQ(model.FrameVisible(tab), tab == 3);
@@ -158,37 +142,38 @@ TEST_F(PropertiesTest, SliderStaysBetweenOneAndTen) {
   EXPECT_EQ(model.NumSecText(), "10");
 }
 
-TEST_F(PropertiesTest, LinesPerPageBeyondInt16AreRefusedBeforeAnythingIsWritten) {
+TEST_F(PropertiesTest, ValuesTheRecordCannotHoldAreRefusedBeforeAnythingIsWritten) {
+  struct Case {
+    const char* name;
+    std::function<void(ProjectPropertiesModel&)> change;
+    std::vector<const char*> said;
+  };
+  const Case cases[] = {
+      {"lines per page beyond 16 bits",
+       [](auto& m) { m.txtNumLines = "40000"; },
+       {"40000", "-32768 to 32767"}},
+      {"margin beyond single precision",
+       [](auto& m) { m.txtMargin[1] = "1e39"; },
+       {"Bottom Margin"}},
+      {"title too long for the record", [](auto& m) { m.txtLeft = std::string(101, 'x'); }, {}},
+  };
   const auto before = ReadBytes(ProjectPath());
   const ProjectRecord inMemory = state.Project;
-  model.txtLeft = "changed";
-  model.txtNumLines = "40000";
-  dialogs.ExpectAnyMessage();
-  EXPECT_FALSE(model.Ok(state, dialogs));
-  ASSERT_EQ(dialogs.Log().size(), 1u);
-  EXPECT_THAT(dialogs.Log()[0], HasSubstr("40000"));
-  EXPECT_THAT(dialogs.Log()[0], HasSubstr("-32768 to 32767"));
-  EXPECT_EQ(ReadBytes(ProjectPath()), before);
-  EXPECT_EQ(state.Project, inMemory);
-}
-
-TEST_F(PropertiesTest, NumberBeyondSinglePrecisionIsRefused) {
-  const auto before = ReadBytes(ProjectPath());
-  model.txtMargin[1] = "1e39";
-  dialogs.ExpectAnyMessage();
-  EXPECT_FALSE(model.Ok(state, dialogs));
-  EXPECT_THAT(dialogs.Log()[0], HasSubstr("Bottom Margin"));
-  EXPECT_EQ(ReadBytes(ProjectPath()), before);
-}
-
-TEST_F(PropertiesTest, TitleTooLongForTheRecordIsRefusedAndMemoryKept) {
-  const auto before = ReadBytes(ProjectPath());
-  const ProjectRecord inMemory = state.Project;
-  model.txtLeft = std::string(101, 'x');
-  dialogs.ExpectAnyMessage();
-  EXPECT_FALSE(model.Ok(state, dialogs));
-  EXPECT_EQ(ReadBytes(ProjectPath()), before);
-  EXPECT_EQ(state.Project, inMemory);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    model.Load(state.Project);
+    model.txtCenter = "changed";
+    c.change(model);
+    ScriptedDialogs shown;
+    shown.ExpectAnyMessage();
+    EXPECT_FALSE(model.Ok(state, shown));
+    ASSERT_EQ(shown.Log().size(), 1u);
+    for (const char* part : c.said) {
+      EXPECT_THAT(shown.Log()[0], HasSubstr(part));
+    }
+    EXPECT_EQ(ReadBytes(ProjectPath()), before);
+    EXPECT_EQ(state.Project, inMemory);
+  }
 }
 
 class PropertiesWithFilesTest : public PropertiesTest {

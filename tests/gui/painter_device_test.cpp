@@ -4,42 +4,23 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
-#include <memory>
+#include <optional>
 
 #include "drawing/cls_graphic.h"
-#include "drawing/collecting_dialogs.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/gui/png_sheet_printer.h"
 #include "drawing/print_cross.h"
 #include "drawing/road_project.h"
+#include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
 namespace {
 
 using testing::TempFolder;
-
-class OffscreenApplication : public ::testing::Environment {
- public:
-  void SetUp() override {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "test_drawing_gui";
-    static char* argv[] = {name, nullptr};
-    application_ = std::make_unique<QGuiApplication>(argc, argv);
-  }
-  void TearDown() override { application_.reset(); }
-
- private:
-  std::unique_ptr<QGuiApplication> application_;
-};
-
-const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new OffscreenApplication);
 
 // A 200 x 100 image showing the user rectangle x 0..20, y 10 down to 0 (y upwards).
 class PainterDeviceTest : public ::testing::Test {
@@ -117,7 +98,7 @@ TEST_F(PainterDeviceTest, TinyFontsDrawNothingAndMeasureZero) {
 
 TEST(SheetPrinters, PdfAppearsWhenCompleteAndImagesOnePerSheet) {
   TempFolder folder;
-  testing::CollectingDialogs dialogs;
+  testing::RecordingDialogs dialogs;
   ProjectState state;
   testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), {}), dialogs);
   CrossSheet sheets(state, dialogs);
@@ -151,7 +132,7 @@ TEST(SheetPrinters, PdfAppearsWhenCompleteAndImagesOnePerSheet) {
     }
   }
   EXPECT_GT(dark, 500);
-  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 #pragma once
-// For the window tests: a QtTest program's main on the offscreen platform, and a UserDialogs
-// that records what it is shown and answers from queues.
+// A UserDialogs that records everything it is shown and answers from queues, or by default:
+// No, Cancel, the input's default text, no file to open and the proposed name to save.
 
-#include <QApplication>
-#include <QTest>
 #include <deque>
 #include <string>
 #include <vector>
@@ -15,6 +13,7 @@ namespace calvora::testing {
 class RecordingDialogs : public UserDialogs {
  public:
   std::vector<std::string> shown;  // "Message: ...", "YesNo: ...", "OpenFile: title", ...
+  std::vector<FileDialogRequest> fileRequests;  // of both file dialogs, in order
   std::deque<std::string> fileAnswers;
   std::deque<bool> yesNoAnswers;
 
@@ -34,10 +33,12 @@ class RecordingDialogs : public UserDialogs {
   }
   std::string OpenFileName(const FileDialogRequest& request) override {
     shown.push_back("OpenFile: " + request.title);
+    fileRequests.push_back(request);
     return Next(fileAnswers, std::string());
   }
   std::string SaveFileName(const FileDialogRequest& request) override {
     shown.push_back("SaveFile: " + request.title);
+    fileRequests.push_back(request);
     return Next(fileAnswers, request.proposedName);
   }
 
@@ -54,14 +55,3 @@ class RecordingDialogs : public UserDialogs {
 };
 
 }  // namespace calvora::testing
-
-// main() of a QtTest program: the offscreen platform unless the environment names another.
-#define CALVORA_GUI_TEST_MAIN(TestClass)                  \
-  int main(int argc, char** argv) {                       \
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) { \
-      qputenv("QT_QPA_PLATFORM", "offscreen");            \
-    }                                                     \
-    QApplication application(argc, argv);                 \
-    TestClass test;                                       \
-    return QTest::qExec(&test, argc, argv);               \
-  }

@@ -1,0 +1,14 @@
+#pragma once
+// Qt's strings as GoogleTest prints them in a failure.
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+  *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
+}
