@@ -1,7 +1,13 @@
 # Thin wrapper over the CMake presets.
 JOBS ?= $(shell nproc)
+# A compiler cache where one is installed: a rebuild after a small change, or in another
+# checkout, compiles only what changed.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+export CMAKE_CXX_COMPILER_LAUNCHER ?= $(CCACHE)
+endif
 
-.PHONY: deps build program build-asan test demo run bench clean
+.PHONY: deps build program build-asan build-tsan test format-check demo run bench clean
 
 deps:
 	@bash scripts/install-deps
@@ -19,9 +25,19 @@ build-asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 
-test: build build-asan
+# The volume run's second thread under ThreadSanitizer: the core and its quantity tests only.
+build-tsan: deps
+	@cmake --preset tsan >/dev/null
+	@cmake --build --preset tsan -j $(JOBS)
+
+test: build build-asan build-tsan
 	ctest --preset default -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+	ctest --preset tsan -j $(JOBS)
+
+# Every C++ file as clang-format writes it.
+format-check: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 demo: program
 	@bash scripts/demo
@@ -33,4 +49,4 @@ bench: build
 	@bash scripts/bench
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-tsan
