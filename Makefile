@@ -5,6 +5,7 @@ JOBS ?= $(shell nproc)
 CCACHE := $(shell command -v ccache 2>/dev/null)
 ifneq ($(CCACHE),)
 export CMAKE_CXX_COMPILER_LAUNCHER ?= $(CCACHE)
+export CCACHE_BASEDIR ?= $(CURDIR)
 endif
 
 .PHONY: deps build program build-asan build-tsan test format-check demo run bench clean
