@@ -13,7 +13,8 @@ constexpr const char* kCancelQuestion = "Cancel the design process?";
 }  // namespace
 
 std::optional<double> AskDesignSpeed(UserDialogs& dialogs) {
-  const std::string answer = dialogs.InputBox("Design speed (km/h):", "", "65");
+  const std::string answer =
+      dialogs.InputBox({QuestionId::DesignSpeed}, "Design speed (km/h):", "", "65");
   if (answer.empty()) {
     return std::nullopt;
   }
@@ -34,12 +35,13 @@ std::string DesignPrompt(const std::vector<std::string>& lines) {
   return prompt;
 }
 
-DesignAnswer ConfirmDesign(UserDialogs& dialogs, const std::string& title, double start,
+DesignAnswer ConfirmDesign(UserDialogs& dialogs, const std::string& title, int curve, double start,
                            const std::function<DesignView(double value)>& view) {
   double value = start;
   for (;;) {
     const DesignView shown = view(value);
-    const std::string answer = dialogs.InputBox(shown.prompt, title, PlainNumber(value));
+    const std::string answer = dialogs.InputBox({QuestionId::ConfirmDesign, curve}, shown.prompt,
+                                                title, PlainNumber(value));
     const bool refused = !answer.empty();
     if (!answer.empty()) {
       const double typed = LeadingNumber(answer);
@@ -58,7 +60,7 @@ DesignAnswer ConfirmDesign(UserDialogs& dialogs, const std::string& title, doubl
         dialogs.Message(other.problem);
       }
     }
-    if (dialogs.YesNo(kCancelQuestion)) {
+    if (dialogs.YesNo(QuestionId::CancelDesign, kCancelQuestion)) {
       return {std::nullopt, refused};
     }
   }

@@ -32,10 +32,10 @@ struct DesignAnswer {
   bool refused = false;
 };
 
-// Asks until the shown value is confirmed. A value that cannot be used is refused with its
-// problem and leads to the cancel question, as an empty answer does. The starting value must be
-// showable.
-DesignAnswer ConfirmDesign(UserDialogs& dialogs, const std::string& title, double start,
+// Asks until the shown value is confirmed for curve No. curve. A value that cannot be used is
+// refused with its problem and leads to the cancel question, as an empty answer does. The starting
+// value must be showable.
+DesignAnswer ConfirmDesign(UserDialogs& dialogs, const std::string& title, int curve, double start,
                            const std::function<DesignView(double value)>& view);
 
 }  // namespace calvora

@@ -4,10 +4,10 @@
 #include <limits>
 #include <string>
 
+#include "numbers/number_text.h"
 #include "project/data_file_lock.h"
 #include "project/progress_shown.h"
 #include "project/scratch_output.h"
-#include "numbers/number_text.h"
 #include "records/record_image.h"
 
 namespace calvora {
@@ -66,11 +66,12 @@ CommandResult WidenGround::Run(ProjectState& state, UserDialogs& dialogs, Progre
   CommandResult result = CommandResult::Stopped;
   RunRetryingFileErrors(dialogs, [&] {
     const auto lock = LockDataFile(state, dialogs);
-    if (!lock || !dialogs.YesNo(kChangeQuestion)) {
+    if (!lock || !dialogs.YesNo(QuestionId::ChangeFile, kChangeQuestion)) {
       return;
     }
     const std::string answer =
-        dialogs.InputBox("Enter new distance from center line for both sides:", "", "50");
+        dialogs.InputBox({QuestionId::WideningDistance},
+                         "Enter new distance from center line for both sides:", "", "50");
     if (answer.empty()) {
       return;
     }

@@ -10,9 +10,9 @@
 #include "alignment/design_dialogue.h"
 #include "alignment/design_file.h"
 #include "alignment/design_start.h"
-#include "project/scratch_output.h"
 #include "alignment/table_lookup.h"
 #include "numbers/number_text.h"
+#include "project/scratch_output.h"
 
 namespace calvora {
 
@@ -101,7 +101,7 @@ CommandResult DesignHorizontalCurves::Run(ProjectState& state, UserDialogs& dial
         suggestion = 0;
       }
       const DesignAnswer answer =
-          ConfirmDesign(dialogs, "Horizontal curve Design", suggestion, view);
+          ConfirmDesign(dialogs, "Horizontal curve Design", corner.number, suggestion, view);
       if (!answer.value) {
         if (!answer.refused) {
           design.Save(output);

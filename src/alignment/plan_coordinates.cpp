@@ -10,12 +10,12 @@
 #include "alignment/clothoid_series.h"
 #include "alignment/corner_geometry.h"
 #include "alignment/polygon_checks.h"
-#include "project/scratch_output.h"
 #include "alignment/spiral_layout.h"
 #include "alignment/station_line.h"
 #include "alignment/vertical_profile.h"
 #include "numbers/number_text.h"
 #include "project/prompt_output_file.h"
+#include "project/scratch_output.h"
 #include "project/working_files.h"
 
 namespace calvora {
@@ -228,7 +228,8 @@ CommandResult CalcPlanCoordinates::Run(ProjectState& state, UserDialogs& dialogs
       dialogs.Message(*refusal);
       return;
     }
-    const std::string answer = dialogs.InputBox("Distance between stations:", "", "20");
+    const std::string answer =
+        dialogs.InputBox({QuestionId::StationInterval}, "Distance between stations:", "", "20");
     if (answer.empty()) {
       return;
     }

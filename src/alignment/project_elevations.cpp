@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "alignment/alignment_polygon.h"
-#include "project/data_file_lock.h"
-#include "project/progress_shown.h"
-#include "project/scratch_output.h"
 #include "alignment/vertical_profile.h"
 #include "numbers/number_text.h"
+#include "project/data_file_lock.h"
+#include "project/file_names.h"
+#include "project/progress_shown.h"
+#include "project/scratch_output.h"
 #include "records/record_image.h"
 #include "records/section_record.h"
-#include "project/file_names.h"
 
 namespace calvora {
 
@@ -188,7 +188,7 @@ CommandResult CalcProjectElevations::Run(ProjectState& state, UserDialogs& dialo
       return;
     }
     const auto lock = LockDataFile(state, dialogs);
-    if (!lock || !dialogs.YesNo(kChangeQuestion)) {
+    if (!lock || !dialogs.YesNo(QuestionId::ChangeFile, kChangeQuestion)) {
       return;
     }
     RecordFile& file = *state.Data.File;

@@ -11,10 +11,10 @@
 #include "alignment/design_file.h"
 #include "alignment/design_start.h"
 #include "alignment/polygon_checks.h"
-#include "project/scratch_output.h"
 #include "alignment/spiral_layout.h"
 #include "alignment/table_lookup.h"
 #include "numbers/number_text.h"
+#include "project/scratch_output.h"
 
 namespace calvora {
 
@@ -139,7 +139,7 @@ CommandResult DesignSpirals::Run(ProjectState& state, UserDialogs& dialogs, Prog
       if (!view(suggestion).showable) {
         suggestion = 0;
       }
-      const DesignAnswer answer = ConfirmDesign(dialogs, "Spiral Design", suggestion, view);
+      const DesignAnswer answer = ConfirmDesign(dialogs, "Spiral Design", n, suggestion, view);
       if (!answer.value) {
         if (!answer.refused) {
           design.Save(output);

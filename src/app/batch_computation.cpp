@@ -52,8 +52,9 @@ class DesignCommand : public BatchCommand {
       return kBatchFailed;
     }
     output_.Answer(dialogs);
-    dialogs.AnswerInput("Design speed", AnswerIfGiven(speed_), "--speed");
-    dialogs.AnswerInput("Confirm this design", AnswersByCurveNumber(values_), texts_.valueOption);
+    dialogs.AnswerInput(QuestionId::DesignSpeed, AnswerIfGiven(speed_), "--speed");
+    dialogs.AnswerInput(QuestionId::ConfirmDesign, AnswersByCurveNumber(values_),
+                        texts_.valueOption);
     std::string written;
     return RunBatchComputation(
         context, Name(), project_, {WorkingFileKind::Alignment}, dialogs,
@@ -98,35 +99,23 @@ std::unique_ptr<BatchCommand> MakeDesignCommand(DesignCommandTexts texts, Design
 }
 
 BatchDialogs::InputRule AnswersByCurveNumber(std::vector<std::string> values) {
-  return [values](const std::string& prompt, const std::string&,
+  return [values](const Question& question,
                   const std::string& defaultText) -> std::optional<std::string> {
-    // The first line ends with the curve's number: "Spirals of Curve No. : 2".
-    const std::string first = prompt.substr(0, prompt.find('\r'));
-    const auto colon = first.rfind(':');
-    std::size_t n = 0;
-    for (std::size_t i = colon == std::string::npos ? first.size() : colon + 1; i < first.size();
-         ++i) {
-      if (first[i] >= '0' && first[i] <= '9') {
-        n = n * 10 + static_cast<std::size_t>(first[i] - '0');
-      }
-    }
-    if (n >= 1 && n <= values.size()) {
-      return values[n - 1];
+    if (question.curve >= 1 && static_cast<std::size_t>(question.curve) <= values.size()) {
+      return values[static_cast<std::size_t>(question.curve) - 1];
     }
     return defaultText;
   };
 }
 
 BatchDialogs::InputRule AnswerOrDefault(std::string value) {
-  return [value](const std::string&, const std::string&,
-                 const std::string& defaultText) -> std::optional<std::string> {
+  return [value](const Question&, const std::string& defaultText) -> std::optional<std::string> {
     return value.empty() ? defaultText : value;
   };
 }
 
 BatchDialogs::InputRule AnswerIfGiven(std::string value) {
-  return [value](const std::string&, const std::string&,
-                 const std::string&) -> std::optional<std::string> {
+  return [value](const Question&, const std::string&) -> std::optional<std::string> {
     if (value.empty()) {
       return std::nullopt;
     }

@@ -24,7 +24,7 @@ class CoordinatesCommand : public BatchCommand {
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
     output_.Answer(dialogs);
-    dialogs.AnswerInput("Distance between stations", AnswerOrDefault(interval_), "--interval");
+    dialogs.AnswerInput(QuestionId::StationInterval, AnswerOrDefault(interval_), "--interval");
     CalcPlanCoordinates coordinates;
     return RunBatchComputation(
         context, Name(), project_, {WorkingFileKind::Alignment}, dialogs,

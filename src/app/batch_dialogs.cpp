@@ -58,12 +58,8 @@ std::string TerminalText(const std::string& text) {
   return lines;
 }
 
-void BatchDialogs::AnswerYesNo(std::string textContains, bool answer) {
-  yesNo_.emplace_back(std::move(textContains), answer);
-}
-
-void BatchDialogs::AnswerInput(std::string promptContains, InputRule rule, std::string hint) {
-  inputs_.push_back({std::move(promptContains), std::move(rule), std::move(hint)});
+void BatchDialogs::AnswerInput(QuestionId id, InputRule rule, std::string hint) {
+  inputs_.insert_or_assign(id, InputAnswer{std::move(rule), std::move(hint)});
 }
 
 void BatchDialogs::Message(const std::string& text) {
@@ -72,11 +68,9 @@ void BatchDialogs::Message(const std::string& text) {
   err_ << TerminalText(text) << '\n';
 }
 
-bool BatchDialogs::YesNo(const std::string& text) {
-  for (const auto& [words, answer] : yesNo_) {
-    if (text.find(words) != std::string::npos) {
-      return answer;
-    }
+bool BatchDialogs::YesNo(QuestionId id, const std::string& text) {
+  if (const auto answer = yesNo_.find(id); answer != yesNo_.end()) {
+    return answer->second;
   }
   if (yes_) {
     return true;
@@ -93,17 +87,14 @@ bool BatchDialogs::RetryCancel(const std::string& text) {
   return false;
 }
 
-std::string BatchDialogs::InputBox(const std::string& prompt, const std::string& title,
-                                   const std::string& defaultText) {
-  for (const auto& input : inputs_) {
-    if (prompt.find(input.promptContains) == std::string::npos) {
-      continue;
-    }
-    if (auto answer = input.rule(prompt, title, defaultText)) {
+std::string BatchDialogs::InputBox(const Question& question, const std::string& prompt,
+                                   const std::string&, const std::string& defaultText) {
+  if (const auto input = inputs_.find(question.id); input != inputs_.end()) {
+    if (auto answer = input->second.rule(question, defaultText)) {
       return *answer;
     }
     throw UnansweredQuestion("The question \"" + OneLine(prompt) + "\" needs an answer: use " +
-                             input.hint + ".");
+                             input->second.hint + ".");
   }
   throw UnansweredQuestion("The question \"" + OneLine(prompt) +
                            "\" has no option to answer it in batch mode.");
@@ -136,8 +127,7 @@ std::string BatchDialogs::SaveFileName(const FileDialogRequest& request) {
 
 BatchDialogs::InputRule AnswersInTurn(std::vector<std::string> answers) {
   auto queue = std::make_shared<std::deque<std::string>>(answers.begin(), answers.end());
-  return [queue](const std::string&, const std::string&,
-                 const std::string&) -> std::optional<std::string> {
+  return [queue](const Question&, const std::string&) -> std::optional<std::string> {
     if (queue->empty()) {
       return std::nullopt;
     }
@@ -149,9 +139,9 @@ BatchDialogs::InputRule AnswersInTurn(std::vector<std::string> answers) {
 
 BatchDialogs::InputRule AnswersThenDefault(std::vector<std::string> answers) {
   auto inTurn = AnswersInTurn(std::move(answers));
-  return [inTurn](const std::string& prompt, const std::string& title,
+  return [inTurn](const Question& question,
                   const std::string& defaultText) -> std::optional<std::string> {
-    if (auto answer = inTurn(prompt, title, defaultText)) {
+    if (auto answer = inTurn(question, defaultText)) {
       return answer;
     }
     return defaultText;

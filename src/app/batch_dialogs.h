@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -22,19 +23,19 @@ class UnansweredQuestion : public std::runtime_error {
 
 class BatchDialogs : public UserDialogs {
  public:
-  // An answer for an input box, or nullopt to leave it to the next rule.
-  using InputRule = std::function<std::optional<std::string>(
-      const std::string& prompt, const std::string& title, const std::string& defaultText)>;
+  // An answer for an input box, or nullopt when the options give none.
+  using InputRule = std::function<std::optional<std::string>(const Question& question,
+                                                             const std::string& defaultText)>;
 
   explicit BatchDialogs(std::ostream& err) : err_(err) {}
 
   // --yes: every Yes/No question is answered Yes.
   void AnswerYes(bool yes) { yes_ = yes; }
-  // A Yes/No question whose text contains the given words gets this answer.
-  void AnswerYesNo(std::string textContains, bool answer);
-  // Input boxes whose prompt contains the given words are answered by the rule; hint names the
-  // option that answers them, for the message when the rule gives nothing.
-  void AnswerInput(std::string promptContains, InputRule rule, std::string hint);
+  // The Yes/No question id gets this answer (before --yes).
+  void AnswerYesNo(QuestionId id, bool answer) { yesNo_.insert_or_assign(id, answer); }
+  // The input boxes of question id are answered by the rule; hint names the option that answers
+  // them, for the message when the rule gives nothing.
+  void AnswerInput(QuestionId id, InputRule rule, std::string hint);
   // The next save (or open) file dialog gets this name; without one the proposed name is taken.
   void AnswerSaveFile(std::string path) { saveName_ = std::move(path); }
   void AnswerOpenFile(std::string path) { openName_ = std::move(path); }
@@ -44,24 +45,23 @@ class BatchDialogs : public UserDialogs {
   const std::vector<std::string>& Messages() const { return messages_; }
 
   void Message(const std::string& text) override;
-  bool YesNo(const std::string& text) override;
+  bool YesNo(QuestionId id, const std::string& text) override;
   bool RetryCancel(const std::string& text) override;
-  std::string InputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
+  std::string InputBox(const Question& question, const std::string& prompt,
+                       const std::string& title, const std::string& defaultText) override;
   std::string OpenFileName(const FileDialogRequest& request) override;
   std::string SaveFileName(const FileDialogRequest& request) override;
 
  private:
   struct InputAnswer {
-    std::string promptContains;
     InputRule rule;
     std::string hint;
   };
   std::ostream& err_;
   bool yes_ = false;
   bool errorShown_ = false;
-  std::vector<std::pair<std::string, bool>> yesNo_;
-  std::vector<InputAnswer> inputs_;
+  std::map<QuestionId, bool> yesNo_;
+  std::map<QuestionId, InputAnswer> inputs_;
   std::optional<std::string> saveName_;
   std::optional<std::string> openName_;
   std::vector<std::string> messages_;

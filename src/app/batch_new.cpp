@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "app/batch_commands_list.h"
-#include "records/windows1252.h"
 #include "app/batch_dialogs.h"
 #include "project/file_names.h"
 #include "project/project_commands.h"
 #include "project/working_files.h"
+#include "records/windows1252.h"
 
 namespace calvora {
 
@@ -183,7 +183,7 @@ class NewCommand : public BatchCommand {
     std::error_code ec;
     for (const NamedFile& file : files) {
       if (!fs::exists(file.resolved, ec)) {
-        dialogs.YesNo(NotFoundQuestion(file.kind));
+        dialogs.YesNo(QuestionId::CreateMissingFile, NotFoundQuestion(file.kind));
       }
     }
     return true;

@@ -23,7 +23,7 @@ class WidenCommand : public BatchCommand {
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
     dialogs.AnswerYes(yes_);
-    dialogs.AnswerInput("Enter new distance", AnswerIfGiven(distance_), "--distance");
+    dialogs.AnswerInput(QuestionId::WideningDistance, AnswerIfGiven(distance_), "--distance");
     return RunBatchComputation(
         context, Name(), project_, {WorkingFileKind::Data}, dialogs,
         [](ProjectState& s, UserDialogs& d, Progress& p) { return WidenGround().Run(s, d, p); },

@@ -181,7 +181,7 @@ void OpenWorkingFile(ProjectState& state, WorkingFileKind kind, UserDialogs& dia
       file.FileName.clear();
       return;
     }
-    if (!dialogs.YesNo(info.notFound)) {
+    if (!dialogs.YesNo(QuestionId::CreateMissingFile, info.notFound)) {
       file.FileName.clear();
       return;
     }

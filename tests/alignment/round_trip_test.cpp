@@ -22,9 +22,9 @@ using testing::XyzLine;
 BatchDialogs DefaultAnswers(std::ostream& err) {
   BatchDialogs dialogs(err);
   dialogs.AnswerYes(true);
-  dialogs.AnswerInput("Design speed", AnswersInTurn({"80"}), "--speed");
-  dialogs.AnswerInput("Distance between stations", AnswersInTurn({"10"}), "--interval");
-  dialogs.AnswerInput("", AnswersThenDefault({}), "--radius");
+  dialogs.AnswerInput(QuestionId::DesignSpeed, AnswersInTurn({"80"}), "--speed");
+  dialogs.AnswerInput(QuestionId::StationInterval, AnswersInTurn({"10"}), "--interval");
+  dialogs.AnswerInput(QuestionId::ConfirmDesign, AnswersThenDefault({}), "--radius");
   return dialogs;
 }
 

@@ -13,7 +13,7 @@ TEST(BatchDialogs, AYesNoQuestionWithoutAnAnswerStopsTheCommand) {
   std::ostringstream err;
   BatchDialogs dialogs(err);
   try {
-    dialogs.YesNo("Data file not found.Create New ?");
+    dialogs.YesNo(QuestionId::CreateMissingFile, "Data file not found.Create New ?");
     FAIL() << "answered without an option";
   } catch (const UnansweredQuestion& question) {
     EXPECT_EQ(std::string(question.what()),
@@ -21,16 +21,16 @@ TEST(BatchDialogs, AYesNoQuestionWithoutAnAnswerStopsTheCommand) {
               "with --yes to answer Yes.");
   }
   dialogs.AnswerYes(true);
-  EXPECT_TRUE(dialogs.YesNo("Data file not found.Create New ?"));
+  EXPECT_TRUE(dialogs.YesNo(QuestionId::CreateMissingFile, "Data file not found.Create New ?"));
 }
 
-TEST(BatchDialogs, SpecificAnswersComeBeforeYes) {
+TEST(BatchDialogs, AnswersByIdComeBeforeYesWhateverTheText) {
   std::ostringstream err;
   BatchDialogs dialogs(err);
   dialogs.AnswerYes(true);
-  dialogs.AnswerYesNo("Overwrite", false);
-  EXPECT_FALSE(dialogs.YesNo("Overwrite the\nfile ?"));
-  EXPECT_TRUE(dialogs.YesNo("Something else ?"));
+  dialogs.AnswerYesNo(QuestionId::CancelDesign, false);
+  EXPECT_FALSE(dialogs.YesNo(QuestionId::CancelDesign, "Continue ?"));
+  EXPECT_TRUE(dialogs.YesNo(QuestionId::ChangeFile, "Cancel the design process?"));
 }
 
 TEST(BatchDialogs, MessagesAndErrorsGoToStderr) {
@@ -47,19 +47,24 @@ TEST(BatchDialogs, MessagesAndErrorsGoToStderr) {
 TEST(BatchDialogs, InputBoxesAreAnsweredByTheirRules) {
   std::ostringstream err;
   BatchDialogs dialogs(err);
-  dialogs.AnswerInput("Start station", AnswersInTurn({"0+100", "0+200"}), "--from");
-  dialogs.AnswerInput("Speed", AnswersThenDefault({"80"}), "--speed");
-  EXPECT_EQ(dialogs.InputBox("Start station ?", "T", "0"), "0+100");
-  EXPECT_EQ(dialogs.InputBox("Start station ?", "T", "0"), "0+200");
+  dialogs.AnswerInput(QuestionId::StationInterval, AnswersInTurn({"10", "25"}), "--interval");
+  dialogs.AnswerInput(QuestionId::DesignSpeed, AnswersThenDefault({"80"}), "--speed");
+  const Question interval{QuestionId::StationInterval};
+  EXPECT_EQ(dialogs.InputBox(interval, "Distance ?", "T", "20"), "10");
+  EXPECT_EQ(dialogs.InputBox(interval, "Distance ?", "T", "20"), "25");
   try {
-    dialogs.InputBox("Start station ?", "T", "0");
+    dialogs.InputBox(interval, "Distance ?", "T", "20");
     FAIL() << "a third answer out of two";
   } catch (const UnansweredQuestion& question) {
-    EXPECT_NE(std::string(question.what()).find("--from"), std::string::npos);
+    EXPECT_EQ(std::string(question.what()),
+              "The question \"Distance ?\" needs an answer: use --interval.");
   }
-  EXPECT_EQ(dialogs.InputBox("Speed (km/h)", "T", "60"), "80");
-  EXPECT_EQ(dialogs.InputBox("Speed (km/h)", "T", "60"), "60");
-  EXPECT_THROW(dialogs.InputBox("Radius", "T", ""), UnansweredQuestion);
+  const Question speed{QuestionId::DesignSpeed};
+  EXPECT_EQ(dialogs.InputBox(speed, "Speed (km/h)", "T", "60"), "80");
+  EXPECT_EQ(dialogs.InputBox(speed, "Speed (km/h)", "T", "60"), "60");
+  // A prompt that reads like an answered one does not make its question answered.
+  EXPECT_THROW(dialogs.InputBox({QuestionId::WideningDistance}, "Design speed", "T", ""),
+               UnansweredQuestion);
 }
 
 TEST(BatchDialogs, FileNamesComeFromOptionsOrTheProposal) {

@@ -18,7 +18,7 @@ class CollectingDialogs : public UserDialogs {
   std::string saveAnswer;  // "" takes the proposed name
 
   void Message(const std::string& text) override { messages.push_back(text); }
-  bool YesNo(const std::string& text) override {
+  bool YesNo(QuestionId, const std::string& text) override {
     ADD_FAILURE() << "unexpected question " << text;
     return false;
   }
@@ -26,7 +26,8 @@ class CollectingDialogs : public UserDialogs {
     ADD_FAILURE() << "unexpected error " << text;
     return false;
   }
-  std::string InputBox(const std::string& prompt, const std::string&, const std::string&) override {
+  std::string InputBox(const Question&, const std::string& prompt, const std::string&,
+                       const std::string&) override {
     ADD_FAILURE() << "unexpected input box " << prompt;
     return "";
   }

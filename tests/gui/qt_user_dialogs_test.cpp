@@ -76,7 +76,8 @@ TEST(QtUserDialogs, InputBoxShowsPromptTitleAndDefault) {
     box.setTextValue(QStringLiteral("250"));
     box.accept();
   });
-  EXPECT_EQ(dialogs.InputBox("Interval\r\nin metres", "Plan coordinates", "100"),
+  EXPECT_EQ(dialogs.InputBox({QuestionId::StationInterval}, "Interval\r\nin metres",
+                             "Plan coordinates", "100"),
             std::string("250"));
   EXPECT_EQ(prompt, QStringLiteral("Interval\nin metres"));
   EXPECT_EQ(title, QStringLiteral("Plan coordinates"));
@@ -86,7 +87,7 @@ TEST(QtUserDialogs, CancelledInputBoxGivesEmptyText) {
   QWidget parent;
   QtUserDialogs dialogs(&parent);
   WhenShown<QInputDialog>([](QInputDialog& box) { box.reject(); });
-  EXPECT_EQ(dialogs.InputBox("Speed", "Design", "60"), std::string());
+  EXPECT_EQ(dialogs.InputBox({QuestionId::DesignSpeed}, "Speed", "Design", "60"), std::string());
 }
 
 TEST(QtUserDialogs, MessageBoxesAnswerWithTheirButtons) {
@@ -97,11 +98,11 @@ TEST(QtUserDialogs, MessageBoxesAnswerWithTheirButtons) {
     text = box.text();
     box.button(QMessageBox::Yes)->click();
   });
-  EXPECT_TRUE(dialogs.YesNo("Data file not found.Create New ?"));
+  EXPECT_TRUE(dialogs.YesNo(QuestionId::CreateMissingFile, "Data file not found.Create New ?"));
   EXPECT_EQ(text, QStringLiteral("Data file not found.Create New ?"));
 
   WhenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
-  EXPECT_FALSE(dialogs.YesNo("Replace ?"));
+  EXPECT_FALSE(dialogs.YesNo(QuestionId::ChangeFile, "Replace ?"));
   WhenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Retry)->click(); });
   EXPECT_TRUE(dialogs.RetryCancel("No space left on device"));
   WhenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); });

@@ -18,7 +18,7 @@ class RecordingDialogs : public UserDialogs {
   std::deque<bool> yesNoAnswers;
 
   void Message(const std::string& text) override { shown.push_back("Message: " + text); }
-  bool YesNo(const std::string& text) override {
+  bool YesNo(QuestionId, const std::string& text) override {
     shown.push_back("YesNo: " + text);
     return Next(yesNoAnswers, false);
   }
@@ -26,7 +26,7 @@ class RecordingDialogs : public UserDialogs {
     shown.push_back("RetryCancel: " + text);
     return false;
   }
-  std::string InputBox(const std::string& prompt, const std::string&,
+  std::string InputBox(const Question&, const std::string& prompt, const std::string&,
                        const std::string& defaultText) override {
     shown.push_back("Input: " + prompt);
     return defaultText;

@@ -27,8 +27,8 @@ ScriptedDialogs& ScriptedDialogs::ExpectRetryCancel(bool retry) {
 }
 ScriptedDialogs& ScriptedDialogs::ExpectInput(std::string prompt, std::string title,
                                               std::string defaultText, std::string answer) {
-  expected_.push_back(
-      {Kind::Input, std::move(prompt), std::move(title), std::move(defaultText), std::move(answer)});
+  expected_.push_back({Kind::Input, std::move(prompt), std::move(title), std::move(defaultText),
+                       std::move(answer)});
   return *this;
 }
 ScriptedDialogs& ScriptedDialogs::ExpectOpenFile(std::string title, std::string answer) {
@@ -66,7 +66,7 @@ void ScriptedDialogs::Message(const std::string& text) {
   }
 }
 
-bool ScriptedDialogs::YesNo(const std::string& text) {
+bool ScriptedDialogs::YesNo(QuestionId, const std::string& text) {
   const Expected e = Next(Kind::YesNo, "YesNo: " + text);
   EXPECT_EQ(e.text, text);
   return e.yes;
@@ -76,8 +76,8 @@ bool ScriptedDialogs::RetryCancel(const std::string& text) {
   return Next(Kind::RetryCancel, "RetryCancel: " + text).yes;
 }
 
-std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title,
-                                      const std::string& defaultText) {
+std::string ScriptedDialogs::InputBox(const Question&, const std::string& prompt,
+                                      const std::string& title, const std::string& defaultText) {
   const Expected e = Next(Kind::Input, "Input: " + prompt);
   EXPECT_EQ(e.text, prompt);
   EXPECT_EQ(e.title, title);

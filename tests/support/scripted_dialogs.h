@@ -29,9 +29,9 @@ class ScriptedDialogs : public UserDialogs {
   bool Done() const { return expected_.empty(); }
 
   void Message(const std::string& text) override;
-  bool YesNo(const std::string& text) override;
+  bool YesNo(QuestionId, const std::string& text) override;
   bool RetryCancel(const std::string& text) override;
-  std::string InputBox(const std::string& prompt, const std::string& title,
+  std::string InputBox(const Question&, const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   std::string OpenFileName(const FileDialogRequest& request) override;
   std::string SaveFileName(const FileDialogRequest& request) override;

@@ -77,7 +77,7 @@ void QtUserDialogs::Message(const std::string& text) {
   Ask(parent_, QMessageBox::Information, text, QMessageBox::Ok);
 }
 
-bool QtUserDialogs::YesNo(const std::string& text) {
+bool QtUserDialogs::YesNo(QuestionId, const std::string& text) {
   return Ask(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
@@ -87,8 +87,8 @@ bool QtUserDialogs::RetryCancel(const std::string& text) {
          QMessageBox::Retry;
 }
 
-std::string QtUserDialogs::InputBox(const std::string& prompt, const std::string& title,
-                                    const std::string& defaultText) {
+std::string QtUserDialogs::InputBox(const Question&, const std::string& prompt,
+                                    const std::string& title, const std::string& defaultText) {
   QInputDialog dialog(parent_);
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setWindowTitle(FromUtf8(title));

@@ -18,10 +18,10 @@ class QtUserDialogs : public UserDialogs {
   explicit QtUserDialogs(QWidget* parent) : parent_(parent) {}
 
   void Message(const std::string& text) override;
-  bool YesNo(const std::string& text) override;
+  bool YesNo(QuestionId id, const std::string& text) override;
   bool RetryCancel(const std::string& text) override;
-  std::string InputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
+  std::string InputBox(const Question& question, const std::string& prompt,
+                       const std::string& title, const std::string& defaultText) override;
   std::string OpenFileName(const FileDialogRequest& request) override;
   std::string SaveFileName(const FileDialogRequest& request) override;
 

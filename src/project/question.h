@@ -1,0 +1,24 @@
+#pragma once
+// Which question a computation asks, whatever its text says: batch mode answers by it.
+
+namespace calvora {
+
+enum class QuestionId {
+  // Yes/No
+  CreateMissingFile,  // "Data file not found.Create New ?" and the other working files
+  ChangeFile,         // "... will be changed. Continue ?"
+  CancelDesign,       // "Cancel the design process?"
+  // Input boxes
+  DesignSpeed,       // "Design speed (km/h):"
+  ConfirmDesign,     // the designed curve or spiral, its value to confirm
+  StationInterval,   // "Distance between stations:"
+  WideningDistance,  // "Enter new distance from center line for both sides:"
+};
+
+// A question with what its answer may depend on.
+struct Question {
+  QuestionId id;
+  int curve = 0;  // ConfirmDesign: the number of the curve designed (from 1)
+};
+
+}  // namespace calvora
