@@ -3,15 +3,18 @@
 #include <cmath>
 
 #include "section/segments_intersect.h"
+#include "section/touch_tolerance.h"
 
 namespace calvora {
 namespace {
 
 constexpr double kSameStart = 1e-9;
-constexpr double kBeyondGround = 1.0;      // how far past the ground an open end reaches
-constexpr double kVerticalReach = 1.0e4;   // how far an open vertical end reaches
+constexpr double kBeyondGround = 1.0;     // how far past the ground an open end reaches
+constexpr double kVerticalReach = 1.0e4;  // how far an open vertical end reaches
 
-double Distance(SectionPoint a, SectionPoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
+double Distance(SectionPoint a, SectionPoint b) {
+  return std::hypot(b.x - a.x, b.y - a.y);
+}
 
 // The last piece of an open-ended line, carried on past the outermost ground point.
 SectionPoint OpenEnd(SectionPoint a, SectionPoint b, const SideLine& ground) {
@@ -23,6 +26,19 @@ SectionPoint OpenEnd(SectionPoint a, SectionPoint b, const SideLine& ground) {
     return {b.x, b.y + std::copysign(kVerticalReach, b.y - a.y)};
   }
   return b;
+}
+
+// A contact at a ground point is that point. Found on either segment that meets there, it
+// could lie a rounding beyond it: past a vertical step of the ground (a stripping edge), where
+// the lines walked against the ground would end just beyond the step.
+SectionPoint OnGroundPoint(SectionPoint r, const SideLine& ground, int k) {
+  for (const SectionPoint p :
+       {ground[static_cast<std::size_t>(k) - 1], ground[static_cast<std::size_t>(k)]}) {
+    if (std::fabs(r.x - p.x) <= kTouch && std::fabs(r.y - p.y) <= kTouch) {
+      return p;
+    }
+  }
+  return r;
 }
 
 }  // namespace
@@ -53,6 +69,7 @@ std::optional<GroundContact> FirstGroundContact(const SideLine& line, bool openE
       }
     }
     if (nearest) {
+      nearest->point = OnGroundPoint(nearest->point, ground, nearest->groundSegment);
       return nearest;
     }
   }

@@ -321,22 +321,6 @@ double Shoelace(const std::vector<SectionPoint>& ring) {
   return std::fabs(twice) / 2;
 }
 
-// A point the ring goes out to and comes straight back from.
-bool HasSpike(const std::vector<SectionPoint>& ring) {
-  const std::size_t n = ring.size() - 1;  // the last point repeats the first
-  for (std::size_t i = 0; i < n; ++i) {
-    const SectionPoint a = ring[(i + n - 1) % n];
-    const SectionPoint b = ring[i];
-    const SectionPoint c = ring[i + 1];
-    const double ux = b.x - a.x, uy = b.y - a.y, vx = c.x - b.x, vy = c.y - b.y;
-    const double scale = std::hypot(ux, uy) * std::hypot(vx, vy);
-    if (scale == 0 || (ux * vx + uy * vy < 0 && std::fabs(ux * vy - uy * vx) <= 1e-9 * scale)) {
-      return true;
-    }
-  }
-  return false;
-}
-
 std::string Ring(const SectionPolygon& body) {
   std::string text;
   for (const SectionPoint& p : body.Points) {
@@ -360,7 +344,8 @@ void ExpectSoundBodies(const std::vector<SectionPolygon>& bodies, const std::vec
   for (std::size_t p = 0; p < bodies.size(); ++p) {
     const double area = Shoelace(bodies[p].Points);
     EXPECT_GE(area, kReportable) << what << " body " << p + 1;
-    EXPECT_FALSE(HasSpike(bodies[p].Points)) << what << " body " << p + 1 << ":" << Ring(bodies[p]);
+    EXPECT_FALSE(testing::HasSpike(bodies[p].Points))
+        << what << " body " << p + 1 << ":" << Ring(bodies[p]);
     if (areas != nullptr) {
       EXPECT_NEAR((*areas)[p], area, 1e-9 * (1 + area)) << what << " body " << p + 1;
     }

@@ -115,5 +115,36 @@ TEST(LayerPolygons, LayerLineStaysWithinTheFillOfTheLineAbove) {
   }
 }
 
+TEST(LayerPolygons, LayerBodiesEndAtTheStrippingEdgeTheFillSlopeCatchesOn) {
+  // Ground flat at 99.25 to a vertex 2.5 m out, then rising 3:4; the stripping edges on those
+  // vertices (DecaThick 5), the ground between them lowered to 99. The 1.5 fill slope from the
+  // template end (2, 100) catches on the vertex, on top of the edge's step. Layer 0's line at
+  // 99.5, its ends carried a third of a metre out, goes down the same slope to the vertex:
+  // 14/3 * 0.5 + 2 * 1/6 * 0.375 of fill. Layer 1's line at 98.75 lies under the stripped
+  // ground out to the edges (its ends, 5/6 m out, are in cut): 5 * 0.25 of cut, closing down
+  // the edge's step on each side, not up to the ground beyond it and back.
+  VariantRecord variant = MakeVariant({{2, 0}}, 1.5);
+  variant.Deco = 0.25f;
+  ProjectRecord project = Layers({0.5f, 0.75f, 0, 0, 0});
+  project.DecaMethod = 1;
+  project.DecaThick = 5;
+  const SectionResults r =
+      testing::ComputeOne(MakeSection(100, 99.25, {{2.5, 99.25}, {4.5, 100.75}}), variant, project);
+  ASSERT_TRUE(r.Valid());
+  EXPECT_EQ(r.CatchPoint[1], (SectionPoint{2.5, 99.25}));
+  const struct {
+    PolygonKind kind;
+    double area;
+  } expected[] = {{PolygonKind::Fill, 7.0 / 3 + 0.125}, {PolygonKind::Cut, 1.25}};
+  ASSERT_EQ(r.LayerPolygons.size(), 2u);
+  for (std::size_t j = 0; j < 2; ++j) {
+    ASSERT_EQ(r.LayerPolygons[j].size(), 1u) << "layer " << j;
+    const SectionPolygon& body = r.LayerPolygons[j][0];
+    EXPECT_EQ(body.Kind, expected[j].kind) << "layer " << j;
+    EXPECT_NEAR(PolygonArea(body.Points), expected[j].area, 1e-9) << "layer " << j;
+    EXPECT_FALSE(testing::HasSpike(body.Points)) << "layer " << j;
+  }
+}
+
 }  // namespace
 }  // namespace calvora

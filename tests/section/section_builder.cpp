@@ -1,9 +1,9 @@
 #include "section_builder.h"
 
-#include "section/section_areas.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "section/section_areas.h"
 
 namespace calvora::testing {
 
@@ -91,7 +91,9 @@ void SectionFiles::Rewrite(const SectionRecord& section, const VariantRecord& va
 
 namespace {
 
-bool Finite(SectionPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool Finite(SectionPoint p) {
+  return std::isfinite(p.x) && std::isfinite(p.y);
+}
 
 bool Finite(const std::vector<SectionPoint>& points) {
   return std::all_of(points.begin(), points.end(), [](SectionPoint p) { return Finite(p); });
@@ -130,6 +132,21 @@ double SumOfArea(const std::vector<SectionPolygon>& polygons, PolygonKind kind) 
     }
   }
   return sum;
+}
+
+bool HasSpike(const std::vector<SectionPoint>& ring) {
+  const std::size_t n = ring.size() - 1;  // the last point repeats the first
+  for (std::size_t i = 0; i < n; ++i) {
+    const SectionPoint a = ring[(i + n - 1) % n];
+    const SectionPoint b = ring[i];
+    const SectionPoint c = ring[i + 1];
+    const double ux = b.x - a.x, uy = b.y - a.y, vx = c.x - b.x, vy = c.y - b.y;
+    const double scale = std::hypot(ux, uy) * std::hypot(vx, vy);
+    if (scale == 0 || (ux * vx + uy * vy < 0 && std::fabs(ux * vy - uy * vx) <= 1e-9 * scale)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace calvora::testing

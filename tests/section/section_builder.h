@@ -58,4 +58,8 @@ bool AllNumbersFinite(const SectionResults& results);
 
 double SumOfArea(const std::vector<SectionPolygon>& polygons, PolygonKind kind);
 
+// A point a body's ring (its last point repeating the first) goes out to and comes straight
+// back from.
+bool HasSpike(const std::vector<SectionPoint>& ring);
+
 }  // namespace calvora::testing
