@@ -13,8 +13,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "quantities/calc_volumes.h"
 #include "app/batch_dialogs.h"
+#include "quantities/calc_volumes.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "alignment/plane_geometry.h"
-#include "records/alignment_record.h"
 #include "project/project_state.h"
+#include "records/alignment_record.h"
 
 namespace calvora {
 

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "project/scratch_output.h"
 #include "numbers/number_text.h"
+#include "project/scratch_output.h"
 
 namespace calvora {
 

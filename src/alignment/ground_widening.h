@@ -3,10 +3,10 @@
 // line, along its outermost ground segment. Changes the survey data file in place.
 
 #include "project/command_result.h"
-#include "records/section_record.h"
 #include "project/progress.h"
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
+#include "records/section_record.h"
 
 namespace calvora {
 

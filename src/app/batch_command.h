@@ -1,13 +1,12 @@
 #pragma once
 // A batch subcommand: its options on a CLI11 sub-app, and its run on the core.
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 namespace calvora {
 

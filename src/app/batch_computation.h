@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "project/command_result.h"
 #include "app/batch_command.h"
 #include "app/batch_dialogs.h"
+#include "project/command_result.h"
 #include "project/progress.h"
 #include "project/project_state.h"
 #include "project/working_files.h"

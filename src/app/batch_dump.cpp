@@ -58,8 +58,7 @@ class DumpCommand : public BatchCommand {
     return "Show the records of a .PRJ, .DAT, .VAR or .CRV file, every field by its name";
   }
   void Configure(CLI::App& sub) override {
-    sub.add_option("file", path_, "The file; its extension tells the kind of records")
-        ->required();
+    sub.add_option("file", path_, "The file; its extension tells the kind of records")->required();
     sub.add_flag("--json", json_, "Write JSON instead of text");
   }
 
@@ -130,6 +129,8 @@ class DumpCommand : public BatchCommand {
 
 }  // namespace
 
-std::unique_ptr<BatchCommand> MakeDumpCommand() { return std::make_unique<DumpCommand>(); }
+std::unique_ptr<BatchCommand> MakeDumpCommand() {
+  return std::make_unique<DumpCommand>();
+}
 
 }  // namespace calvora

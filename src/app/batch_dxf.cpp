@@ -2,11 +2,11 @@
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
+#include "app/batch_dialogs.h"
 #include "app/batch_output_options.h"
 #include "app/batch_sheet_options.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/dxf_cross.h"
-#include "app/batch_dialogs.h"
 
 namespace calvora {
 

@@ -5,9 +5,9 @@
 #include <system_error>
 
 #include "app/batch_commands_list.h"
+#include "app/batch_dialogs.h"
 #include "app/batch_project.h"
 #include "app/batch_record_fields.h"
-#include "app/batch_dialogs.h"
 #include "project/working_files.h"
 
 namespace calvora {

@@ -10,13 +10,13 @@
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
+#include "app/batch_dialogs.h"
 #include "app/batch_sheet_options.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/gui/png_sheet_printer.h"
 #include "drawing/print_cross.h"
 #include "drawing/sheet_layout.h"
-#include "app/batch_dialogs.h"
 #include "project/working_files.h"
 
 namespace calvora {

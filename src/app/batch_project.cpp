@@ -1,8 +1,8 @@
 #include "app/batch_project.h"
 
-#include "records/project_settings_check.h"
 #include "project/project_commands.h"
 #include "project/shell_window.h"
+#include "records/project_settings_check.h"
 
 namespace calvora {
 

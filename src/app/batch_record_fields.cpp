@@ -76,9 +76,9 @@ std::string ValueText(const FieldsJson& value) {
 void WriteFields(const FieldsJson& fields, const std::string& prefix, const std::string& indent,
                  std::ostream& out) {
   for (const auto& [key, value] : fields.items()) {
-    const std::string name = prefix.empty()  ? key
-                             : IsIndex(key)  ? prefix + "(" + key + ")"
-                                             : prefix + "." + key;
+    const std::string name = prefix.empty() ? key
+                             : IsIndex(key) ? prefix + "(" + key + ")"
+                                            : prefix + "." + key;
     if (value.is_object()) {
       WriteFields(value, name, indent, out);
     } else {
@@ -101,7 +101,9 @@ FieldsJson FieldsOf(const ProjectRecord& r) {
       {"DrawBorder", r.DrawBorder},
       {"DrawDatum", r.DrawDatum},
       {"Font",
-       {{"Name", r.Font.Name}, {"Size", r.Font.Size}, {"Bold", r.Font.Bold},
+       {{"Name", r.Font.Name},
+        {"Size", r.Font.Size},
+        {"Bold", r.Font.Bold},
         {"Italic", r.Font.Italic}}},
       {"Compaction", Numbers(r.Compaction)},
       {"Thickness", Numbers(r.Thickness)},

@@ -2,10 +2,9 @@
 // The fields of the four records by their program names, for "info" and "dump": as JSON
 // (floats as their exact value, a non-finite one as null) and as "Name: value" lines.
 
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
-
-#include <nlohmann/json.hpp>
 
 #include "records/alignment_record.h"
 #include "records/project_record.h"

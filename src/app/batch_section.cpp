@@ -8,11 +8,11 @@
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
+#include "app/batch_dialogs.h"
 #include "app/batch_project.h"
 #include "section/section_areas.h"
 #include "section/section_engine.h"
 #include "section/section_messages.h"
-#include "app/batch_dialogs.h"
 
 namespace calvora {
 

@@ -4,11 +4,11 @@
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
+#include "app/batch_dialogs.h"
 #include "app/batch_output_options.h"
 #include "app/batch_project.h"
 #include "quantities/calc_volumes.h"
 #include "quantities/report_layers.h"
-#include "app/batch_dialogs.h"
 
 namespace calvora {
 

@@ -7,9 +7,9 @@
 
 #include "drawing/cls_graphic.h"
 #include "drawing/sheet_layout.h"
-#include "section/section_engine.h"
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
+#include "section/section_engine.h"
 
 namespace calvora {
 

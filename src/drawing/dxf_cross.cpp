@@ -6,9 +6,9 @@
 #include "drawing/cls_dxf.h"
 #include "drawing/dxf_entities.h"
 #include "drawing/dxf_file.h"
+#include "project/working_files.h"
 #include "records/file_error.h"
 #include "records/scratch_file.h"
-#include "project/working_files.h"
 
 namespace calvora {
 

@@ -36,7 +36,9 @@ constexpr std::size_t kLiteralBytes = 6;
 // minus to take.
 static_assert(kLiteralBytes + kMaxDecimals + 1 + kIntegerPlaces + 2 <= QuickText::kCapacity);
 
-bool IsPlace(char c) { return c == '#' || c == '0' || c == '.'; }
+bool IsPlace(char c) {
+  return c == '#' || c == '0' || c == '.';
+}
 
 // What a plain pattern asks for: literal characters in front (ASCII, each one place of the
 // field) and behind, and between them digit places, of which the last integerShown always

@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "records/writer_lock.h"
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
+#include "records/writer_lock.h"
 
 namespace calvora {
 

@@ -4,10 +4,10 @@
 #include <system_error>
 #include <vector>
 
-#include "records/scratch_file.h"
-#include "records/windows1252.h"
 #include "project/file_names.h"
 #include "project/working_files.h"
+#include "records/scratch_file.h"
+#include "records/windows1252.h"
 
 namespace calvora {
 

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "records/file_error.h"
 #include "project/file_names.h"
+#include "records/file_error.h"
 
 namespace calvora {
 

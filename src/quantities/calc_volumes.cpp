@@ -1,15 +1,15 @@
 #include "quantities/calc_volumes.h"
 
 #include "numbers/number_text.h"
+#include "project/file_names.h"
 #include "project/prompt_output_file.h"
+#include "project/working_files.h"
 #include "quantities/interval_quantities.h"
 #include "quantities/quantity_file.h"
 #include "quantities/sections_ahead.h"
 #include "quantities/surfaces_report.h"
 #include "quantities/volume_reports_writer.h"
 #include "records/file_error.h"
-#include "project/file_names.h"
-#include "project/working_files.h"
 
 namespace calvora {
 

@@ -6,11 +6,11 @@
 #include <optional>
 #include <vector>
 
-#include "quantities/transport_report.h"
-#include "quantities/volume_report.h"
 #include "project/progress.h"
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
+#include "quantities/transport_report.h"
+#include "quantities/volume_report.h"
 
 namespace calvora {
 

@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "quantities/section_slot.h"
 #include "project/project_state.h"
+#include "quantities/section_slot.h"
 
 namespace calvora {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "records/file_error.h"
 #include "project/file_names.h"
+#include "records/file_error.h"
 
 namespace calvora {
 

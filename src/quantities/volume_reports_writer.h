@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "project/user_dialogs.h"
 #include "quantities/quantity_file.h"
 #include "quantities/report_file.h"
 #include "quantities/transport_report.h"
 #include "quantities/volume_report.h"
 #include "records/project_record.h"
-#include "project/user_dialogs.h"
 
 namespace calvora {
 

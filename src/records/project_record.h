@@ -35,7 +35,7 @@ struct ProjectRecord {
   ProjectFont Font;
   std::array<float, kLayerCount> Compaction{};  // percent, layer i + 1
   std::array<float, kLayerCount> Thickness{};   // metres; a 0 ends the list of layers
-  std::int16_t CalcMethod = 0;  // 0 "Median Method", 1 "Precise Method"
+  std::int16_t CalcMethod = 0;                  // 0 "Median Method", 1 "Precise Method"
   std::int16_t DecaMethod = 0;  // 0 "Decapaje only in fill", 1 "Fixed Width Decapaje"
   float DecaThick = 0;
   std::int16_t NumLines = 0;

@@ -6,8 +6,8 @@ namespace calvora {
 
 std::span<const std::uint8_t> RecordReadAhead::Bytes(const RecordFile& file, int n) {
   const std::size_t length = file.RecordLength();
-  const bool held = file.Version() == version_ && length == recordLength_ && n >= first_ &&
-                    n < first_ + count_;
+  const bool held =
+      file.Version() == version_ && length == recordLength_ && n >= first_ && n < first_ + count_;
   if (!held) {
     // A record outside the file asks for one record: the file refuses it with its own error.
     int count = std::clamp(file.Count() - n + 1, 1, blockRecords_);

@@ -8,7 +8,8 @@
 
 namespace calvora {
 
-// A text that cannot be stored as asked (a character outside the code page, too long for its field).
+// A text that cannot be stored as asked (a character outside the code page, too long for its
+// field).
 class EncodingError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -10,10 +10,10 @@
 namespace calvora {
 
 struct FillCatch {
-  SectionPoint catchPoint;    // on the ground, or at a wall the slope's point above the wall
+  SectionPoint catchPoint;  // on the ground, or at a wall the slope's point above the wall
   bool atWall = false;
-  SectionPoint wallFoot;      // the ground at the wall
-  int groundSegment = 0;      // ground segment (from point k - 1 to k) holding the catch point
+  SectionPoint wallFoot;  // the ground at the wall
+  int groundSegment = 0;  // ground segment (from point k - 1 to k) holding the catch point
 };
 
 // FillCatchPoint: the embankment slope (gradient FillSlope, falling outwards from the template

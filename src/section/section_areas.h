@@ -14,20 +14,20 @@ struct SectionAreas {
   // area and length below is then 0 and must not be summed.
   bool Valid = false;
 
-  double CutArea = 0;      // sum of the cut polygons, rounded to 0.01
-  double FillArea = 0;     // sum of the fill polygons less the first layer's fill, rounded
+  double CutArea = 0;   // sum of the cut polygons, rounded to 0.01
+  double FillArea = 0;  // sum of the fill polygons less the first layer's fill, rounded
   std::array<double, ProjectRecord::kLayerCount> LayerArea{};  // layer j alone
-  double TopsoilArea = 0;  // the stripping polygons, rounded
+  double TopsoilArea = 0;                                      // the stripping polygons, rounded
 
-  int PolygonCount = 0;                              // cut and fill polygons of the section
-  std::vector<double> PolygonArea;                   // per polygon (index 0 = polygon 1)
+  int PolygonCount = 0;                               // cut and fill polygons of the section
+  std::vector<double> PolygonArea;                    // per polygon (index 0 = polygon 1)
   std::vector<std::vector<double>> LayerPolygonArea;  // [layer][polygon]
 
-  double CutLength = 0;   // column "Lc"
-  double FillLength = 0;  // column "Lf"
+  double CutLength = 0;                                          // column "Lc"
+  double FillLength = 0;                                         // column "Lf"
   std::array<double, ProjectRecord::kLayerCount> LayerLength{};  // "Lf" of layer j
-  double CsLength = 0;    // column "C s L": cut-side lines plus CutLength
-  double FsLength = 0;    // column "F s L"
+  double CsLength = 0;  // column "C s L": cut-side lines plus CutLength
+  double FsLength = 0;  // column "F s L"
 };
 
 // Areas of the engine's bodies; rounding to two decimals exactly as FormatField with

@@ -178,8 +178,8 @@ float SectionEngine::ComputeSection(const ProjectState& state, int record) {
   if (!state.Data.Loaded()) {
     throw FileError(state.Data.FileName, "Data file not loaded.");
   }
-  return Compute(*state.Data.File, state.Var.Loaded() ? &*state.Var.File : nullptr,
-                 state.Project, record);
+  return Compute(*state.Data.File, state.Var.Loaded() ? &*state.Var.File : nullptr, state.Project,
+                 record);
 }
 
 float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFile,

@@ -1,12 +1,12 @@
 #pragma once
 // The section engine: places a section's typical cross-section on its surveyed ground.
 
+#include "project/project_state.h"
 #include "records/project_record.h"
 #include "records/record_file.h"
 #include "records/record_read_ahead.h"
-#include "section/section_results.h"
 #include "section/section_lines.h"
-#include "project/project_state.h"
+#include "section/section_results.h"
 
 namespace calvora {
 
@@ -30,8 +30,8 @@ class SectionEngine {
   const SectionResults& Results() const { return results_; }
 
  private:
-  float Compute(const RecordFile& dataFile, const RecordFile* varFile,
-                const ProjectRecord& project, int record);
+  float Compute(const RecordFile& dataFile, const RecordFile* varFile, const ProjectRecord& project,
+                int record);
   void ClearResults();
 
   SectionResults results_;

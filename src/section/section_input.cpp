@@ -1,7 +1,7 @@
 #include "section/section_input.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 namespace calvora {
@@ -10,7 +10,9 @@ namespace {
 // Offsets, elevations, slopes and thicknesses of a road stay far inside this.
 constexpr double kLargestValue = 1.0e6;
 
-bool Sound(double value) { return std::isfinite(value) && std::fabs(value) <= kLargestValue; }
+bool Sound(double value) {
+  return std::isfinite(value) && std::fabs(value) <= kLargestValue;
+}
 
 template <typename Table>
 bool SoundRows(const Table& table, int from, int to) {

@@ -35,7 +35,9 @@ SectionWork::SectionWork(const ProjectRecord& projectRecord, SectionResults& sec
   lineAbove.clear();
 }
 
-void SectionWork::Note(const std::string& text) { results.Messages.push_back(text); }
+void SectionWork::Note(const std::string& text) {
+  results.Messages.push_back(text);
+}
 
 void SectionWork::DataError() {
   Note(DataErrorMessage(results.Section, results.Record));

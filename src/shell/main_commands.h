@@ -8,10 +8,10 @@
 
 #include "project/progress.h"
 #include "project/project_state.h"
-#include "shell/recent_projects.h"
 #include "project/shell_window.h"
 #include "project/user_dialogs.h"
 #include "project/working_files.h"
+#include "shell/recent_projects.h"
 
 namespace calvora {
 

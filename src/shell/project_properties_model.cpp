@@ -139,8 +139,7 @@ bool ProjectPropertiesModel::Ok(ProjectState& state, UserDialogs& dialogs) const
   updated.DrawBorder = Flag(chkBorder);
   updated.DrawDatum = Flag(chkDatum);
   updated.Font.Name = Trimmed(font.name);
-  updated.Font.Size =
-      read.Whole(font.pointSize, "Font size", SingleText(float(font.pointSize)));
+  updated.Font.Size = read.Whole(font.pointSize, "Font size", SingleText(float(font.pointSize)));
   updated.Font.Bold = Flag(font.bold);
   updated.Font.Italic = Flag(font.italic);
   for (int i = 0; i < ProjectRecord::kLayerCount; ++i) {

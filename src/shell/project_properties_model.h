@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
-#include "records/project_record.h"
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
+#include "records/project_record.h"
 
 namespace calvora {
 

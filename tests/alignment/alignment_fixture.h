@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "project/project_state.h"
 #include "records/alignment_record.h"
 #include "records/section_record.h"
-#include "project/project_state.h"
 #include "support/temp_folder.h"
 
 namespace calvora::testing {

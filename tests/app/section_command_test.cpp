@@ -10,11 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "app/batch_dialogs.h"
 #include "records/record_file.h"
 #include "records/section_record.h"
 #include "section/section_areas.h"
 #include "section/section_engine.h"
-#include "app/batch_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
@@ -41,8 +41,9 @@ class SectionCommand : public ::testing::Test {
   }
 
   SectionRun Section(const std::string& arguments) const {
-    const std::string command = "cd '" + folder_.Path().string() + "' && '" CALVORA_BINARY_DIR
-                                "/calvora' section " + arguments + " >out.txt 2>err.txt";
+    const std::string command = "cd '" + folder_.Path().string() +
+                                "' && '" CALVORA_BINARY_DIR "/calvora' section " + arguments +
+                                " >out.txt 2>err.txt";
     const int raw = std::system(command.c_str());
     SectionRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -66,9 +67,9 @@ TEST_F(SectionCommand, JsonHasExactlyTheDocumentedKeysAndTheEnginesResults) {
   for (const auto& item : section.items()) {
     keys.insert(item.key());
   }
-  EXPECT_EQ(keys, (std::set<std::string>{"record", "station", "sideState", "catchPoint",
-                                         "wallHeight", "polygons", "strip", "layers", "areas",
-                                         "messages"}));
+  EXPECT_EQ(keys,
+            (std::set<std::string>{"record", "station", "sideState", "catchPoint", "wallHeight",
+                                   "polygons", "strip", "layers", "areas", "messages"}));
   EXPECT_EQ(section["record"], 3);
   EXPECT_TRUE(section["sideState"].contains("left") && section["sideState"].contains("right"));
   EXPECT_EQ(section["catchPoint"]["right"].size(), 2u);
@@ -81,7 +82,8 @@ TEST_F(SectionCommand, JsonHasExactlyTheDocumentedKeysAndTheEnginesResults) {
   std::ostringstream messages;
   BatchDialogs dialogs(messages);
   SectionEngine engine;
-  const float station = engine.ComputeSection(data, variants, ReadRecord<ProjectRecord>(projectFile, 1), 3);
+  const float station =
+      engine.ComputeSection(data, variants, ReadRecord<ProjectRecord>(projectFile, 1), 3);
   const SectionAreas areas = ComputeSectionAreas(engine.Results());
   EXPECT_FLOAT_EQ(section["station"].get<float>(), station);
   EXPECT_EQ(section["sideState"]["left"], engine.Results().SideState[-1]);

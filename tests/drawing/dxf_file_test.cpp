@@ -1,10 +1,11 @@
 // The name and the opening of a DXF drawing file.
 
+#include "drawing/dxf_file.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "drawing/dxf_file.h"
 #include "drawing/dxf_opening.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"

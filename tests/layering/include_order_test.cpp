@@ -74,7 +74,8 @@ std::vector<Edge> IncludeEdges() {
     for (std::string line; std::getline(file, line);) {
       std::smatch m;
       if (std::regex_search(line, m, include)) {
-        edges.push_back({relative.string(), m[1].str(), LayerOf(relative), LayerOf(fs::path(m[1].str()))});
+        edges.push_back(
+            {relative.string(), m[1].str(), LayerOf(relative), LayerOf(fs::path(m[1].str()))});
       }
     }
   }

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "project/project_state.h"
 #include "records/section_record.h"
 #include "records/variant_record.h"
-#include "project/project_state.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 

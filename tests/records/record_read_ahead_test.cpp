@@ -34,7 +34,9 @@ Bytes Numbered(int count) {
   return all;
 }
 
-Bytes Copy(std::span<const std::uint8_t> bytes) { return Bytes(bytes.begin(), bytes.end()); }
+Bytes Copy(std::span<const std::uint8_t> bytes) {
+  return Bytes(bytes.begin(), bytes.end());
+}
 
 class RecordReadAheadTest : public ::testing::Test {
  protected:

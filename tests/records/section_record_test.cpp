@@ -77,11 +77,11 @@ TEST(SectionRecordLayout, GroundPointsAreStoredColumnByColumn) {
     r.GroundPoints(i, 1) = 500.0F + static_cast<float>(i);
   }
   const Bytes b = Encode(r);
-  EXPECT_EQ(FloatAt(b, 22), -100.0F);   // (-10, 0)
-  EXPECT_EQ(FloatAt(b, 62), 0.0F);      // (0, 0)
-  EXPECT_EQ(FloatAt(b, 102), 100.0F);   // (10, 0): last distance, offsets up to 105
-  EXPECT_EQ(FloatAt(b, 106), 490.0F);   // (-10, 1): first elevation
-  EXPECT_EQ(FloatAt(b, 186), 510.0F);   // (10, 1): last 4 bytes of the record
+  EXPECT_EQ(FloatAt(b, 22), -100.0F);  // (-10, 0)
+  EXPECT_EQ(FloatAt(b, 62), 0.0F);     // (0, 0)
+  EXPECT_EQ(FloatAt(b, 102), 100.0F);  // (10, 0): last distance, offsets up to 105
+  EXPECT_EQ(FloatAt(b, 106), 490.0F);  // (-10, 1): first elevation
+  EXPECT_EQ(FloatAt(b, 186), 510.0F);  // (10, 1): last 4 bytes of the record
   for (int i = -10; i <= 10; ++i) {
     const auto at = static_cast<std::size_t>(22 + 4 * (i + 10));
     EXPECT_EQ(FloatAt(b, at), r.GroundPoints(i, 0)) << i;

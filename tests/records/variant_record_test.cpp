@@ -80,19 +80,19 @@ TEST(VariantRecordLayout, TablesAreStoredColumnByColumn) {
   ExpectColumnByColumn<-11, 11>(b, 212, 20000.0F);
   ExpectColumnByColumn<-5, 5>(b, 396, 30000.0F);
   // The documented landmarks.
-  EXPECT_EQ(FloatAt(b, 40), 10000.0F);    // Point(0, 0)
-  EXPECT_EQ(FloatAt(b, 80), 10010.0F);    // Point(10, 0)
-  EXPECT_EQ(FloatAt(b, 84), 10990.0F);    // Point(-10, 1)
-  EXPECT_EQ(FloatAt(b, 164), 11010.0F);   // Point(10, 1)
-  EXPECT_EQ(FloatAt(b, 212), 19989.0F);   // CutTran(-11, 0)
-  EXPECT_EQ(FloatAt(b, 256), 20000.0F);   // CutTran(0, 0)
-  EXPECT_EQ(FloatAt(b, 300), 20011.0F);   // CutTran(11, 0)
-  EXPECT_EQ(FloatAt(b, 304), 20989.0F);   // CutTran(-11, 1)
-  EXPECT_EQ(FloatAt(b, 392), 21011.0F);   // CutTran(11, 1)
-  EXPECT_EQ(FloatAt(b, 396), 29995.0F);   // FillTran(-5, 0)
-  EXPECT_EQ(FloatAt(b, 416), 30000.0F);   // FillTran(0, 0)
-  EXPECT_EQ(FloatAt(b, 440), 30995.0F);   // FillTran(-5, 1)
-  EXPECT_EQ(FloatAt(b, 480), 31005.0F);   // FillTran(5, 1)
+  EXPECT_EQ(FloatAt(b, 40), 10000.0F);   // Point(0, 0)
+  EXPECT_EQ(FloatAt(b, 80), 10010.0F);   // Point(10, 0)
+  EXPECT_EQ(FloatAt(b, 84), 10990.0F);   // Point(-10, 1)
+  EXPECT_EQ(FloatAt(b, 164), 11010.0F);  // Point(10, 1)
+  EXPECT_EQ(FloatAt(b, 212), 19989.0F);  // CutTran(-11, 0)
+  EXPECT_EQ(FloatAt(b, 256), 20000.0F);  // CutTran(0, 0)
+  EXPECT_EQ(FloatAt(b, 300), 20011.0F);  // CutTran(11, 0)
+  EXPECT_EQ(FloatAt(b, 304), 20989.0F);  // CutTran(-11, 1)
+  EXPECT_EQ(FloatAt(b, 392), 21011.0F);  // CutTran(11, 1)
+  EXPECT_EQ(FloatAt(b, 396), 29995.0F);  // FillTran(-5, 0)
+  EXPECT_EQ(FloatAt(b, 416), 30000.0F);  // FillTran(0, 0)
+  EXPECT_EQ(FloatAt(b, 440), 30995.0F);  // FillTran(-5, 1)
+  EXPECT_EQ(FloatAt(b, 480), 31005.0F);  // FillTran(5, 1)
 }
 
 TEST(VariantRecordLayout, EveryByteSurvivesDecodeAndEncode) {

@@ -36,11 +36,11 @@ TEST(Windows1252, KnownCharacters) {
 
 TEST(Windows1252, CharactersOutsideTheCodePageAndBadUtf8AreRefused) {
   EXPECT_FALSE(ToWindows1252("道路"));
-  EXPECT_FALSE(ToWindows1252("Ā"));             // U+0100, just beyond Latin-1
-  EXPECT_FALSE(ToWindows1252("\xC2\x81"));      // U+0081: the byte 0x81 is unassigned
+  EXPECT_FALSE(ToWindows1252("Ā"));         // U+0100, just beyond Latin-1
+  EXPECT_FALSE(ToWindows1252("\xC2\x81"));  // U+0081: the byte 0x81 is unassigned
   EXPECT_FALSE(ToWindows1252("🙂"));
-  EXPECT_FALSE(ToWindows1252("\xC3"));          // cut short
-  EXPECT_FALSE(ToWindows1252("\xC3\x28"));      // bad continuation
+  EXPECT_FALSE(ToWindows1252("\xC3"));      // cut short
+  EXPECT_FALSE(ToWindows1252("\xC3\x28"));  // bad continuation
   EXPECT_FALSE(ToWindows1252("\xFF"));
   EXPECT_FALSE(ToWindows1252("\xC1\x81"));      // overlong 'A'
   EXPECT_FALSE(ToWindows1252("\xE0\x80\xAF"));  // overlong '/'

@@ -70,9 +70,9 @@ TEST(SectionAreas, TinyAreaCountsAsZero) {
 TEST(SectionAreas, EachLayerKeepsOnlyItsOwnBand) {
   SectionResults r = Computed();
   r.SectionPolygons = {Rectangle(PolygonKind::Fill, 0, 10, 0, 3, 10)};
-  r.LayerPolygons = {{Rectangle(PolygonKind::Fill, 0, 10, 0, 2, 9),
-                      Rectangle(PolygonKind::Cut, 10, 11, 0, 1, 1)},
-                     {Rectangle(PolygonKind::Fill, 0, 10, 0, 1.5, 8)}};
+  r.LayerPolygons = {
+      {Rectangle(PolygonKind::Fill, 0, 10, 0, 2, 9), Rectangle(PolygonKind::Cut, 10, 11, 0, 1, 1)},
+      {Rectangle(PolygonKind::Fill, 0, 10, 0, 1.5, 8)}};
   const SectionAreas areas = ComputeSectionAreas(r);
   EXPECT_EQ(areas.FillArea, 10);     // 30 - 20
   EXPECT_EQ(areas.LayerArea[0], 5);  // 20 - 15; the cut layer body does not count

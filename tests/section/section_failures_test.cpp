@@ -172,7 +172,12 @@ float Damage(std::mt19937& rng) {
   const float values[] = {std::numeric_limits<float>::quiet_NaN(),
                           std::numeric_limits<float>::infinity(),
                           -std::numeric_limits<float>::infinity(),
-                          3.0e38f, -3.0e38f, 1.0e7f, 0.0f, 1.0e-38f, -5.0f};
+                          3.0e38f,
+                          -3.0e38f,
+                          1.0e7f,
+                          0.0f,
+                          1.0e-38f,
+                          -5.0f};
   return values[std::uniform_int_distribution<int>(0, 8)(rng)];
 }
 
@@ -202,16 +207,31 @@ TEST(SectionFailures, FuzzedRecordsNeverCrashNorLetANaNOut) {
       for (int hit = 0; hit < 3; ++hit) {
         const int i = std::uniform_int_distribution<int>(-10, 10)(rng);
         switch (std::uniform_int_distribution<int>(0, 7)(rng)) {
-          case 0: section.GroundPoints(i, hit % 2) = Damage(rng); break;
-          case 1: section.PointCount[hit % 2 == 0 ? -1 : 1] =
-                      static_cast<std::int16_t>(std::uniform_int_distribution<int>(-32768, 32767)(rng));
-                  break;
-          case 2: variant.Point(i, hit % 2) = Damage(rng); break;
-          case 3: variant.LineCount[hit % 2 == 0 ? -1 : 1] = Damage(rng); break;
-          case 4: variant.CutTran(i, hit % 2) = Damage(rng); break;
-          case 5: variant.FillSlope[hit % 2 == 0 ? -1 : 1] = Damage(rng); break;
-          case 6: section.PRElev = Damage(rng); break;
-          default: variant.SubG = Damage(rng); break;
+          case 0:
+            section.GroundPoints(i, hit % 2) = Damage(rng);
+            break;
+          case 1:
+            section.PointCount[hit % 2 == 0 ? -1 : 1] =
+                static_cast<std::int16_t>(std::uniform_int_distribution<int>(-32768, 32767)(rng));
+            break;
+          case 2:
+            variant.Point(i, hit % 2) = Damage(rng);
+            break;
+          case 3:
+            variant.LineCount[hit % 2 == 0 ? -1 : 1] = Damage(rng);
+            break;
+          case 4:
+            variant.CutTran(i, hit % 2) = Damage(rng);
+            break;
+          case 5:
+            variant.FillSlope[hit % 2 == 0 ? -1 : 1] = Damage(rng);
+            break;
+          case 6:
+            section.PRElev = Damage(rng);
+            break;
+          default:
+            variant.SubG = Damage(rng);
+            break;
         }
       }
     }

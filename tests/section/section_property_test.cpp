@@ -79,7 +79,8 @@ RandomSection FullSection(std::mt19937& rng) {
   r.variant.Deco = static_cast<float>(Whole(rng, 0, 1) * Uniform(rng, 0.05, 0.3));
   r.variant.Wall = static_cast<float>(Whole(rng, 0, 1) * Uniform(rng, 5, 30));
   for (const int side : {-1, 1}) {
-    r.variant.Limit[side] = static_cast<float>(Whole(rng, 0, 3) == 0 ? side * Uniform(rng, 1, 8) : 0);
+    r.variant.Limit[side] =
+        static_cast<float>(Whole(rng, 0, 3) == 0 ? side * Uniform(rng, 1, 8) : 0);
   }
   r.project.DecaMethod = static_cast<std::int16_t>(Whole(rng, 0, 1));
   r.project.DecaThick = static_cast<float>(Uniform(rng, 2, 14));

@@ -5,8 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "shell/main_commands.h"
 #include "project/project_commands.h"
+#include "shell/main_commands.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 

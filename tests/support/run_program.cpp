@@ -32,8 +32,8 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int in = ::open("/dev/null", O_RDONLY);
-    if (out < 0 || err < 0 || in < 0 || ::chdir(workingFolder.c_str()) != 0 ||
-        ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) {
+    if (out < 0 || err < 0 || in < 0 || ::chdir(workingFolder.c_str()) != 0 || ::dup2(in, 0) < 0 ||
+        ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) {
       ::_exit(127);
     }
     ::execv(argv[0], argv.data());

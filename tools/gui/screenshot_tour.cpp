@@ -10,8 +10,8 @@
 #include <iostream>
 #include <system_error>
 
-#include "quantities/calc_volumes.h"
 #include "app/batch_dialogs.h"
+#include "quantities/calc_volumes.h"
 #include "shell/gui/about_dialog.h"
 #include "shell/gui/main_window.h"
 #include "shell/gui/project_properties_dialog.h"

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "drawing/gui/painter_device.h"
-#include "records/scratch_file.h"
 #include "drawing/sheet_printer.h"
+#include "records/scratch_file.h"
 
 namespace calvora {
 

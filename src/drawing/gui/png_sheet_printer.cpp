@@ -5,8 +5,8 @@
 #include <QString>
 #include <cmath>
 
-#include "records/scratch_file.h"
 #include "records/file_error.h"
+#include "records/scratch_file.h"
 
 namespace calvora {
 

@@ -3,8 +3,8 @@
 
 #include <QDialog>
 
-#include "shell/about_model.h"
 #include "project/user_dialogs.h"
+#include "shell/about_model.h"
 
 namespace calvora {
 

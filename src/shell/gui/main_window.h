@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <memory>
 
+#include "project/project_state.h"
+#include "project/shell_window.h"
 #include "shell/gui/progress_dialog.h"
 #include "shell/gui/qt_user_dialogs.h"
 #include "shell/main_commands.h"
-#include "project/project_state.h"
 #include "shell/recent_projects.h"
-#include "project/shell_window.h"
 
 class QAction;
 class QMdiArea;

@@ -49,9 +49,7 @@ QLineEdit* NumberBox(const QString& name, QWidget* parent) {
 
 ProjectPropertiesDialog::ProjectPropertiesDialog(ProjectState& state, UserDialogs& dialogs,
                                                  QWidget* parent)
-    : QDialog(parent),
-      state_(state),
-      dialogs_(dialogs) {
+    : QDialog(parent), state_(state), dialogs_(dialogs) {
   setObjectName(QStringLiteral("frmProjProp"));
   setWindowTitle(tr("Project Properties"));
 

@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <array>
 
-#include "shell/project_properties_model.h"
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
+#include "shell/project_properties_model.h"
 
 class QCheckBox;
 class QGridLayout;
