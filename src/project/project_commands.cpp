@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "project/file_names.h"
+#include "project/scratch_output.h"
 #include "project/working_files.h"
-#include "records/scratch_file.h"
 #include "records/windows1252.h"
 
 namespace calvora {
@@ -56,18 +56,7 @@ bool WriteProjectFile(const std::string& path, const ProjectRecord& project, Use
     dialogs.Message(error.what());
     return false;
   }
-  while (true) {
-    try {
-      ScratchFile file(path);
-      file.Write(bytes);
-      file.Commit();
-      return true;
-    } catch (const FileError& error) {
-      if (!dialogs.RetryCancel(error.what())) {
-        return false;
-      }
-    }
-  }
+  return RunRetryingFileErrors(dialogs, [&] { WriteFileAtomically(path, bytes); });
 }
 
 bool OpenProject(ProjectState& state, const std::string& path, ShellWindow& shell,
@@ -130,16 +119,8 @@ bool OpenProjectRecord(ProjectState& state, const std::string& path, ShellWindow
   if (!OpenProject(state, path, shell, dialogs)) {
     return false;
   }
-  while (true) {
-    try {
-      state.Project = ReadRecord<ProjectRecord>(*state.ProjectFile, 1);
-      return true;
-    } catch (const FileError& error) {
-      if (!dialogs.RetryCancel(error.what())) {
-        return false;
-      }
-    }
-  }
+  return RunRetryingFileErrors(
+      dialogs, [&] { state.Project = ReadRecord<ProjectRecord>(*state.ProjectFile, 1); });
 }
 
 bool OpenExistingProject(ProjectState& state, const std::string& path, ShellWindow& shell,
@@ -162,16 +143,7 @@ bool SaveProjectRecord(ProjectState& state, UserDialogs& dialogs) {
     dialogs.Message(error.what());
     return false;
   }
-  while (true) {
-    try {
-      state.ProjectFile->Write(1, bytes);
-      return true;
-    } catch (const FileError& error) {
-      if (!dialogs.RetryCancel(error.what())) {
-        return false;
-      }
-    }
-  }
+  return RunRetryingFileErrors(dialogs, [&] { state.ProjectFile->Write(1, bytes); });
 }
 
 }  // namespace calvora
