@@ -1,5 +1,6 @@
 #include "section/section_walk.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "section/body_walk.h"
@@ -48,6 +49,31 @@ void StrippedSurface(const SideLine& ground, double depth, double unstrippedFrom
   }
 }
 
+// The offset of the surface point within the touch tolerance of x, else x.
+double SurfaceOffsetNear(double x, const std::vector<SectionPoint>& surface) {
+  const auto p = std::lower_bound(surface.begin(), surface.end(), x - kTouch,
+                                  [](SectionPoint q, double v) { return q.x < v; });
+  return p != surface.end() && p->x <= x + kTouch ? p->x : x;
+}
+
+// An end of the line within the touch tolerance of a surface point's offset lies at that
+// offset. A rounding beyond a vertical step of the surface (a template end moved out by a
+// layer's thickness onto the step) would close the end's body up to the step's top and
+// straight back down.
+void PlaceEndsOnSurfaceOffsets(std::vector<SectionPoint>& line,
+                               const std::vector<SectionPoint>& surface) {
+  const std::size_t n = line.size();
+  if (n < 2) {
+    return;
+  }
+  if (const double x = SurfaceOffsetNear(line[0].x, surface); x < line[1].x) {
+    line[0].x = x;
+  }
+  if (const double x = SurfaceOffsetNear(line[n - 1].x, surface); x > line[n - 2].x) {
+    line[n - 1].x = x;
+  }
+}
+
 }  // namespace
 
 std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& left,
@@ -77,8 +103,9 @@ std::vector<SectionPolygon> WalkBothSides(SectionWork& work, const DesignSide& l
     JoinSides(stripped, work.strippedSides[-1], work.strippedSides[1]);
     DropFins(stripped);
   }
-  const WalkLines lines{line, work.stripOnlyInFill ? stripped : ground, ground, -left.templateEnd,
-                        right.templateEnd};
+  const std::vector<SectionPoint>& reference = work.stripOnlyInFill ? stripped : ground;
+  PlaceEndsOnSurfaceOffsets(line, reference);
+  const WalkLines lines{line, reference, ground, -left.templateEnd, right.templateEnd};
   std::vector<SectionPolygon> bodies =
       WalkDesignLine(lines, role == LineRole::Design ? depth : 0.0, strips, work.walkScratch);
   work.lineAbove.swap(line);

@@ -146,5 +146,28 @@ TEST(LayerPolygons, LayerBodiesEndAtTheStrippingEdgeTheFillSlopeCatchesOn) {
   }
 }
 
+TEST(LayerPolygons, LayerBodiesEndAtTheFootOfAGroundStepTheirTemplateEndReaches) {
+  // The last template line falls 1:5, the fill slope 1:4: the layer's template end moves
+  // 0.25 / (0.25 - 0.2) = 5 m out, onto the offset of the ground's vertical step at 7.875, with
+  // the rounding of 0.2 in it. The first cut-ditch row drops straight down, so the layer line
+  // ends there, in cut under the ditch bottom running out past the step: its body closes up to
+  // the step's foot, not over its top and back.
+  VariantRecord variant = MakeVariant({{1.9375, -0.1875}, {2.875, -0.375}}, 0.25);
+  testing::SetCutDitch(variant, {{0, -0.3125}, {6, -0.3125}, {7, 7}});
+  const SectionResults r = testing::ComputeOne(
+      MakeSection(97.5, 99.9375, {{7.875, 103.046875}, {7.875, 103.921875}, {30, 103.921875}}),
+      variant, Layers({0.25f, 0, 0, 0, 0}));
+  ASSERT_TRUE(r.Valid());
+  ASSERT_EQ(r.LayerPolygons.size(), 1u);
+  ASSERT_FALSE(r.LayerPolygons[0].empty());
+  for (const SectionPolygon& body : r.LayerPolygons[0]) {
+    EXPECT_FALSE(testing::HasSpike(body.Points));
+    for (const SectionPoint& p : body.Points) {
+      EXPECT_LE(std::fabs(p.x), 7.875);
+      EXPECT_LE(p.y, 103.046875);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace calvora
