@@ -13,22 +13,23 @@ namespace calvora {
 
 namespace {
 
-constexpr const char* kProjectFilter = "Project Files (*.PRJ)|*.PRJ";
+FileDialogRequest ProjectFileRequest() {
+  FileDialogRequest request;
+  request.title = "Select Project File";
+  request.filter = "Project Files (*.PRJ)|*.PRJ";
+  return request;
+}
 
 }  // namespace
 
 FileDialogRequest NewProjectRequest() {
-  FileDialogRequest request;
-  request.title = "Select Project File";
-  request.filter = kProjectFilter;
+  FileDialogRequest request = ProjectFileRequest();
   request.confirmOverwrite = true;
   return request;
 }
 
 FileDialogRequest OpenProjectRequest() {
-  FileDialogRequest request;
-  request.title = "Select Project File";
-  request.filter = kProjectFilter;
+  FileDialogRequest request = ProjectFileRequest();
   request.mustExist = true;
   return request;
 }
