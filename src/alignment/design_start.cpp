@@ -9,10 +9,6 @@ namespace calvora {
 
 std::optional<DesignStart> StartDesign(const ProjectState& state, UserDialogs& dialogs,
                                        const std::string& tableName, const std::string& extension) {
-  if (!state.Align.Loaded()) {
-    dialogs.Message("Alignment file not loaded.");
-    return std::nullopt;
-  }
   DesignStart start;
   const std::optional<double> speed = AskDesignSpeed(dialogs);
   if (!speed) {

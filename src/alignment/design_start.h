@@ -16,7 +16,7 @@ struct DesignStart {
   std::string output;
 };
 
-// nullopt when the command ends there (no alignment, no speed, no file name).
+// nullopt when the command ends there (no speed, no file name). The alignment file is loaded.
 std::optional<DesignStart> StartDesign(const ProjectState& state, UserDialogs& dialogs,
                                        const std::string& tableName, const std::string& extension);
 

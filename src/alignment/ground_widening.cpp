@@ -59,10 +59,6 @@ SideWidening WidenSide(SectionRecord& section, int side, float w) {
 }
 
 CommandResult WidenGround::Run(ProjectState& state, UserDialogs& dialogs, Progress& progress) {
-  if (!state.Data.Loaded()) {
-    dialogs.Message("Data file not loaded.");
-    return CommandResult::Stopped;
-  }
   CommandResult result = CommandResult::Stopped;
   RunRetryingFileErrors(dialogs, [&] {
     const auto lock = LockDataFile(state, dialogs);

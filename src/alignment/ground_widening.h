@@ -12,6 +12,7 @@ namespace calvora {
 
 class WidenGround {
  public:
+  // The survey data file is loaded (the caller checks).
   CommandResult Run(ProjectState& state, UserDialogs& dialogs, Progress& progress);
 };
 

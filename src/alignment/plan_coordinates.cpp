@@ -214,10 +214,6 @@ double PolygonLength(const std::vector<PolygonPoint>& polygon) {
 
 CommandResult CalcPlanCoordinates::Run(ProjectState& state, UserDialogs& dialogs,
                                        Progress& progress) {
-  if (!state.Align.Loaded()) {
-    dialogs.Message("Alignment file not loaded.");
-    return CommandResult::Stopped;
-  }
   written_.clear();
   CommandResult result = CommandResult::Stopped;
   RunRetryingFileErrors(dialogs, [&] {

@@ -13,6 +13,7 @@ namespace calvora {
 
 class CalcPlanCoordinates {
  public:
+  // The alignment file is loaded (the caller checks).
   CommandResult Run(ProjectState& state, UserDialogs& dialogs, Progress& progress);
   // The file the last run wrote ("" when it wrote none).
   const std::string& WrittenFile() const { return written_; }

@@ -174,14 +174,6 @@ CommandResult CalcProjectElevations::Run(ProjectState& state, UserDialogs& dialo
                                          Progress& progress) {
   CommandResult result = CommandResult::Stopped;
   RunRetryingFileErrors(dialogs, [&] {
-    if (!state.Align.Loaded()) {
-      dialogs.Message("Alignment file not loaded.");
-      return;
-    }
-    if (!state.Data.Loaded() || state.Data.Count() == 0) {
-      dialogs.Message("Data file not loaded.");
-      return;
-    }
     const std::vector<VerticalPoint> points = ReadVerticalPoints(ReadAlignmentRecords(state.Align));
     if (auto defect = VerticalPointsDefect(points)) {
       dialogs.Message(*defect);

@@ -13,6 +13,7 @@ namespace calvora {
 
 class CalcProjectElevations {
  public:
+  // The alignment file and the survey data file, with sections, are loaded (the caller checks).
   CommandResult Run(ProjectState& state, UserDialogs& dialogs, Progress& progress);
 };
 

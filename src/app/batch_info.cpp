@@ -34,7 +34,8 @@ class InfoCommand : public BatchCommand {
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
     ProjectState state;
-    if (!OpenProjectForBatch(state, projectPath_, context, dialogs, {})) {
+    if (!OpenProjectForBatch(state, projectPath_, context, dialogs,
+                             std::vector<WorkingFileKind>{})) {
       return kBatchFailed;
     }
     // The working files that exist, for their counts; a missing one is shown so.

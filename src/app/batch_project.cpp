@@ -2,26 +2,28 @@
 
 #include "project/project_commands.h"
 #include "project/shell_window.h"
-#include "records/project_settings_check.h"
 
 namespace calvora {
 
 bool OpenProjectForBatch(ProjectState& state, const std::string& projectPath,
                          const BatchContext& context, UserDialogs& dialogs,
-                         const std::vector<WorkingFileKind>& needed) {
+                         const std::vector<WorkingFileKind>& kinds) {
   state.AppDir = context.programDir;
   state.Access = FileAccess::ReadOnly;
   NoShellWindow window;
   return OpenProjectRecord(state, projectPath, window, dialogs) &&
-         OpenWorkingFilesOf(state, needed, dialogs);
+         OpenWorkingFilesOf(state, kinds, dialogs);
 }
 
-bool ProjectSettingsUsable(const ProjectState& state, UserDialogs& dialogs) {
-  if (const auto problem = ProjectSettingsProblem(state.Project)) {
-    dialogs.Message(*problem);
-    return false;
+bool OpenProjectForBatch(ProjectState& state, const std::string& projectPath,
+                         const BatchContext& context, UserDialogs& dialogs,
+                         const CommandEntry& command) {
+  std::vector<WorkingFileKind> kinds;
+  for (const FileNeed& need : command.needs) {
+    kinds.push_back(need.kind);
   }
-  return true;
+  return OpenProjectForBatch(state, projectPath, context, dialogs, kinds) &&
+         CommandMayStart(command, state, dialogs);
 }
 
 }  // namespace calvora

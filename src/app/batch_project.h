@@ -9,6 +9,7 @@
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
 #include "project/working_files.h"
+#include "shell/command_table.h"
 
 namespace calvora {
 
@@ -16,10 +17,12 @@ namespace calvora {
 // one of them cannot be opened.
 bool OpenProjectForBatch(ProjectState& state, const std::string& projectPath,
                          const BatchContext& context, UserDialogs& dialogs,
-                         const std::vector<WorkingFileKind>& needed);
+                         const std::vector<WorkingFileKind>& kinds);
 
-// Whether the settings the section computations read are usable; false after a message naming
-// the field that is not.
-bool ProjectSettingsUsable(const ProjectState& state, UserDialogs& dialogs);
+// Opens the project and the working files the command needs; false (after the message) when
+// one cannot be opened or what the command needs is not there.
+bool OpenProjectForBatch(ProjectState& state, const std::string& projectPath,
+                         const BatchContext& context, UserDialogs& dialogs,
+                         const CommandEntry& command);
 
 }  // namespace calvora

@@ -116,12 +116,7 @@ class SectionCommand : public BatchCommand {
     BatchDialogs dialogs(context.err);
     ProjectState state;
     if (!OpenProjectForBatch(state, project_, context, dialogs,
-                             {WorkingFileKind::Data, WorkingFileKind::Variant}) ||
-        !ProjectSettingsUsable(state, dialogs)) {
-      return kBatchFailed;
-    }
-    if (!state.Data.Loaded() || state.Data.Count() == 0) {
-      context.err << "Data file not loaded.\n";
+                             Command(CommandId::CrossSections))) {
       return kBatchFailed;
     }
     if (record_ < 1 || record_ > state.Data.Count()) {

@@ -37,20 +37,7 @@ SheetSize BatchSheetOptions::Sheet() const {
 
 bool BatchSheetOptions::OpenProject(ProjectState& state, const BatchContext& context,
                                     UserDialogs& dialogs) const {
-  if (!OpenProjectForBatch(state, project, context, dialogs,
-                           {WorkingFileKind::Data, WorkingFileKind::Variant}) ||
-      !ProjectSettingsUsable(state, dialogs)) {
-    return false;
-  }
-  if (state.Data.Count() == 0) {
-    dialogs.Message("Data file not loaded.");
-    return false;
-  }
-  if (state.Var.Count() == 0) {
-    dialogs.Message("Variant file not loaded.");
-    return false;
-  }
-  return true;
+  return OpenProjectForBatch(state, project, context, dialogs, Command(CommandId::CrossSections));
 }
 
 }  // namespace calvora

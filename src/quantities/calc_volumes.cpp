@@ -122,14 +122,6 @@ VolumeRunSummary RunVolumes(ProjectState& state, const std::string& quantityPath
 }  // namespace
 
 VolumeRunSummary CalcVolumes(ProjectState& state, UserDialogs& dialogs, Progress& progress) {
-  if (!state.Data.Loaded() || state.Data.Count() == 0) {
-    dialogs.Message("Data file not loaded.");
-    return {};
-  }
-  if (!state.Var.Loaded() || state.Var.Count() == 0) {
-    dialogs.Message("Variant file not loaded.");
-    return {};
-  }
   const std::vector<ReservedFile> projectFiles = ProjectFilesOf(state);
   const std::string quantityPath =
       PromptOutputFile(state.Data.File->Path().string(), ".OUT", dialogs, projectFiles);

@@ -29,7 +29,8 @@ struct VolumeRunSummary {
 // Asks for the quantity file (.OUT), computes every section in record order with the section
 // engine, writes the quantity file and the surfaces report (.SRF) as it goes, then the volume
 // report (.VOL) and the transport report (.TRF, when a .DPO lies beside). Files are put in
-// place only once complete; an I/O failure asks Retry/Cancel and Retry runs again.
+// place only once complete; an I/O failure asks Retry/Cancel and Retry runs again. The survey
+// data and typical cross-section files, with records, are loaded (the caller checks).
 VolumeRunSummary CalcVolumes(ProjectState& state, UserDialogs& dialogs, Progress& progress);
 
 }  // namespace calvora

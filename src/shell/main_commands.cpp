@@ -48,29 +48,12 @@ bool MainCommands::MayEdit(WorkingFileKind kind) const {
   return !WorkingFileOf(state_, kind).FileName.empty();
 }
 
-bool MainCommands::MayDrawCrossSections() {
-  if (state_.Data.Count() == 0) {
-    dialogs_.Message("Data file not loaded.");
-    return false;
-  }
-  if (state_.Var.Count() == 0) {
-    dialogs_.Message("Variant file not loaded.");
-    return false;
-  }
-  return true;
-}
-
-void MainCommands::Run(ComputationNeeds needs, const Computation& computation) {
-  if (needs == ComputationNeeds::AlignmentFile && state_.Align.FileName.empty()) {
-    dialogs_.Message("Alignment file not loaded.");
-    return;
-  }
-  if (needs == ComputationNeeds::DataFile && state_.Data.FileName.empty()) {
-    dialogs_.Message("Data file not loaded.");
+void MainCommands::Run(const CommandEntry& command) {
+  if (!CommandMayStart(command, state_, dialogs_)) {
     return;
   }
   try {
-    computation(state_, dialogs_, progress_);
+    command.run(state_, dialogs_, progress_);
   } catch (const std::exception& error) {
     progress_.Finish();
     dialogs_.Message(error.what());

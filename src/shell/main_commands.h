@@ -3,7 +3,6 @@
 // list, and the tests that stand in front of the editors, the drawing and the computations.
 
 #include <cstddef>
-#include <functional>
 #include <string>
 
 #include "project/progress.h"
@@ -11,15 +10,10 @@
 #include "project/shell_window.h"
 #include "project/user_dialogs.h"
 #include "project/working_files.h"
+#include "shell/command_table.h"
 #include "shell/recent_projects.h"
 
 namespace calvora {
-
-// A computation run from a menu: it asks through the dialogs and shows its pass on the progress.
-using Computation = std::function<void(ProjectState&, UserDialogs&, Progress&)>;
-
-// What a computation needs loaded before it may start.
-enum class ComputationNeeds { Nothing, AlignmentFile, DataFile };
 
 class MainCommands {
  public:
@@ -37,12 +31,12 @@ class MainCommands {
   bool MayEdit(WorkingFileKind kind) const;
   // The properties dialog opens only while a project is open.
   bool MayShowProperties() const { return state_.ProjectOpen(); }
-  // The cross-section drawing needs sections and typical sections; says which is missing.
-  bool MayDrawCrossSections();
+  // Whether what the command needs is there; says what is missing.
+  bool MayStart(CommandId id) { return CommandMayStart(Command(id), state_, dialogs_); }
 
-  // Runs the computation when what it needs is loaded, else says what is missing. An error
-  // escaping it is shown rather than carried into the window system.
-  void Run(ComputationNeeds needs, const Computation& computation);
+  // Runs the command when what it needs is there. An error escaping it is shown rather than
+  // carried into the window system.
+  void Run(const CommandEntry& command);
 
  private:
   ProjectState& state_;

@@ -137,16 +137,5 @@ TEST_F(ProjectElevationFiles, RefusesVerticalPointsOutOfOrderBeforeTheBackup) {
   }
 }
 
-TEST_F(ProjectElevationFiles, NeedsBothFiles) {
-  project.State().Data.File.reset();
-  ScriptedDialogs noData;
-  noData.ExpectMessage("Data file not loaded.");
-  EXPECT_EQ(Run(noData), CommandResult::Stopped);
-  project.State().Align.File.reset();
-  ScriptedDialogs noAlignment;
-  noAlignment.ExpectMessage("Alignment file not loaded.");
-  EXPECT_EQ(Run(noAlignment), CommandResult::Stopped);
-}
-
 }  // namespace
 }  // namespace calvora

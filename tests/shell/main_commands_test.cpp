@@ -5,7 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
+#include <tuple>
 
 #include "project/project_commands.h"
 #include "support/scripted_dialogs.h"
@@ -18,14 +20,6 @@ using testing::ReadBytes;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
 using testing::WriteBytes;
-
-// Counts the computation's runs and what it was handed.
-struct CountingComputation {
-  int runs = 0;
-  Computation AsComputation() {
-    return [this](ProjectState&, UserDialogs&, Progress&) { ++runs; };
-  }
-};
 
 class RecordingProgress : public Progress {
  public:
@@ -97,60 +91,60 @@ TEST_F(MainCommandsTest, OpenReadsTheRecordAndOpensItsWorkingFiles) {
   EXPECT_FALSE(commands.MayEdit(WorkingFileKind::Alignment));
 }
 
-TEST_F(MainCommandsTest, ComputationsRunOnlyWithTheFileTheyNeed) {
+TEST_F(MainCommandsTest, CommandsStartOnlyWithWhatTheyNeed) {
+  constexpr int kNone = -1;  // the file is not loaded
   struct Case {
-    const char* name;
-    ComputationNeeds needs;
-    int alignmentRecords;  // -1: no alignment file loaded
-    int dataRecords;       // -1: no data file loaded
-    const char* refusal;   // "" when the computation runs
+    CommandId command;
+    int alignment, data, variants;  // records in each file, or kNone
+    const char* refusal;            // "" when the command may start
   };
   const Case cases[] = {
-      {"alignment computation without its file", ComputationNeeds::AlignmentFile, -1, -1,
-       "Alignment file not loaded."},
-      {"alignment computation on an empty file", ComputationNeeds::AlignmentFile, 0, -1, ""},
-      {"widening without the data file", ComputationNeeds::DataFile, 1, -1,
-       "Data file not loaded."},
-      {"widening on an empty data file", ComputationNeeds::DataFile, 1, 0, ""},
-      {"volumes and elevations check for themselves", ComputationNeeds::Nothing, -1, -1, ""},
+      {CommandId::PlanCoordinates, kNone, 3, 3, "Alignment file not loaded."},
+      {CommandId::HorizontalCurves, 0, kNone, kNone, ""},
+      {CommandId::SpiralCurves, kNone, kNone, kNone, "Alignment file not loaded."},
+      {CommandId::WidenGround, 3, kNone, 3, "Data file not loaded."},
+      {CommandId::WidenGround, kNone, 0, kNone, ""},
+      {CommandId::ProjectElevations, kNone, kNone, kNone, "Alignment file not loaded."},
+      {CommandId::ProjectElevations, 2, 0, kNone, "Data file not loaded."},
+      {CommandId::ProjectElevations, 2, 1, kNone, ""},
+      {CommandId::Volumes, 2, kNone, 1, "Data file not loaded."},
+      {CommandId::Volumes, kNone, 2, 0, "Variant file not loaded."},
+      {CommandId::Volumes, kNone, 2, 1, ""},
+      {CommandId::CrossSections, kNone, 0, 1, "Data file not loaded."},
+      {CommandId::CrossSections, kNone, 1, kNone, "Variant file not loaded."},
+      {CommandId::CrossSections, kNone, 1, 1, ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(Command(c.command).menuItem + " " + c.refusal);
     ProjectState fresh;
     MainCommands run{fresh, shell, dialogs, progress, recent};
-    if (c.alignmentRecords >= 0) {
-      LoadWorkingFile(fresh.Align, "ROAD.CRV", 20, c.alignmentRecords);
-    }
-    if (c.dataRecords >= 0) {
-      LoadWorkingFile(fresh.Data, "ROAD.DAT", 190, c.dataRecords);
+    const std::tuple<WorkingFile*, const char*, std::size_t, int> files[] = {
+        {&fresh.Align, "ROAD.CRV", 20, c.alignment},
+        {&fresh.Data, "ROAD.DAT", 190, c.data},
+        {&fresh.Var, "ROAD.VAR", 488, c.variants}};
+    for (const auto& [file, name, length, records] : files) {
+      if (records != kNone) {
+        LoadWorkingFile(*file, name, length, records);
+      }
     }
     if (*c.refusal != '\0') {
       dialogs.ExpectMessage(c.refusal);
     }
-    CountingComputation computation;
-    run.Run(c.needs, computation.AsComputation());
-    EXPECT_EQ(computation.runs, *c.refusal == '\0' ? 1 : 0);
+    EXPECT_EQ(run.MayStart(c.command), *c.refusal == '\0');
     EXPECT_TRUE(dialogs.Done());
   }
 }
 
-TEST_F(MainCommandsTest, CrossSectionsNeedSectionsThenTypicalSections) {
-  dialogs.ExpectMessage("Data file not loaded.");
-  EXPECT_FALSE(commands.MayDrawCrossSections());
-
-  LoadWorkingFile(state.Data, "ROAD.DAT", 190, 0);  // loaded but empty: still no sections
+TEST_F(MainCommandsTest, SectionCommandsRefuseDamagedSettingsNamingTheField) {
+  LoadWorkingFile(state.Data, "ROAD.DAT", 190, 1);
   LoadWorkingFile(state.Var, "ROAD.VAR", 488, 1);
-  dialogs.ExpectMessage("Data file not loaded.");
-  EXPECT_FALSE(commands.MayDrawCrossSections());
-
-  LoadWorkingFile(state.Data, "ROAD.DAT", 190, 2);
-  LoadWorkingFile(state.Var, "ROAD.VAR", 488, 0);
-  dialogs.ExpectMessage("Variant file not loaded.");
-  EXPECT_FALSE(commands.MayDrawCrossSections());
-
-  LoadWorkingFile(state.Var, "ROAD.VAR", 488, 1);
-  EXPECT_TRUE(commands.MayDrawCrossSections());
-  EXPECT_EQ(dialogs.Log().size(), 3u);
+  state.Project.Thickness[0] = std::numeric_limits<float>::quiet_NaN();
+  for (const CommandId id : {CommandId::Volumes, CommandId::CrossSections}) {
+    dialogs.ExpectAnyMessage();
+    EXPECT_FALSE(commands.MayStart(id));
+    ASSERT_FALSE(dialogs.Log().empty());
+    EXPECT_THAT(dialogs.Log().back(), ::testing::HasSubstr("Thickness(1) is not a number"));
+  }
 }
 
 TEST_F(MainCommandsTest, EditorsWithoutTheirFileDoNothingAndSayNothing) {
@@ -163,9 +157,13 @@ TEST_F(MainCommandsTest, EditorsWithoutTheirFileDoNothingAndSayNothing) {
 
 TEST_F(MainCommandsTest, ErrorEscapingAComputationIsShownAndHidesTheProgress) {
   dialogs.ExpectMessage("disk on fire");
-  commands.Run(ComputationNeeds::Nothing, [](ProjectState&, UserDialogs&, Progress&) {
+  CommandEntry burning = Command(CommandId::Volumes);
+  burning.needs.clear();
+  burning.readsSettings = false;
+  burning.run = [](ProjectState&, UserDialogs&, Progress&) -> CommandReport {
     throw std::runtime_error("disk on fire");
-  });
+  };
+  commands.Run(burning);
   EXPECT_EQ(progress.finished, 1);
 }
 

@@ -10,12 +10,6 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "alignment/ground_widening.h"
-#include "alignment/horizontal_curve_design.h"
-#include "alignment/plan_coordinates.h"
-#include "alignment/project_elevations.h"
-#include "alignment/spiral_design.h"
-#include "quantities/calc_volumes.h"
 #include "shell/gui/about_dialog.h"
 #include "shell/gui/app_icons.h"
 #include "shell/gui/project_properties_dialog.h"
@@ -97,7 +91,6 @@ MainWindow::MainWindow(ProjectState& state, const std::filesystem::path& configF
   resize(960, 680);
   CreateMenus();
   CreateToolBar();
-  AttachComputations();
   EnableProperties(false);
   recent_.Load();
   ShowRecent();
@@ -172,30 +165,26 @@ void MainWindow::CreateMenus() {
 
   QMenu* draw = menuBar()->addMenu(tr("&Draw"));
   draw->setObjectName(QStringLiteral("mnuDraw"));
-  connect(AddItem(draw, "mnuDrawCross", tr("&Cross Sections")), &QAction::triggered, this, [this] {
-    if (commands_->MayDrawCrossSections()) {
-      emit crossSectionsRequested();
-    }
-  });
+  AddCommandItem(draw, CommandId::CrossSections);
   AddItem(draw, "mnuDrawProf", tr("&Longitudinal Section"));
   AddItem(draw, "mnuDrawBrok", tr("&Brokner Diagram"));
   AddItem(draw, "mnuDrawPlan", tr("&Plan"));
 
   QMenu* tools = menuBar()->addMenu(tr("&Tools"));
   tools->setObjectName(QStringLiteral("mnuTool"));
-  AddItem(tools, "mnuToolProj", tr("&Calculate proj. elev."));
+  AddCommandItem(tools, CommandId::ProjectElevations);
   AddItem(tools, "mnuToolVar", tr("Create &Variants"));
-  AddItem(tools, "mnuToolWid", tr("&Widen ground"));
+  AddCommandItem(tools, CommandId::WidenGround);
 
   QMenu* calc = menuBar()->addMenu(tr("&Calculations"));
   calc->setObjectName(QStringLiteral("mnuCalc"));
-  AddItem(calc, "mnuCalcVol", tr("&Volumes"));
-  AddItem(calc, "mnuCalcXYZ", tr("&Plan coordinates"));
+  AddCommandItem(calc, CommandId::Volumes);
+  AddCommandItem(calc, CommandId::PlanCoordinates);
 
   QMenu* design = menuBar()->addMenu(tr("De&sign"));
   design->setObjectName(QStringLiteral("mnuDesign"));
-  AddItem(design, "mnuDesignHcurve", tr("&Horizontal curves"));
-  AddItem(design, "mnuDesignKloto", tr("&Spiral curves"));
+  AddCommandItem(design, CommandId::HorizontalCurves);
+  AddCommandItem(design, CommandId::SpiralCurves);
 
   QMenu* window = menuBar()->addMenu(tr("&Window"));
   window->setObjectName(QStringLiteral("mnuWindow"));
@@ -248,28 +237,28 @@ void MainWindow::CreateToolBar() {
   button("Cross", CrossSectionIcon(), "mnuDrawCross")->setToolTip(tr("Draw cross sections"));
 }
 
-void MainWindow::AttachComputations() {
-  const auto attach = [this](const char* menuItem, ComputationNeeds needs,
-                             Computation computation) {
-    connect(findChild<QAction*>(QString::fromLatin1(menuItem)), &QAction::triggered, this,
-            [this, needs, computation = std::move(computation)] {
-              commands_->Run(needs, computation);
-            });
-  };
-  attach("mnuCalcVol", ComputationNeeds::Nothing,
-         [](ProjectState& s, UserDialogs& d, Progress& p) { CalcVolumes(s, d, p); });
-  attach("mnuCalcXYZ", ComputationNeeds::AlignmentFile,
-         [](ProjectState& s, UserDialogs& d, Progress& p) { CalcPlanCoordinates().Run(s, d, p); });
-  attach(
-      "mnuDesignHcurve", ComputationNeeds::AlignmentFile,
-      [](ProjectState& s, UserDialogs& d, Progress& p) { DesignHorizontalCurves().Run(s, d, p); });
-  attach("mnuDesignKloto", ComputationNeeds::AlignmentFile,
-         [](ProjectState& s, UserDialogs& d, Progress& p) { DesignSpirals().Run(s, d, p); });
-  attach(
-      "mnuToolProj", ComputationNeeds::Nothing,
-      [](ProjectState& s, UserDialogs& d, Progress& p) { CalcProjectElevations().Run(s, d, p); });
-  attach("mnuToolWid", ComputationNeeds::DataFile,
-         [](ProjectState& s, UserDialogs& d, Progress& p) { WidenGround().Run(s, d, p); });
+QAction* MainWindow::AddCommandItem(QMenu* menu, CommandId id) {
+  const CommandEntry& command = Command(id);
+  QAction* item = AddItem(menu, command.menuItem.c_str(), QString::fromStdString(command.caption));
+  connect(item, &QAction::triggered, this, [this, id] { RunCommand(id); });
+  return item;
+}
+
+void MainWindow::RunCommand(CommandId id) {
+  const CommandEntry& command = Command(id);
+  if (!command.run) {
+    if (commands_->MayStart(id)) {
+      emit crossSectionsRequested();
+    }
+    return;
+  }
+  if (command.rewritesData) {
+    emit dataFileAboutToBeRewritten();
+  }
+  commands_->Run(command);
+  if (command.rewritesData) {
+    emit dataFileRewritten();
+  }
 }
 
 void MainWindow::ShowRecent() {

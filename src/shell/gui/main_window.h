@@ -52,6 +52,9 @@ class MainWindow : public QMainWindow, public ShellWindow {
   // The editors and the drawing window, when their files are loaded; they attach here.
   void editorRequested(calvora::WorkingFileKind kind);
   void crossSectionsRequested();
+  // Around a command that replaces the survey data file: an editor saves first, reloads after.
+  void dataFileAboutToBeRewritten();
+  void dataFileRewritten();
 
  protected:
   // Closes the child windows first (editors ask about unsaved changes); one that stays open
@@ -62,7 +65,9 @@ class MainWindow : public QMainWindow, public ShellWindow {
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption);
   void CreateMenus();
   void CreateToolBar();
-  void AttachComputations();
+  // The table command's menu item, which runs it.
+  QAction* AddCommandItem(QMenu* menu, CommandId id);
+  void RunCommand(CommandId id);
   void ShowRecent();
   void ListChildren(QMenu* menu);
   void ArrangeChildren(int arrangement);
