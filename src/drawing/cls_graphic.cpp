@@ -77,8 +77,13 @@ void clsGraphic::DrawText(double x, double y, std::string_view text) {
 void clsGraphic::DrawLine(double x1, double y1, double x2, double y2, std::int16_t pen) {
   const bool finite =
       std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
-  if (object_ != nullptr && finite) {
+  if (object_ == nullptr || !finite) {
+    return;
+  }
+  if (!Clip) {
     object_->DrawLine(*this, x1, y1, x2, y2, pen);
+  } else if (const auto inside = ClipLine({x1, y1, x2, y2}, *Clip)) {
+    object_->DrawLine(*this, inside->x1, inside->y1, inside->x2, inside->y2, pen);
   }
 }
 

@@ -3,10 +3,12 @@
 // layer) and forwards it to its device, a window, a printer page or a DXF file.
 
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
+#include "drawing/clip_line.h"
 #include "drawing/graphic_device.h"
 
 namespace calvora {
@@ -48,6 +50,9 @@ class clsGraphic {
   // The open DXF file the entities go to.
   std::ostream* FileNumber() const { return file_; }
   void SetFileNumber(std::ostream* file) { file_ = file; }
+
+  // Lines are cut to this rectangle of user coordinates while it is set.
+  std::optional<ClipRect> Clip;
 
   // A point that is not a finite number is never drawn.
   void DrawText(double x, double y, std::string_view text);

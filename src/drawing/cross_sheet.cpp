@@ -31,6 +31,11 @@ constexpr int kProjectPen = 2;
 constexpr int kDecapajePen = 3;
 constexpr int kLayersPen = 4;
 
+// The strip of the titles along the bottom of the usable sheet, closed by a line at this height.
+constexpr double kTitleStripTop = 1;
+// The area labels end this far inside the usable sheet's right edge at the least.
+constexpr double kLabelClearance = 0.25;
+
 // Size of the centre-line mark, a triangle standing on its tip.
 constexpr double kMarkHalfWidth = 0.4;
 constexpr double kMarkHeight = 0.6;
@@ -78,6 +83,10 @@ std::vector<SectionPoint> GroundFromLeftToRight(const SectionResults& results) {
 
 }  // namespace
 
+GraphicFont SheetFont(const ProjectFont& font) {
+  return {TrimBlanks(font.Name), static_cast<float>(font.Size), font.Bold != 0, font.Italic != 0};
+}
+
 // A section's place on the sheet: the band's vertical centre and top, and the shift that puts
 // the middle of the two centre-line elevations on the centre.
 struct CrossSheet::Band {
@@ -85,6 +94,8 @@ struct CrossSheet::Band {
   double Height = 0;
   double UsableWidth = 0;
   double Top() const { return Centre + Height / 2; }
+  // The band's lowest line: above the title strip for the bottom band.
+  double Floor() const { return std::max(Centre - Height / 2, kTitleStripTop); }
 };
 
 int CrossSheet::SheetCount() const {
@@ -152,6 +163,9 @@ void CrossSheet::DrawSection(int record, const Band& band) {
     Graphic.SetDrawWidth(project.Pen[pen] * PenFactor);
   };
 
+  // The section's lines stay within its band: a long ground line never crosses a neighbour's.
+  Graphic.Clip =
+      ClipRect{x0 - band.UsableWidth / 2, band.Floor(), x0 + band.UsableWidth / 2, band.Top()};
   const bool drawable = DrawableGeometry(results);
   element("Project", kProjectPen);
   if (drawable) {
@@ -189,8 +203,12 @@ void CrossSheet::DrawSection(int record, const Band& band) {
     Graphic.DrawText(foot.x + 0.5, top + pitch, WallLabel(results.WallHeight));
   }
 
-  // Datum line on the element before's layer and pen.
-  const double datum = RoundTo(middle - band.Height / 2, 0);
+  // Datum line on the element before's layer and pen; a whole metre up when the rounding
+  // would put it below the band.
+  double datum = RoundTo(middle - band.Height / 2, 0);
+  if (band.Centre + (datum - middle) < band.Floor()) {
+    datum = std::ceil(middle + band.Floor() - band.Centre);
+  }
   if (project.DrawDatum != 0 && std::isfinite(datum)) {
     const double datumY = band.Centre + (datum - middle);
     const double left = x0 - band.UsableWidth / 2 + 2;
@@ -207,6 +225,7 @@ void CrossSheet::DrawSection(int record, const Band& band) {
     Graphic.DrawLine(x0 + kMarkHalfWidth, top, x0, markY, kCyan);
     Graphic.DrawText(x0 + kMarkHalfWidth + 0.2, top + pitch, CentreLineLabel(results));
   }
+  Graphic.Clip.reset();
 
   // Labels: line k of a column at the height T - k p.
   const double top = band.Top();
@@ -220,7 +239,14 @@ void CrossSheet::DrawSection(int record, const Band& band) {
     Graphic.DrawText(x0 - 8, top - pitch, CatchPointLabel(results, -1));
     Graphic.DrawText(x0 + 5, top - pitch, CatchPointLabel(results, 1));
   }
-  column(x0 + band.UsableWidth / 2 - 7, AreaLabels(project, areas));
+  // The area column moves left where its widest label would pass the sheet's right edge.
+  const std::vector<std::string> areaLabels = AreaLabels(project, areas);
+  double widest = 0;
+  for (const std::string& label : areaLabels) {
+    widest = std::max(widest, Graphic.TextWidth(label));
+  }
+  const double right = x0 + band.UsableWidth / 2;
+  column(std::min(right - 7, right - kLabelClearance - widest), areaLabels);
   if (!drawable) {
     // Under the station labels, clear of the section's lines.
     constexpr double kNoteLine = 6;

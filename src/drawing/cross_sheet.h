@@ -13,6 +13,9 @@
 
 namespace calvora {
 
+// The project's label font as the sheets use it, on paper and on the screen.
+GraphicFont SheetFont(const ProjectFont& font);
+
 // Text of the note drawn on a section whose computation met a data error.
 inline constexpr const char* kDataErrorNote = "Data Error";
 

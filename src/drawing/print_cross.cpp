@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "drawing/trim_blanks.h"
-
 namespace calvora {
 
 namespace {
@@ -37,10 +35,6 @@ class PrintScope {
   GraphicFont font_;
 };
 
-GraphicFont PrinterFont(const ProjectFont& font) {
-  return {TrimBlanks(font.Name), static_cast<float>(font.Size), font.Bold != 0, font.Italic != 0};
-}
-
 }  // namespace
 
 int PrintCross(CrossSheet& sheets, const SheetRangeChoice& choice, SheetPrinter& printer,
@@ -58,7 +52,7 @@ int PrintCross(CrossSheet& sheets, const SheetRangeChoice& choice, SheetPrinter&
     return 0;
   }
   sheets.PenFactor = 1;
-  sheets.Graphic.SetFont(PrinterFont(sheets.State().Project.Font));
+  sheets.Graphic.SetFont(SheetFont(sheets.State().Project.Font));
   progress.Start(range->Count());
   int printed = 0;
   for (int sheet = range->First; sheet <= range->Last; ++sheet) {

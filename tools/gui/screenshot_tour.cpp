@@ -1,9 +1,13 @@
 // calvora-screenshots DIR PROJECT.PRJ: pictures of the application for its documentation. It
-// photographs the main window, each tab of the properties dialog, the about box and the progress
-// dialog during a volume run into DIR, then ends. Run it under a display (scripts/screenshot).
+// photographs the main window, each tab of the properties dialog, the cross-section window, the
+// about box and the progress dialog during a volume run into DIR, then ends. Run it under a display
+// (scripts/screenshot).
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTabBar>
 #include <QTimer>
 #include <filesystem>
@@ -11,6 +15,8 @@
 #include <system_error>
 
 #include "app/batch_dialogs.h"
+#include "drawing/gui/cross_window.h"
+#include "drawing/gui/sheet_range_dialog.h"
 #include "quantities/calc_volumes.h"
 #include "shell/gui/about_dialog.h"
 #include "shell/gui/main_window.h"
@@ -55,6 +61,27 @@ class PhotographedProgress : public Progress {
   bool taken_ = false;
 };
 
+// The cross-section window on sheet 2, then zoomed in twice, and its sheet-range dialog.
+void PhotographCrossSections(MainWindow& window, const QString& folder) {
+  window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
+  auto* cross = window.findChild<CrossWindow*>();
+  if (cross == nullptr) {
+    std::cerr << "calvora: the cross-section window did not open\n";
+    return;
+  }
+  window.Children().activeSubWindow()->showMaximized();
+  cross->findChild<QAction*>(QStringLiteral("Next"))->trigger();
+  Save(window, folder, QStringLiteral("cross-sections"));
+  for (int i = 0; i < 2; ++i) {
+    cross->findChild<QAction*>(QStringLiteral("Zoom-in"))->trigger();
+  }
+  Save(window, folder, QStringLiteral("cross-sections-zoomed"));
+  SheetRangeDialog range(SheetRangeModel::Purpose::Print, cross);
+  range.show();
+  Save(range, folder, QStringLiteral("print-range"));
+  window.Children().closeAllSubWindows();
+}
+
 void TakePictures(MainWindow& window, const QString& folder) {
   QDir().mkpath(folder);
   Save(window, folder, QStringLiteral("main-window"));
@@ -71,6 +98,10 @@ void TakePictures(MainWindow& window, const QString& folder) {
       Save(properties, folder,
            QStringLiteral("properties-%1-%2").arg(i + 1).arg(tabs->tabText(i).toLower()));
     }
+  }
+
+  if (state.ProjectOpen()) {
+    PhotographCrossSections(window, folder);
   }
 
   AboutDialog about(answers, &window);

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <functional>
 
 namespace calvora {
 
@@ -29,37 +30,67 @@ void PaintSection(QPainter& painter, bool onBadge) {
   painter.drawPolyline(line, 5);
 }
 
-QPixmap Drawn(int size, bool badge) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(size / 64.0, size / 64.0);
+void PaintIcon(QPainter& painter, bool badge) {
   if (badge) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x1F, 0x5F, 0x7A));
     painter.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
   }
   PaintSection(painter, badge);
-  return pixmap;
 }
 
-QIcon DrawnIcon(bool badge) {
+// An icon drawn by paint in a 64 x 64 square, at the sizes tool bars and windows ask for.
+QIcon DrawnIcon(const std::function<void(QPainter&)>& paint) {
   QIcon icon;
   for (int size : {16, 24, 32, 48, 64, 128}) {
-    icon.addPixmap(Drawn(size, badge));
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 64.0, size / 64.0);
+    paint(painter);
+    painter.end();
+    icon.addPixmap(pixmap);
   }
   return icon;
 }
 
+const QColor kInk(0x30, 0x30, 0x30);
+
 }  // namespace
 
 QIcon CalvoraIcon() {
-  return DrawnIcon(true);
+  return DrawnIcon([](QPainter& painter) { PaintIcon(painter, true); });
 }
 
 QIcon CrossSectionIcon() {
-  return DrawnIcon(false);
+  return DrawnIcon([](QPainter& painter) { PaintIcon(painter, false); });
+}
+
+QIcon ZoomIcon(bool in) {
+  return DrawnIcon([in](QPainter& painter) {
+    painter.setPen(QPen(kInk, 6, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(26, 26), 18, 18);
+    painter.drawLine(QPointF(40, 40), QPointF(58, 58));
+    painter.setPen(QPen(kInk, 5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(17, 26), QPointF(35, 26));
+    if (in) {
+      painter.drawLine(QPointF(26, 17), QPointF(26, 35));
+    }
+  });
+}
+
+QIcon PrinterIcon() {
+  return DrawnIcon([](QPainter& painter) {
+    painter.setPen(QPen(kInk, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(18, 6, 28, 22));  // the sheet going in
+    painter.setBrush(QColor(0x9E, 0x9E, 0x9E));
+    painter.drawRoundedRect(QRectF(6, 24, 52, 24), 4, 4);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(16, 40, 32, 18));  // the sheet coming out
+  });
 }
 
 }  // namespace calvora

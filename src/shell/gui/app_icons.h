@@ -9,5 +9,9 @@ namespace calvora {
 QIcon CalvoraIcon();
 // The tool button "Cross": a designed section over the ground line.
 QIcon CrossSectionIcon();
+// "Zoom-in" and "Zoom-out": a magnifying glass with a plus or a minus.
+QIcon ZoomIcon(bool in);
+// "Print": a printer with a sheet.
+QIcon PrinterIcon();
 
 }  // namespace calvora

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "drawing/gui/cross_window.h"
 #include "shell/gui/about_dialog.h"
 #include "shell/gui/app_icons.h"
 #include "shell/gui/project_properties_dialog.h"
@@ -91,6 +92,7 @@ MainWindow::MainWindow(ProjectState& state, const std::filesystem::path& configF
   resize(960, 680);
   CreateMenus();
   CreateToolBar();
+  connect(this, &MainWindow::crossSectionsRequested, this, &MainWindow::ShowCrossSections);
   EnableProperties(false);
   recent_.Load();
   ShowRecent();
@@ -323,6 +325,17 @@ void MainWindow::ShowProperties() {
   }
   ProjectPropertiesDialog dialog(state_, dialogs_, this);
   dialog.exec();
+}
+
+void MainWindow::ShowCrossSections() {
+  if (crossSections_ == nullptr) {
+    auto* window = new CrossWindow(state_, dialogs_, printer_, *progress_);
+    connect(this, &MainWindow::dataFileRewritten, window, &CrossWindow::Redraw);
+    crossSections_ = children_->addSubWindow(window);
+    crossSections_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  crossSections_->show();
+  children_->setActiveSubWindow(crossSections_);
 }
 
 void MainWindow::ShowAbout() {

@@ -3,6 +3,7 @@
 // child windows; every command is dispatched from here to the part that does the work.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QPrinter>
 #include <array>
 #include <filesystem>
@@ -17,6 +18,7 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace calvora {
@@ -47,6 +49,8 @@ class MainWindow : public QMainWindow, public ShellWindow {
   void OpenProjectPath(const std::string& path);
   void ShowProperties();
   void ShowAbout();
+  // frmDrawCross as a child window; brought to the front when it is open.
+  void ShowCrossSections();
 
  signals:
   // The editors and the drawing window, when their files are loaded; they attach here.
@@ -86,6 +90,7 @@ class MainWindow : public QMainWindow, public ShellWindow {
   QAction* propertiesButton_ = nullptr;
   QMenu* typeMenu_ = nullptr;
   QList<QAction*> childItems_;
+  QPointer<QMdiSubWindow> crossSections_;
 };
 
 }  // namespace calvora
