@@ -115,9 +115,11 @@ TEST_F(CrossSheetTest, SectionIsDrawnTrueToScaleBetweenItsNeighbours) {
   const double groundCentre = centreOf(ground);
   const double projectCentre = centreOf(project);
   EXPECT_NEAR(projectCentre - groundCentre, first.PRElev - first.GRElev, 1e-4);
-  EXPECT_NEAR(ground.front().y1 - groundCentre, first.GroundPoints(-6, 1) - first.GRElev, 1e-4);
-  EXPECT_DOUBLE_EQ(ground.front().x1, -30);
-  EXPECT_DOUBLE_EQ(ground[11].x2, 30);
+  EXPECT_NEAR(ground[1].y1 - groundCentre, first.GroundPoints(-5, 1) - first.GRElev, 1e-4);
+  EXPECT_DOUBLE_EQ(ground[1].x1, -20);
+  // The outermost points, 30 m out, are cut at the usable sheet's edges.
+  EXPECT_DOUBLE_EQ(ground.front().x1, -29);
+  EXPECT_DOUBLE_EQ(ground[11].x2, 29);
   // The middle of the two centre elevations halfway between the band's top and the next
   // band's top, each one line (1 unit at the project's font) above the band's first label.
   const double middle = (groundCentre + projectCentre) / 2;
@@ -150,7 +152,7 @@ TEST_F(CrossSheetTest, ElementsOnTheirLayersWithTheirPensAndColours) {
   EXPECT_NE(device.TextStartingWith("Cross sections"), nullptr);
 }
 
-TEST_F(CrossSheetTest, DatumLineAtTheWholeElevationNearestTheBandsLowerEdge) {
+TEST_F(CrossSheetTest, DatumLineAtTheLowestWholeElevationInItsBand) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   sheets->DrawOnObject(1);
@@ -169,7 +171,10 @@ TEST_F(CrossSheetTest, DatumLineAtTheWholeElevationNearestTheBandsLowerEdge) {
     EXPECT_DOUBLE_EQ(line.x2, 27);
     const double datum = std::stod(bases[slot].text.substr(6));
     EXPECT_EQ(datum, std::round(datum));
-    EXPECT_LE(std::abs(line.y1 - (30 - 10 * slot)), 0.5);  // the band's lower edge
+    // Within a metre above the band's lower edge; the bottom band's edge is the title strip.
+    const double floor = std::max(30.0 - 10 * slot, 1.0);
+    EXPECT_GE(line.y1, floor - 1e-9);
+    EXPECT_LT(line.y1, floor + 1);
     // Drawn true to scale under the ground's centre.
     const SectionRecord section = testing::RoadSection(slot + 1, {});
     const DrawnLine& centre = ground[12 * slot + 5];
@@ -200,7 +205,13 @@ TEST_F(CrossSheetTest, AreaLabelsNameEachCompactionLayerOneUnderTheOther) {
     }
   }
   ASSERT_EQ(column.size(), 4u * 4u);
-  EXPECT_DOUBLE_EQ(cut.x, 22);  // 7 inside the right edge
+  // 7 inside the right edge (29), or as far in as the widest label needs to end 0.25 inside it.
+  double end = 0;
+  for (const DrawnText& t : column) {
+    end = std::max(end, t.x + device.TextWidth(t.text));
+  }
+  EXPECT_LT(cut.x, 22);  // the recording device's labels are wider than 7
+  EXPECT_DOUBLE_EQ(end, 28.75);
   const char* const kStarts[] = {"Cut : ", "Fill %95 : ", "Fill %90 : ", "Deca: "};
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(column[k].text.rfind(kStarts[k], 0), 0u) << column[k].text;

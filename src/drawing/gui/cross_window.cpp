@@ -185,47 +185,49 @@ void CrossWindow::CreateToolBar() {
   bar->setObjectName(QStringLiteral("Toolbar1"));
   bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   bar->setIconSize(QSize(24, 24));
-  const auto paging = [this](const char* key, QStyle::StandardPixmap image, const QString& tip,
-                             QKeySequence keys, void (CrossWindowModel::*turn)()) {
-    QAction* action = AddButton(key, style()->standardIcon(image), tip);
-    action->setShortcut(keys);
+  const auto turning = [this](const char* key, const QIcon& icon, const QString& tip,
+                              void (CrossWindowModel::*turn)()) {
+    QAction* action = AddButton(key, icon, tip);
     connect(action, &QAction::triggered, this, [this, turn] {
       (model_.*turn)();
       ScreenCross();
     });
+    return action;
   };
-  paging("First", QStyle::SP_MediaSkipBackward, tr("First sheet (Home)"), Qt::Key_Home,
-         &CrossWindowModel::First);
-  paging("Prev", QStyle::SP_MediaSeekBackward, tr("Previous sheet (Page Up)"), Qt::Key_PageUp,
-         &CrossWindowModel::Prev);
-  paging("Next", QStyle::SP_MediaSeekForward, tr("Next sheet (Page Down)"), Qt::Key_PageDown,
-         &CrossWindowModel::Next);
-  paging("Last", QStyle::SP_MediaSkipForward, tr("Last sheet (End)"), Qt::Key_End,
-         &CrossWindowModel::Last);
+  const auto standard = [this](QStyle::StandardPixmap image) {
+    return style()->standardIcon(image);
+  };
+  // The sheet keys (Home, Page Up, Page Down, End) work wherever the focus is in the window.
+  turning("First", standard(QStyle::SP_MediaSkipBackward), tr("First sheet (Home)"),
+          &CrossWindowModel::First);
+  turning("Prev", standard(QStyle::SP_MediaSeekBackward), tr("Previous sheet (Page Up)"),
+          &CrossWindowModel::Prev);
+  turning("Next", standard(QStyle::SP_MediaSeekForward), tr("Next sheet (Page Down)"),
+          &CrossWindowModel::Next);
+  turning("Last", standard(QStyle::SP_MediaSkipForward), tr("Last sheet (End)"),
+          &CrossWindowModel::Last);
   bar->addSeparator();
-  QAction* find = AddButton("Find", style()->standardIcon(QStyle::SP_FileDialogContentsView),
+  QAction* find = AddButton("Find", standard(QStyle::SP_FileDialogContentsView),
                             tr("Find a section (Ctrl+F)"));
   find->setShortcut(QKeySequence::Find);
   connect(find, &QAction::triggered, this, &CrossWindow::findRequested);
   QAction* print = AddButton("Print", PrinterIcon(), tr("Print sheets (Ctrl+P)"));
   print->setShortcut(QKeySequence::Print);
   connect(print, &QAction::triggered, this, &CrossWindow::Print);
-  QAction* exportDxf = AddButton("Export", style()->standardIcon(QStyle::SP_DialogSaveButton),
+  QAction* exportDxf = AddButton("Export", standard(QStyle::SP_DialogSaveButton),
                                  tr("Export sheets to DXF (Ctrl+E)"));
   exportDxf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   connect(exportDxf, &QAction::triggered, this, &CrossWindow::Export);
   bar->addSeparator();
-  paging("Zoom-in", QStyle::SP_ArrowUp, tr("Zoom in (Ctrl++)"), QKeySequence::ZoomIn,
-         &CrossWindowModel::ZoomIn);
-  findChild<QAction*>(QStringLiteral("Zoom-in"))->setIcon(ZoomIcon(true));
-  paging("Zoom-out", QStyle::SP_ArrowDown, tr("Zoom out (Ctrl+-)"), QKeySequence::ZoomOut,
-         &CrossWindowModel::ZoomOut);
-  findChild<QAction*>(QStringLiteral("Zoom-out"))->setIcon(ZoomIcon(false));
-  QAction* setup = AddButton("Pagesetup", style()->standardIcon(QStyle::SP_FileDialogDetailedView),
+  turning("Zoom-in", ZoomIcon(true), tr("Zoom in (Ctrl++)"), &CrossWindowModel::ZoomIn)
+      ->setShortcut(QKeySequence::ZoomIn);
+  turning("Zoom-out", ZoomIcon(false), tr("Zoom out (Ctrl+-)"), &CrossWindowModel::ZoomOut)
+      ->setShortcut(QKeySequence::ZoomOut);
+  QAction* setup = AddButton("Pagesetup", standard(QStyle::SP_FileDialogDetailedView),
                              tr("Page setup"));
   connect(setup, &QAction::triggered, this, &CrossWindow::PageSetup);
   bar->addSeparator();
-  QAction* exit = AddButton("Exit", style()->standardIcon(QStyle::SP_DialogCloseButton),
+  QAction* exit = AddButton("Exit", standard(QStyle::SP_DialogCloseButton),
                             tr("Close the window (Esc)"));
   exit->setShortcut(Qt::Key_Escape);
   connect(exit, &QAction::triggered, this, [this] {
@@ -280,6 +282,18 @@ void CrossWindow::keyPressEvent(QKeyEvent* event) {
   // Arrows scroll a tenth of the visible part.
   const double step = kWheelStep * model_.Zoom();
   switch (event->key()) {
+    case Qt::Key_Home:
+      model_.First();
+      break;
+    case Qt::Key_PageUp:
+      model_.Prev();
+      break;
+    case Qt::Key_PageDown:
+      model_.Next();
+      break;
+    case Qt::Key_End:
+      model_.Last();
+      break;
     case Qt::Key_Left:
       model_.SetCentre(model_.CentreX() - step, model_.CentreY());
       break;
