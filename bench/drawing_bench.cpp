@@ -1,5 +1,6 @@
 // Drawing benchmarks: the DXF export of every sheet of a road of 32,767 sections (goal: under
-// 3 s), and one sheet of 10 sections rendered into a 1920 x 1080 image (goal: under 10 ms).
+// 3 s), one sheet of 10 sections rendered into a 1920 x 1080 image and a paint of the
+// cross-section window's sheet (goals: under 10 ms).
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include "drawing/dxf_cross.h"
 #include "drawing/gui/painter_device.h"
 #include "drawing/road_project.h"
+#include "shell/cross_window_model.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
@@ -68,6 +70,32 @@ void BM_RenderSheetOfTenSections(benchmark::State& run) {
       benchmark::Counter(10, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_RenderSheetOfTenSections)->Unit(benchmark::kMillisecond);
+
+// A paint of the cross-section window's picture (a 4-section A4 sheet in 1200 x 900 pixels):
+// drawn anew (Arg 0: the sections computed, as after turning a sheet) or played again from the
+// kept drawing (Arg 1: scrolling, resizing, uncovering). Goal: well under 10 ms.
+void BM_PaintCrossWindowSheet(benchmark::State& run) {
+  const OpenRoad road({.sections = 8, .sectionsPerSheet = 4, .layers = true});
+  testing::CollectingDialogs dialogs;
+  CrossWindowModel window(road.state, dialogs);
+  window.SetPage(SheetSizeOf(PageFormat::A4, false));
+  const bool kept = run.range(0) == 1;
+  QImage image(1200, 900, QImage::Format_RGB32);
+  for (auto _ : run) {
+    if (!kept) {
+      window.Redraw();
+    }
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const PictureRect sheet = window.SheetInPicture(image.width(), image.height());
+    const QRectF target(sheet.Left, sheet.Top, sheet.Width, sheet.Height);
+    painter.fillRect(target, Qt::white);
+    PainterDevice device(painter, target, 96);
+    window.Paint(device);
+  }
+}
+BENCHMARK(BM_PaintCrossWindowSheet)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace calvora
