@@ -177,8 +177,11 @@ void CrossSheet::DrawSection(int record, const Band& band) {
   if (drawable) {
     for (std::size_t layer = 0; layer < results.LayerPolygons.size(); ++layer) {
       if (layer < project.Thickness.size() && project.Thickness[layer] != 0) {
+        // A layer line lying in cut bounds no layer fill: nothing of the layer to show there.
         for (const SectionPolygon& polygon : results.LayerPolygons[layer]) {
-          polyline(polygon.Points, kMagenta);
+          if (polygon.Kind != PolygonKind::Cut) {
+            polyline(polygon.Points, kMagenta);
+          }
         }
       }
     }

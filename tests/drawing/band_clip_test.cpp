@@ -85,5 +85,26 @@ TEST(SheetBands, LinesStayInTheirBandAndLabelsOnTheSheet) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// Section 2 lies in cut, sections 1 and 3 in fill: compaction layers are drawn under fill only.
+TEST(SheetBands, CompactionLayersAreDrawnUnderFillOnly) {
+  testing::TempFolder folder;
+  testing::RecordingDialogs dialogs;
+  ProjectState state;
+  testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), {.layers = true}), dialogs);
+  CrossSheet sheets(state, dialogs);
+  sheets.Sheet = SheetSizeOf(PageFormat::A4, false);
+  testing::RecordingDevice device;
+  sheets.Graphic.SetObject(device);
+  ASSERT_TRUE(sheets.DrawOnObject(1));
+  const double bandHeight = (sheets.Sheet.Height - 2) / 4;
+  int inBand[4] = {};
+  for (const auto& line : device.LinesOn("Compact", 5)) {
+    ++inBand[3 - static_cast<int>((line.y1 + line.y2) / 2 / bandHeight)];
+  }
+  EXPECT_GT(inBand[0], 0);
+  EXPECT_EQ(inBand[1], 0);
+  EXPECT_GT(inBand[2], 0);
+}
+
 }  // namespace
 }  // namespace calvora
