@@ -19,6 +19,7 @@ std::unique_ptr<BatchCommand> MakeSpiralsCommand();
 std::unique_ptr<BatchCommand> MakeElevationsCommand();
 std::unique_ptr<BatchCommand> MakeWidenCommand();
 std::unique_ptr<BatchCommand> MakeSectionCommand();
+std::unique_ptr<BatchCommand> MakeMassHaulCommand();
 std::unique_ptr<BatchCommand> MakeReportCommand();
 
 }  // namespace calvora
