@@ -9,30 +9,18 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "drawing/collecting_dialogs.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/dxf_cross.h"
 #include "drawing/gui/painter_device.h"
-#include "drawing/road_project.h"
-#include "support/temp_folder.h"
+#include "support/recording_dialogs.h"
+#include "support/road_project.h"
 
 namespace calvora {
 namespace {
 
-// An open road project with its sheets.
-struct OpenRoad {
-  explicit OpenRoad(const testing::RoadOptions& options) {
-    testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), options), dialogs);
-  }
-  testing::TempFolder folder;
-  testing::CollectingDialogs dialogs;
-  ProjectState state;
-};
-
 void BM_DxfExportAllSheets(benchmark::State& run) {
-  const OpenRoad road({.sections = kMaxRecordCount, .sectionsPerSheet = 4});
-  testing::CollectingDialogs dialogs;
-  dialogs.saveAnswer = (road.folder / "ROAD_C.DXF").string();
+  testing::Road road(testing::SampleRoad({.sections = kMaxRecordCount, .sectionsPerSheet = 4}));
+  testing::RecordingDialogs dialogs;  // the drawing under its proposed name
   CrossSheet sheets(road.state, dialogs);
   sheets.Sheet = SheetSizeOf(PageFormat::A4, false);
   SilentProgress progress;
@@ -49,8 +37,8 @@ void BM_DxfExportAllSheets(benchmark::State& run) {
 BENCHMARK(BM_DxfExportAllSheets)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_RenderSheetOfTenSections(benchmark::State& run) {
-  const OpenRoad road({.sections = 20, .sectionsPerSheet = 10, .layers = true});
-  testing::CollectingDialogs dialogs;
+  testing::Road road(testing::SampleRoad({.sections = 20, .sectionsPerSheet = 10, .layers = true}));
+  testing::RecordingDialogs dialogs;
   CrossSheet sheets(road.state, dialogs);
   sheets.Sheet = SheetSizeOf(PageFormat::A4, true);
   QImage image(1920, 1080, QImage::Format_RGB32);

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "drawing/road_project.h"
+#include "support/road_project.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -70,7 +70,7 @@ TEST_F(PrintCommand, DemoRoadPdfHasOnePagePerSheet) {
 }
 
 TEST_F(PrintCommand, RangeOfSheetsAsPdfPagesAndAsImages) {
-  const fs::path project = testing::WriteRoadProject(folder.Path(), {});
+  const fs::path project = testing::WriteRoad(folder.Path(), testing::SampleRoad());
   const ProgramRun pdf = Print({project.string(), "--pdf", "part.pdf", "--sheets", "2-3"});
   ASSERT_EQ(pdf.status, 0) << pdf.err;
   EXPECT_EQ(PdfPages(folder / "part.pdf"), 2);
@@ -85,7 +85,7 @@ TEST_F(PrintCommand, RangeOfSheetsAsPdfPagesAndAsImages) {
 }
 
 TEST_F(PrintCommand, RefusalsLeaveNoDocument) {
-  const fs::path project = testing::WriteRoadProject(folder.Path(), {.margin = 30});
+  const fs::path project = testing::WriteRoad(folder.Path(), testing::SampleRoad({.margin = 30}));
   const ProgramRun margins = Print({project.string(), "--pdf", "no.pdf"});
   EXPECT_EQ(margins.status, 1);
   EXPECT_NE(margins.err.find("the page is smaller than its margins"), std::string::npos);
