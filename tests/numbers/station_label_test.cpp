@@ -33,6 +33,7 @@ TEST(StationLabel, KilometresAndMetresRoundedToTheGivenDecimals) {
                         {-1000, 3, "-1+0"},
                         {-0.0000001, 7, "-1+999.9999999"},
                         {-0.00000001, 7, "0+0"},
+                        {-1e-14, 14, "0+0"},  // 1000 - 1e-14 is 1000
                         // Extreme magnitudes use the exponent form; no finite number, a star.
                         {1e20, 3, "1E+17+0"},
                         {0.00001, 6, "0+1E-05"},

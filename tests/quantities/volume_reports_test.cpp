@@ -110,7 +110,7 @@ TEST(VolumeReport, MatchesItsGoldenFiles) {
 }
 
 TEST(VolumeReport, TooFewLinesPerPageGiveOnePairAPage) {
-  for (const int numLines : {0, -3, 8}) {
+  for (const int numLines : {0, -3, 8, 10}) {  // (10 - 7) / 2 = 1
     TempFolder folder;
     WriteQuantityFile(folder / "R.OUT", 4);
     ScriptedDialogs dialogs;
