@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace calvora {
 namespace {
 
@@ -44,6 +46,11 @@ TEST(SegmentsIntersect, MeetOnlyInsideBothSegmentsAndNeverWhenParallel) {
     const SectionPoint expected = c.meet ? c.at : SectionPoint{7, 7};  // untouched when apart
     EXPECT_NEAR(r.x, expected.x, c.tolerance);
     EXPECT_NEAR(r.y, expected.y, c.tolerance);
+    const auto within = [&r](SectionPoint p, SectionPoint q) {
+      return std::min(p.x, q.x) <= r.x && r.x <= std::max(p.x, q.x) && std::min(p.y, q.y) <= r.y &&
+             r.y <= std::max(p.y, q.y);
+    };
+    EXPECT_TRUE(!c.meet || (within(c.a, c.b) && within(c.c, c.d))) << "never beyond an end";
   }
 }
 
