@@ -19,38 +19,36 @@ struct Case {
 };
 
 TEST(FormatField, RightAlignedInThePatternsWidthLosingTheLeftmostCharacters) {
-  const Case cases[] = {
-      {3.14159, "###0.00", "   3.14"},
-      {0, "##0.00", "  0.00"},
-      {1, "####0", "    1"},
-      {95, "###", " 95"},
-      {2.675, "##0.00", "  2.68"},
-      {1234.5, "#######0.00", "    1234.50"},
-      {123456, "##0.00", "456.00"},
-      {1000000.5, "#####.##", "000000.5"},
-      {1e20, "0", "0"},
-      // The minus sign belongs to the text and may be cut; a value rounding to zero has none.
-      {-3.14159, "###0.00", "  -3.14"},
-      {-2.5, "#0", "-3"},
-      {-2.5, "0", "3"},
-      {-123.456, "###0.00", "-123.46"},
-      {-123.456, "##0.00", "123.46"},
-      {-0.004, "##0.00", "  0.00"},
-      {-0.0, "0", "0"},
-      // Literals stand where the pattern has them; the minus before the digits.
-      {12.5, " #####0.00º", "     12.50º"},
-      {150.25, "##0.00º", "150.25º"},
-      {1.25, "#0.00º", " 1.25º"},
-      {3, "  ###0.00", "     3.00"},
-      {-5, " #####0.00º", "     -5.00º"},
-      {2, "#.##", "  2."},
-      // The width counts characters, not bytes; a cut never splits one.
-      {12345, "º#0.00", "345.00"},
-      {12345.678, "#0.00º", "45.68º"},
-      // Numbers that are not finite fill the field with stars.
-      {std::nan(""), "##0.00", "******"},
-      {kInfinity, "#0.00º", "******"},
-      {-kInfinity, "###0", "****"}};
+  // The minus sign belongs to the text and may be cut; a value rounding to zero has none. Literals
+  // stand where the pattern has them; the minus before the digits. The width counts characters, not
+  // bytes; a cut never splits one. Numbers that are not finite fill the field with stars.
+  const Case cases[] = {Case(3.14159, "###0.00", "   3.14"),
+                        Case(0, "##0.00", "  0.00"),
+                        Case(1, "####0", "    1"),
+                        Case(95, "###", " 95"),
+                        Case(2.675, "##0.00", "  2.68"),
+                        Case(1234.5, "#######0.00", "    1234.50"),
+                        Case(123456, "##0.00", "456.00"),
+                        Case(1000000.5, "#####.##", "000000.5"),
+                        Case(1e20, "0", "0"),
+                        Case(-3.14159, "###0.00", "  -3.14"),
+                        Case(-2.5, "#0", "-3"),
+                        Case(-2.5, "0", "3"),
+                        Case(-123.456, "###0.00", "-123.46"),
+                        Case(-123.456, "##0.00", "123.46"),
+                        Case(-0.004, "##0.00", "  0.00"),
+                        Case(-0.0, "0", "0"),
+                        Case(12.5, " #####0.00º", "     12.50º"),
+                        Case(150.25, "##0.00º", "150.25º"),
+                        Case(1.25, "#0.00º", " 1.25º"),
+                        Case(3, "  ###0.00", "     3.00"),
+                        Case(-5, " #####0.00º", "     -5.00º"),
+                        Case(2, "#.##", "  2."),
+                        Case(12345, "º#0.00", "345.00"),
+                        Case(12345.678, "#0.00º", "45.68º"),
+                        Case(std::nan(""), "##0.00", "******"),
+                        Case(kInfinity, "#0.00º", "******"),
+                        Case(-kInfinity, "###0", "****")};
   for (const Case& c : cases) {
     EXPECT_EQ(FormatField(c.value, c.pattern), c.text) << c.value << " in " << c.pattern;
   }
@@ -58,28 +56,18 @@ TEST(FormatField, RightAlignedInThePatternsWidthLosingTheLeftmostCharacters) {
 }
 
 TEST(FormatNumber, HashPlacesSuppressLeadingZerosZeroPlacesKeepThemAndNoDigitIsCut) {
-  const Case cases[] = {{12.5, " #####0.00º", " 12.50º"},
-                        {7, "KM 0", "KM 7"},
-                        {-5, " #####0.00º", " -5.00º"},
-                        {-0.25, "#.##", "-.25"},
-                        {-0.004, "#####.##", "."},
-                        {0.25, "#.##", ".25"},
-                        {2, "#.##", "2."},
-                        {2.5, "#.##", "2.5"},
-                        {2.5, "#.0#", "2.5"},
-                        {2, "#.0#", "2.0"},
-                        {0.004, "#####.##", "."},
-                        {5.5, "000.00", "005.50"},
-                        {5, "0##", "005"},
-                        {0, "###", ""},
-                        {5.25, ".00", "5.25"},
-                        {0.25, ".00", ".25"},
-                        {123456, "##0.00", "123456.00"},
-                        {1e20, "0", "100000000000000000000"},
-                        // Beyond fifteen significant digits the places are zeros.
-                        {123456789012345678.0, "0", "123456789012346000"},
-                        {1.0 / 3, "0.000000000000000000", "0.333333333333333000"},
-                        {std::nan(""), " #0.00º", "*******"}};
+  const Case cases[] = {
+      Case(12.5, " #####0.00º", " 12.50º"), Case(7, "KM 0", "KM 7"),
+      Case(-5, " #####0.00º", " -5.00º"), Case(-0.25, "#.##", "-.25"),
+      Case(-0.004, "#####.##", "."), Case(0.25, "#.##", ".25"), Case(2, "#.##", "2."),
+      Case(2.5, "#.##", "2.5"), Case(2.5, "#.0#", "2.5"), Case(2, "#.0#", "2.0"),
+      Case(0.004, "#####.##", "."), Case(5.5, "000.00", "005.50"), Case(5, "0##", "005"),
+      Case(0, "###", ""), Case(5.25, ".00", "5.25"), Case(0.25, ".00", ".25"),
+      Case(123456, "##0.00", "123456.00"), Case(1e20, "0", "100000000000000000000"),
+      // Beyond fifteen significant digits the places are zeros.
+      Case(123456789012345678.0, "0", "123456789012346000"),
+      Case(1.0 / 3, "0.000000000000000000", "0.333333333333333000"),
+      Case(std::nan(""), " #0.00º", "*******")};
   for (const Case& c : cases) {
     EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << " in " << c.pattern;
   }

@@ -17,48 +17,46 @@ TEST(RoundTo, HalvesGoAwayFromZeroDecidedOnFifteenSignificantDigits) {
     int digits;
     double rounded;
   };
-  const Case cases[] = {
-      {-2.5, 0, -3},
-      {2.5, 0, 3},
-      {0.5, 0, 1},
-      {-0.5, 0, -1},
-      {0.125, 2, 0.13},
-      {-0.125, 2, -0.13},
-      {2.4999, 0, 2},
-      // Binary values just below the half: 2.67499999999999982..., 1.00499999999999989...
-      {2.675, 2, 2.68},
-      {1.005, 2, 1.01},
-      {-2.675, 2, -2.68},
-      // Sixteen nines reach the half only at the fifteenth digit.
-      {0.1249999999999999, 2, 0.13},
-      {0.12499999999999, 2, 0.12},
-      // Up across every digit, keeping every integer digit.
-      {0.0005, 3, 0.001},
-      {9.9996, 3, 10},
-      {999.9995, 3, 1000},
-      {-99.95, 1, -100},
-      {12345678901.25, 1, 12345678901.3},
-      {98765432109.04, 1, 98765432109.0},
-      {1e20, 2, 1e20},
-      // Negative digits round to tens and hundreds.
-      {149, -2, 100},
-      {150, -2, 200},
-      {1234.5, -2, 1200},
-      {1250, -2, 1300},
-      {-1250, -2, -1300},
-      {45, -1, 50},
-      {49, -2, 0},
-      {5e9, -10, 1e10},
-      {4.9e9, -10, 0},
-      // Extreme digit counts neither overflow nor change the value.
-      {1.0 / 3, 400, 0.333333333333333},
-      {1e300, -400, 0},
-      {1234.5, kIntMax, 1234.5},
-      {1234.5, std::numeric_limits<int>::min(), 0},
-      {kMax, 2, kMax},
-      {5e-324, 2, 0},
-      {INFINITY, 2, INFINITY},
-      {-INFINITY, -2, -INFINITY}};
+  // Binary values just below the half: 2.67499999999999982..., 1.00499999999999989... Sixteen nines
+  // reach the half only at the fifteenth digit. Up across every digit, keeping every integer digit.
+  // Negative digits round to tens and hundreds. Extreme digit counts neither overflow nor change
+  // the value.
+  const Case cases[] = {Case(-2.5, 0, -3),
+                        Case(2.5, 0, 3),
+                        Case(0.5, 0, 1),
+                        Case(-0.5, 0, -1),
+                        Case(0.125, 2, 0.13),
+                        Case(-0.125, 2, -0.13),
+                        Case(2.4999, 0, 2),
+                        Case(2.675, 2, 2.68),
+                        Case(1.005, 2, 1.01),
+                        Case(-2.675, 2, -2.68),
+                        Case(0.1249999999999999, 2, 0.13),
+                        Case(0.12499999999999, 2, 0.12),
+                        Case(0.0005, 3, 0.001),
+                        Case(9.9996, 3, 10),
+                        Case(999.9995, 3, 1000),
+                        Case(-99.95, 1, -100),
+                        Case(12345678901.25, 1, 12345678901.3),
+                        Case(98765432109.04, 1, 98765432109.0),
+                        Case(1e20, 2, 1e20),
+                        Case(149, -2, 100),
+                        Case(150, -2, 200),
+                        Case(1234.5, -2, 1200),
+                        Case(1250, -2, 1300),
+                        Case(-1250, -2, -1300),
+                        Case(45, -1, 50),
+                        Case(49, -2, 0),
+                        Case(5e9, -10, 1e10),
+                        Case(4.9e9, -10, 0),
+                        Case(1.0 / 3, 400, 0.333333333333333),
+                        Case(1e300, -400, 0),
+                        Case(1234.5, kIntMax, 1234.5),
+                        Case(1234.5, std::numeric_limits<int>::min(), 0),
+                        Case(kMax, 2, kMax),
+                        Case(5e-324, 2, 0),
+                        Case(INFINITY, 2, INFINITY),
+                        Case(-INFINITY, -2, -INFINITY)};
   for (const Case& c : cases) {
     EXPECT_EQ(RoundTo(c.value, c.digits), c.rounded) << c.value << " to " << c.digits;
   }

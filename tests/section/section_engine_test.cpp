@@ -90,161 +90,122 @@ TEST(SectionEngine, BodiesStrippingAndLayersOfHandComputedSections) {
     double strip = 0;
     std::vector<Bodies> layers = {};
   };
+  const VariantRecord wall = With(kFour, [](auto& v) { v.Wall = 10; });
+  const VariantRecord limits =
+      With(MakeVariant({{6, 0}}, 0.5), [](auto& v) { v.Limit[-1] = -4, v.Limit[1] = 4; });
+  const VariantRecord farLimit = With(kFive, [](auto& v) { v.Limit[1] = 15; });
+  const VariantRecord strip25 = With(kFour, [](auto& v) { v.Deco = 0.25f; });
+  const VariantRecord strip20 = With(kFour, [](auto& v) { v.Deco = 0.2f; });
+  const VariantRecord strip10 = With(kFiveCut, [](auto& v) { v.Deco = 0.1f; });
+  const VariantRecord subgrade = With(kFour, [](auto& v) { v.SubG = 0.5f; });
+  const VariantRecord noLines = MakeVariant({}, 0.5);
+  const VariantRecord noLinesSubgrade = With(noLines, [](auto& v) { v.SubG = 0.5f; });
+  const VariantRecord vertexDitch =
+      MakeVariant({{4, 0}}, 0.5, {{1, -0.5}, {2, -0.5}, {3, 1}, {5, 3}});
+  const VariantRecord dropping = MakeVariant({{4, 0}}, 0.5, {{0, -0.5}, {1, -0.5}, {3, 1.5}});
+  const VariantRecord narrowCut = MakeVariant({{2, 0}}, 0.25, {{1, 1}});
+  const VariantRecord steep = With(MakeVariant({{2, 0}}, 1.5), [](auto& v) { v.Deco = 0.25f; });
+  const SectionRecord falling = MakeSection(100, 102.05, {{4, 98.05}, {20, 98.05}});
+  const SectionRecord nine = MakeSection(102, 100, kNine);
+  const SectionRecord groundPoint = MakeSection(102, 100, {{5, 100}, {20, 100}});
+  const SectionRecord edge = MakeSection(100, 99.25, {{2.5, 99.25}, {4.5, 100.75}});
+  const ProjectRecord fixed10 = Project({}, 1, 10);
+  const Bodies sideHill{"fill cut", 1.5625, 1.25 + 0.25 / 1.8};
   const Case cases[] = {
-      {"flat ground in fill: top 10, 2 high, slopes 4 out: (10 + 18) / 2 * 2",
-       Over(102),
-       kFive,
-       kNoLayers,
-       {"fill", 28, 0}},
-      {"flat ground in cut: 10 at the bottom, 14 at the top",
-       Over(98),
-       kFiveCut,
-       kNoLayers,
-       {"cut", 0, 24}},
-      {"side hill: left 1.25 on the template and 0.3125 under the slope (6.25 out); right 1.25 "
-       "and 0.5 * 0.5556 / 2 above the cut slope",
-       kSideHill,
-       kFiveCut,
-       kNoLayers,
-       {"fill cut", 1.5625, 1.25 + 0.25 / 1.8}},
-      {"ditch in cut to 7.5 out: 2 * (4 + 1.25 + 1.5 + 1.125)",
-       Over(99),
-       kDitch,
-       kNoLayers,
-       {"cut", 0, 15.75}},
-      {"the ditch's third vertex on the ground: 2 * (4 + 1.25 + 1.5 + 0.75)",
-       Over(99),
-       MakeVariant({{4, 0}}, 0.5, {{1, -0.5}, {2, -0.5}, {3, 1}, {5, 3}}),
-       kNoLayers,
-       {"cut", 0, 15}},
-      {"ditch dropping vertically at the template end: 2 * (4 + 1.5 + 1.125)",
-       Over(99),
-       MakeVariant({{4, 0}}, 0.5, {{0, -0.5}, {1, -0.5}, {3, 1.5}}),
-       kNoLayers,
-       {"cut", 0, 13.25}},
-      {"low embankment: fill 4.5, the fill ditch from 5 to 8 out 1.2 a side",
-       Over(100.5),
-       kFillDitch,
-       kNoLayers,
-       {"cut fill cut", 4.5, 2.4}},
+      // Top 10 m, 2 m high, the slopes reaching the ground 4 m out: (10 + 18) / 2 * 2.
+      {"flat fill", Over(102), kFive, kNoLayers, {"fill", 28, 0}},
+      {"flat cut", Over(98), kFiveCut, kNoLayers, {"cut", 0, 24}},  // 10 at the bottom, 14 on top
+      // Left 1.25 on the template and 0.3125 under the slope (6.25 m out); right 1.25 and
+      // 0.5 * 0.5556 / 2 above the cut slope.
+      {"side hill", kSideHill, kFiveCut, kNoLayers, sideHill},
+      // To 7.5 m out: 2 * (4 + 1.25 + 1.5 + 1.125).
+      {"ditch in cut", Over(99), kDitch, kNoLayers, {"cut", 0, 15.75}},
+      // The ditch's third vertex on the ground: 2 * (4 + 1.25 + 1.5 + 0.75).
+      {"ditch vertex on the ground", Over(99), vertexDitch, kNoLayers, {"cut", 0, 15}},
+      // Dropping vertically at the template end: 2 * (4 + 1.5 + 1.125).
+      {"vertical ditch wall", Over(99), dropping, kNoLayers, {"cut", 0, 13.25}},
+      // Fill 4.5; the fill ditch from 5 to 8 m out, 1.2 a side.
+      {"low embankment", Over(100.5), kFillDitch, kNoLayers, {"cut fill cut", 4.5, 2.4}},
       {"high embankment: no fill ditch", Over(102), kFillDitch, kNoLayers, {"fill", 24, 0}},
-      {"slope missing the ground ends at the wall 10 out: 12 left, 16 + 45 right",
-       kFallingRight,
-       With(kFour, [](auto& v) { v.Wall = 10; }),
-       kNoLayers,
-       {"fill", 73, 0}},
-      {"limits 4 m either side inside a 12 m template: 8 * 2",
-       Over(102),
-       With(MakeVariant({{6, 0}}, 0.5), [](auto& v) { v.Limit[-1] = -4, v.Limit[1] = 4; }),
-       kNoLayers,
-       {"fill", 16, 0}},
-      {"limit beyond the catch point",
-       Over(102),
-       With(kFive, [](auto& v) { v.Limit[1] = 15; }),
-       kNoLayers,
-       {"fill", 28, 0}},
-      {"fixed-width stripping 0.25 over 10 m; the fill stands in the stripped band",
-       Over(102),
-       With(kFour, [](auto& v) { v.Deco = 0.25f; }),
-       Project({}, 1, 10),
-       {"fill", 26.5, 0},
-       2.5},
-      {"fixed-width stripping 0.2 over 10 m on nine ground points",
-       MakeSection(102, 100, kNine),
-       With(kFour, [](auto& v) { v.Deco = 0.2f; }),
-       Project({}, 1, 10),
-       {"fill", 26, 0},
-       2},
-      {"stripping only in fill: under the whole 16 m embankment",
-       Over(102),
-       With(kFour, [](auto& v) { v.Deco = 0.25f; }),
-       kNoLayers,
-       {"fill", 28, 0},
-       4},
-      {"stripping only in fill on a side hill: fill from 6.25 left to 1 right on the stripped "
-       "surface (1.5625 - 0.05 + 0.1 * 7.25), cut from there to the surveyed ground",
+      // The slope misses the ground and ends at the wall 10 m out: 12 left, 16 + 45 right.
+      {"wall", kFallingRight, wall, kNoLayers, {"fill", 73, 0}},
+      // Limits 4 m either side inside a 12 m template: 8 * 2.
+      {"limits", Over(102), limits, kNoLayers, {"fill", 16, 0}},
+      {"limit beyond the catch point", Over(102), farLimit, kNoLayers, {"fill", 28, 0}},
+      // Stripped 0.25 deep over 10 m; the fill stands in the stripped band.
+      {"fixed-width stripping", Over(102), strip25, fixed10, {"fill", 26.5, 0}, 2.5},
+      {"nine ground points", nine, strip20, fixed10, {"fill", 26, 0}, 2},
+      // Stripping only in fill: under the whole 16 m embankment.
+      {"stripping in fill", Over(102), strip25, kNoLayers, {"fill", 28, 0}, 4},
+      // Fill from 6.25 m left to 1 m right on the stripped surface (1.5625 - 0.05 + 0.1 *
+      // 7.25), cut from there to the surveyed ground.
+      {"stripping in fill on a side hill",
        kSideHill,
-       With(kFiveCut, [](auto& v) { v.Deco = 0.1f; }),
+       strip10,
        kNoLayers,
        {"fill cut", 1.5125 + 0.725, 1.2 + 0.25 / 1.8},
        0.725},
-      {"subgrade 0.5: the line at 101.5 reaches the slope 5 m out",
-       Over(102),
-       With(kFour, [](auto& v) { v.SubG = 0.5f; }),
-       kNoLayers,
-       {"fill", 19.5, 0}},
-      {"template end on a ground point",
-       MakeSection(102, 100, {{5, 100}, {20, 100}}),
-       kFive,
-       kNoLayers,
-       {"fill", 28, 0}},
-      {"no template lines: the slope starts at the centre",
-       Over(101),
-       MakeVariant({}, 0.5),
-       kNoLayers,
-       {"fill", 2, 0}},
-      {"zero first thickness: no layers",
-       Over(102),
-       kFour,
-       Project({0, 0.3f, 0.3f}),
-       {"fill", 24, 0}},
-      {"layers without subgrade: at 101.5 to 5 m out, at 101.2 to 5.6 m out",
+      // Subgrade 0.5: the line at 101.5 reaches the slope 5 m out.
+      {"subgrade", Over(102), subgrade, kNoLayers, {"fill", 19.5, 0}},
+      {"template end on a ground point", groundPoint, kFive, kNoLayers, {"fill", 28, 0}},
+      {"no template lines: slope from the centre", Over(101), noLines, kNoLayers, {"fill", 2, 0}},
+      {"zero first thickness: no layers", Over(102), kFour, Project({0, 0.3f}), {"fill", 24, 0}},
+      // Layer lines at 101.5 to 5 m out and at 101.2 to 5.6 m out.
+      {"layers",
        Over(102),
        kFour,
        Project({0.5f, 0.3f}),
        {"fill", 24, 0},
        0,
        {{"fill", 19.5}, {"fill", 16.32}}},
-      {"layers under a subgrade: the zero third thickness ends them; at 101.2 and 101.0",
+      // The zero third thickness ends the layers; their lines at 101.2 and 101.0.
+      {"layers under a subgrade",
        Over(102),
-       With(kFour, [](auto& v) { v.SubG = 0.5f; }),
+       subgrade,
        Project({0.3f, 0.2f, 0, 0.4f}),
        {"fill", 19.5, 0},
        0,
        {{"fill", 16.32}, {"fill", 14}}},
-      {"no template lines with a subgrade: 1 m out at 100.5, then 1:2 to the ground; the layer "
-       "0.25 lower 1.5 m out",
+      // 1 m out at 100.5, then 1:2 to the ground; the layer 0.25 lower 1.5 m out.
+      {"no template lines, a subgrade",
        Over(101),
-       With(MakeVariant({}, 0.5), [](auto& v) { v.SubG = 0.5f; }),
+       noLinesSubgrade,
        Project({0.25f}),
        {"fill", 1.5, 0},
        0,
        {{"fill", 0.875}}},
-      {"a layer line 0.3 under a ditch dropping vertically at 4 m, ending 4.6 m out: 2 * (4 * 1.3 "
-       "+ 0.6 * 1.5)",
+      // The layer line 0.3 lower, ending 4.6 m out: 2 * (4 * 1.3 + 0.6 * 1.5).
+      {"layer, vertical ditch wall",
        Over(99),
-       MakeVariant({{4, 0}}, 0.5, {{0, -0.5}, {1, -0.5}, {3, 1.5}}),
+       dropping,
        Project({0.3f}),
        {"cut", 0, 13.25},
        0,
        {{"cut", 0, 12.2}}},
-      {"a road in cut on ground falling 1:1: no fill, in its layer neither",
-       MakeSection(100, 102.05, {{4, 98.05}, {20, 98.05}}),
-       MakeVariant({{2, 0}}, 0.25, {{1, 1}}),
-       Project({0.3f}),
-       {"cut", 0},
-       0,
-       {{"", 0}}},
-      {"a layer line wholly under the ground: cut bodies only",
+      // A road in cut on ground falling 1:1: no fill, in its layer neither.
+      {"layer in cut", falling, narrowCut, Project({0.3f}), {"cut", 0}, 0, {{"", 0}}},
+      {"layer under the ground",
        Over(99),
        kDitch,
        Project({0.3f}),
        {"cut", 0, 15.75},
        0,
        {{"", 0}}},
-      {"a side-hill layer splits where its line (at 99.8) crosses the ground at x = -2: fill "
-       "0.85 * 0.34 / 2 + 3.4 * 0.34 / 2",
+      // The layer line at 99.8 crosses the ground at x = -2: fill 0.85 * 0.34 / 2 + 3.4 *
+      // 0.34 / 2.
+      {"side-hill layer",
        kSideHill,
        kFiveCut,
        Project({0.2f}),
-       {"fill cut", 1.5625, 1.25 + 0.25 / 1.8},
+       sideHill,
        0,
        {{"fill cut", 0.7225}}},
-      {"layers at the stripping edge the 1.5 fill slope catches on (2.5, 99.25): layer 0 down the "
-       "slope to it, 14/3 * 0.5 + 2 * 1/6 * 0.375; layer 1 under the stripped ground out to the "
-       "edges, closing down the edge's step: 5 * 0.25",
-       MakeSection(100, 99.25, {{2.5, 99.25}, {4.5, 100.75}}),
-       With(MakeVariant({{2, 0}}, 1.5), [](auto& v) { v.Deco = 0.25f; }),
+      // The 1.5 fill slope catches on the stripping edge at (2.5, 99.25): layer 0 down the
+      // slope to it, 14/3 * 0.5 + 2 * 1/6 * 0.375; layer 1 under the stripped ground out to
+      // the edges, closing down the edge's step: 5 * 0.25.
+      {"layers at a stripping edge",
+       edge,
+       steep,
        Project({0.5f, 0.75f}, 1, 5),
        {},
        5 * 0.25,
