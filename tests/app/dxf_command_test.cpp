@@ -24,25 +24,23 @@ ProgramRun Dxf(const fs::path& folder, std::vector<std::string> args) {
   return testing::RunProgram(testing::CalvoraExecutable(), args, folder);
 }
 
-// The drawing the export in this program writes for every sheet of the project at this page.
-std::string ExportedHere(const fs::path& project, PageFormat page, bool landscape, DxfFormat format,
-                         const fs::path& file) {
+// The drawing the export in this program writes for every sheet of the demo road at this page.
+std::string ExportedHere(const fs::path& folder, PageFormat page, bool landscape,
+                         DxfFormat format) {
   testing::RecordingDialogs dialogs;
-  dialogs.fileAnswers = {file.string()};
+  dialogs.fileAnswers = {(folder / "here.dxf").string()};
   ProjectState state;
-  testing::OpenProject(state, project);
+  testing::OpenProject(state, folder / "DEMO.PRJ");
   CrossSheet sheets(state, dialogs);
   sheets.Sheet = SheetSizeOf(page, landscape);
   SilentProgress progress;
   DXFCross(sheets, {}, format, progress);
-  return testing::ReadText(file);
+  return testing::ReadText(folder / "here.dxf");
 }
 
 TEST(DxfCommand, DemoRoadDrawingsAreTheExportsAndReadBackByAnIndependentReader) {
   testing::TempFolder folder;
-  for (const auto& entry : fs::directory_iterator(fs::path(CALVORA_SOURCE_DIR) / "examples/demo")) {
-    fs::copy_file(entry.path(), folder / entry.path().filename().string());
-  }
+  testing::CopyDemoRoad(folder.Path());
   const ProgramRun binary = Dxf(folder.Path(), {"DEMO.PRJ"});
   ASSERT_EQ(binary.status, 0) << binary.err;
   EXPECT_EQ(binary.out, (folder / "DEMO_C.DXF").string() + "\n");
@@ -51,13 +49,10 @@ TEST(DxfCommand, DemoRoadDrawingsAreTheExportsAndReadBackByAnIndependentReader) 
   ASSERT_EQ(ascii.status, 0) << ascii.err;
 
   const std::string bytes = testing::ReadText(folder / "DEMO_C.DXF");
-  // Compared whole, not shown: a drawing is too long for a readable difference.
-  EXPECT_TRUE(bytes == ExportedHere(folder / "DEMO.PRJ", PageFormat::A4, false, DxfFormat::Binary,
-                                    folder / "here.dxf"))
+  EXPECT_TRUE(bytes == ExportedHere(folder.Path(), PageFormat::A4, false, DxfFormat::Binary))
       << "DEMO_C.DXF is not the export's A4 drawing";
   EXPECT_TRUE(testing::ReadText(folder / "ascii.dxf") ==
-              ExportedHere(folder / "DEMO.PRJ", PageFormat::A3, true, DxfFormat::Ascii,
-                           folder / "here.dxf"))
+              ExportedHere(folder.Path(), PageFormat::A3, true, DxfFormat::Ascii))
       << "ascii.dxf is not the export's A3 landscape drawing";
   const testing::Produced a4 =
       testing::ProducedBy(testing::ReadBinaryEntities(bytes, DxfOpening(DxfFormat::Binary).size()));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImageReader>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -33,22 +34,6 @@ int PdfPages(const fs::path& pdf) {
   return pages;
 }
 
-// Width and height from a PNG file's header.
-std::pair<int, int> PngSize(const fs::path& png) {
-  const std::string bytes = testing::ReadText(png);
-  if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) {
-    return {-1, -1};
-  }
-  const auto big = [&](std::size_t at) {
-    int value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-      value = value * 256 + static_cast<unsigned char>(bytes[at + i]);
-    }
-    return value;
-  };
-  return {big(16), big(20)};
-}
-
 class PrintCommand : public ::testing::Test {
  protected:
   ProgramRun Print(std::vector<std::string> args) const {
@@ -59,9 +44,7 @@ class PrintCommand : public ::testing::Test {
 };
 
 TEST_F(PrintCommand, DemoRoadPdfHasOnePagePerSheet) {
-  for (const auto& entry : fs::directory_iterator(fs::path(CALVORA_SOURCE_DIR) / "examples/demo")) {
-    fs::copy_file(entry.path(), folder / entry.path().filename().string());
-  }
+  testing::CopyDemoRoad(folder.Path());
   const ProgramRun run = Print({"DEMO.PRJ", "--pdf", "demo.pdf"});
   ASSERT_EQ(run.status, 0) << run.err;
   // 79 sections at 2 per sheet.
@@ -79,7 +62,9 @@ TEST_F(PrintCommand, RangeOfSheetsAsPdfPagesAndAsImages) {
   ASSERT_EQ(png.status, 0) << png.err;
   for (const char* name : {"sheet_001.png", "sheet_002.png", "sheet_003.png"}) {
     // A4 landscape at 150 dots per inch.
-    EXPECT_EQ(PngSize(folder / "images" / name), std::make_pair(1754, 1240)) << name;
+    EXPECT_EQ(QImageReader(QString::fromStdString((folder / "images" / name).string())).size(),
+              QSize(1754, 1240))
+        << name;
   }
   EXPECT_FALSE(fs::exists(folder / "images" / "sheet_004.png"));
 }

@@ -131,6 +131,13 @@ SectionRecord TwoLaneSection(int n, double projectElevation, double groundHalfWi
   return section;
 }
 
+void CopyDemoRoad(const std::filesystem::path& folder) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(CALVORA_SOURCE_DIR "/examples/demo")) {
+    std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+  }
+}
+
 void OpenProject(ProjectState& state, const std::filesystem::path& projectFile) {
   state.AppDir = CALVORA_SOURCE_DIR "/data";
   NoShellWindow window;

@@ -62,6 +62,9 @@ SectionRecord TwoLaneSection(int n, double projectElevation, double groundHalfWi
 std::filesystem::path WriteRoad(const std::filesystem::path& folder, const RoadRecords& records,
                                 const std::string& name = "ROAD");
 
+// Copies the demo road of examples/demo (DEMO.PRJ and its files) into the folder.
+void CopyDemoRoad(const std::filesystem::path& folder);
+
 // Opens the project file as "Open" does, the program folder the source data folder; throws when
 // "Open" has anything to say.
 void OpenProject(ProjectState& state, const std::filesystem::path& projectFile);
