@@ -10,31 +10,19 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "drawing/collecting_dialogs.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/dxf_cross.h"
 #include "drawing/gui/painter_device.h"
-#include "drawing/road_project.h"
 #include "shell/cross_window_model.h"
-#include "support/temp_folder.h"
+#include "support/recording_dialogs.h"
+#include "support/road_project.h"
 
 namespace calvora {
 namespace {
 
-// An open road project with its sheets.
-struct OpenRoad {
-  explicit OpenRoad(const testing::RoadOptions& options) {
-    testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), options), dialogs);
-  }
-  testing::TempFolder folder;
-  testing::CollectingDialogs dialogs;
-  ProjectState state;
-};
-
 void BM_DxfExportAllSheets(benchmark::State& run) {
-  const OpenRoad road({.sections = kMaxRecordCount, .sectionsPerSheet = 4});
-  testing::CollectingDialogs dialogs;
-  dialogs.saveAnswer = (road.folder / "ROAD_C.DXF").string();
+  testing::Road road(testing::SampleRoad({.sections = kMaxRecordCount, .sectionsPerSheet = 4}));
+  testing::RecordingDialogs dialogs;  // the drawing under its proposed name
   CrossSheet sheets(road.state, dialogs);
   sheets.Sheet = SheetSizeOf(PageFormat::A4, false);
   SilentProgress progress;
@@ -51,8 +39,8 @@ void BM_DxfExportAllSheets(benchmark::State& run) {
 BENCHMARK(BM_DxfExportAllSheets)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_RenderSheetOfTenSections(benchmark::State& run) {
-  const OpenRoad road({.sections = 20, .sectionsPerSheet = 10, .layers = true});
-  testing::CollectingDialogs dialogs;
+  testing::Road road(testing::SampleRoad({.sections = 20, .sectionsPerSheet = 10, .layers = true}));
+  testing::RecordingDialogs dialogs;
   CrossSheet sheets(road.state, dialogs);
   sheets.Sheet = SheetSizeOf(PageFormat::A4, true);
   QImage image(1920, 1080, QImage::Format_RGB32);
@@ -75,8 +63,8 @@ BENCHMARK(BM_RenderSheetOfTenSections)->Unit(benchmark::kMillisecond);
 // drawn anew (Arg 0: the sections computed, as after turning a sheet) or played again from the
 // kept drawing (Arg 1: scrolling, resizing, uncovering). Goal: well under 10 ms.
 void BM_PaintCrossWindowSheet(benchmark::State& run) {
-  const OpenRoad road({.sections = 8, .sectionsPerSheet = 4, .layers = true});
-  testing::CollectingDialogs dialogs;
+  testing::Road road(testing::SampleRoad({.sections = 8, .sectionsPerSheet = 4, .layers = true}));
+  testing::RecordingDialogs dialogs;
   CrossWindowModel window(road.state, dialogs);
   window.SetPage(SheetSizeOf(PageFormat::A4, false));
   const bool kept = run.range(0) == 1;

@@ -11,11 +11,11 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "app/batch_dialogs.h"
 #include "quantities/calc_volumes.h"
-#include "support/temp_folder.h"
+#include "quantities/interval_quantities.h"
+#include "support/recording_dialogs.h"
+#include "support/road_project.h"
 
 namespace {
 
@@ -24,80 +24,55 @@ namespace fs = std::filesystem;
 
 constexpr float kSpacing = 5;
 
-VariantRecord RoadTemplate() {
-  VariantRecord v;
-  for (const int s : {-1, 1}) {
-    const float side = static_cast<float>(s);
-    v.Point(s, 0) = 3.5f * side;
-    v.Point(s, 1) = -0.07f;
-    v.Point(2 * s, 0) = 5.0f * side;
-    v.Point(2 * s, 1) = -0.13f;
-    v.LineCount[s] = 2 * side;
-    v.FillSlope[s] = 1 / 1.5f;
-    v.CutTran(s, 0) = 1.0f * side;
-    v.CutTran(s, 1) = -0.6f;
-    v.CutTran(2 * s, 0) = 4.0f * side;
-    v.CutTran(2 * s, 1) = 2.4f;
-  }
-  v.Deco = 0.2f;
-  v.SubG = 0.45f;
-  return v;
-}
-
-// Rolling ground about a level grade: cut, fill and side-hill sections in turn.
-SectionRecord RoadSection(int n) {
-  SectionRecord r;
-  const double station = kSpacing * (n - 1);
-  r.Kilo = static_cast<std::int16_t>(std::floor(station / 1000));
-  r.Meter = static_cast<float>(station - 1000.0 * r.Kilo);
-  r.PRElev = 300;
-  const double depth = 3 * std::sin(station / 90);
-  const double fall = 0.15 * std::sin(station / 130);
-  r.GRElev = static_cast<float>(300 + depth);
-  r.Var = 1;
-  for (const int s : {-1, 1}) {
+// Rolling ground about a level grade: cut, fill and side-hill sections in turn; two compaction
+// layers.
+testing::RoadRecords BenchmarkRoad(int count) {
+  testing::RoadRecords road;
+  road.project.TitleLeft = "Benchmark road";
+  road.project.NumLines = 64;
+  road.project.CalcMethod = kPreciseMethod;
+  road.project.Thickness = {0.3f, 0.3f, 0, 0, 0};
+  road.project.Compaction = {95, 90, 0, 0, 0};
+  VariantRecord lanes =
+      testing::MakeVariant({{3.5, -0.07}, {5, -0.13}}, 1 / 1.5, {{1, -0.6}, {4, 2.4}});
+  lanes.Deco = 0.2f;
+  lanes.SubG = 0.45f;
+  road.variants = {lanes};
+  for (int n = 1; n <= count; ++n) {
+    const double station = kSpacing * (n - 1);
+    const double depth = 3 * std::sin(station / 90);
+    const double fall = 0.15 * std::sin(station / 130);
+    testing::OutwardPoints sides[2];
     for (int k = 1; k <= 6; ++k) {
-      const double x = s * 7.0 * k;
-      r.GroundPoints(s * k, 0) = static_cast<float>(x);
-      r.GroundPoints(s * k, 1) = static_cast<float>(300 + depth + fall * x);
+      sides[0].emplace_back(7.0 * k, 300 + depth - fall * 7.0 * k);
+      sides[1].emplace_back(7.0 * k, 300 + depth + fall * 7.0 * k);
     }
-    r.PointCount[s] = static_cast<std::int16_t>(6 * s);
+    road.sections.push_back(testing::MakeSection(300, 300 + depth, sides[0], sides[1]));
+    testing::SetStation(road.sections.back(), station);
   }
-  return r;
+  return road;
 }
 
-// A project of `count` sections with two compaction layers and a borrow-pit list.
-struct GeneratedRoad {
-  testing::TempFolder folder;
-  ProjectState state;
-
-  explicit GeneratedRoad(int count) {
-    state.Project.TitleLeft = "Benchmark road";
-    state.Project.NumLines = 64;
-    state.Project.CalcMethod = 1;
-    state.Project.Thickness = {0.3f, 0.3f, 0, 0, 0};
-    state.Project.Compaction = {95, 90, 0, 0, 0};
-    state.ProjectPath = (folder / "B.PRJ").string();
-    state.Data.FileName = "B.DAT";
-    state.Data.File.emplace(folder / "B.DAT", SectionRecord::kLength);
-    state.Var.FileName = "B.VAR";
-    state.Var.File.emplace(folder / "B.VAR", VariantRecord::kLength);
-    WriteRecord(*state.Var.File, 1, RoadTemplate());
-    std::vector<std::uint8_t> bytes(SectionRecord::kLength);
-    std::ofstream data(folder / "B.DAT", std::ios::binary | std::ios::trunc);
-    for (int n = 1; n <= count; ++n) {
-      EncodeRecord(RoadSection(n), bytes);
-      data.write(reinterpret_cast<const char*>(bytes.data()),
-                 static_cast<std::streamsize>(bytes.size()));
-    }
-    data.close();
-    state.Data.File.emplace(folder / "B.DAT", SectionRecord::kLength);
-    std::ofstream pits(folder / "B.DPO");
+// The benchmark road of `count` sections with a borrow-pit list.
+struct GeneratedRoad : testing::Road {
+  explicit GeneratedRoad(int count) : Road(BenchmarkRoad(count), "B") {
+    std::ofstream pits(File(".DPO"));
     for (int km = 0; km <= count * static_cast<int>(kSpacing) / 1000; km += 5) {
       pits << km << " 500 400000 300\r\n";
     }
   }
 };
+
+// The messages the run showed.
+std::vector<std::string> Messages(const testing::RecordingDialogs& dialogs) {
+  std::vector<std::string> messages;
+  for (const std::string& shown : dialogs.shown) {
+    if (shown.starts_with("Message: ")) {
+      messages.push_back(shown.substr(9));
+    }
+  }
+  return messages;
+}
 
 std::uintmax_t BytesWritten(const VolumeRunSummary& summary) {
   std::uintmax_t bytes = 0;
@@ -115,15 +90,13 @@ long PeakRssKb() {
 
 void BM_CalcVolumes(benchmark::State& benchState) {
   GeneratedRoad road(static_cast<int>(benchState.range(0)));
-  std::ostringstream messages;
   VolumeRunSummary summary;
   std::vector<std::string> shown;
   for (auto _ : benchState) {
-    BatchDialogs dialogs(messages);
-    dialogs.AnswerYes(true);
+    testing::RecordingDialogs dialogs;  // the reports under their proposed names
     SilentProgress progress;
     summary = CalcVolumes(road.state, dialogs, progress);
-    shown = dialogs.Messages();
+    shown = Messages(dialogs);
   }
   // From section 10,000 on the section numbers are wider than their column: the one message
   // the run gives names them.
@@ -146,8 +119,7 @@ BENCHMARK(BM_CalcVolumes)->Arg(1024)->Arg(32767)->Unit(benchmark::kMillisecond)-
 // and synced to the disk, as the run syncs each report before putting it in place).
 void BM_CopySameBytes(benchmark::State& benchState) {
   GeneratedRoad road(32767);
-  std::ostringstream messages;
-  BatchDialogs dialogs(messages);
+  testing::RecordingDialogs dialogs;
   SilentProgress progress;
   const VolumeRunSummary summary = CalcVolumes(road.state, dialogs, progress);
   const fs::path all = road.folder / "all.bytes";

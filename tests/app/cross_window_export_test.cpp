@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "drawing/road_project.h"
 #include "shell/cross_window_model.h"
 #include "support/recording_dialogs.h"
+#include "support/road_project.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -22,7 +22,8 @@ class SilentProgress : public Progress {
 
 TEST(CrossWindowExport, WritesTheBytesTheBatchCommandWrites) {
   testing::TempFolder folder;
-  const auto project = testing::WriteRoadProject(folder.Path(), {.sections = 11, .layers = true});
+  const auto project =
+      testing::WriteRoad(folder.Path(), testing::SampleRoad({.sections = 11, .layers = true}));
   for (const bool ascii : {false, true}) {
     SCOPED_TRACE(ascii ? "text DXF" : "binary DXF");
     std::vector<std::string> args = {"dxf", project.string(), "--sheets", "2-3",
@@ -36,7 +37,7 @@ TEST(CrossWindowExport, WritesTheBytesTheBatchCommandWrites) {
     testing::RecordingDialogs dialogs;
     dialogs.fileAnswers.push_back((folder / "WINDOW.DXF").string());
     ProjectState state;
-    testing::OpenRoad(state, project, dialogs, testing::CalvoraExecutable().parent_path());
+    testing::OpenProject(state, project);
     CrossWindowModel window(state, dialogs);
     window.SetPage(SheetSizeOf(PageFormat::A4, false));
     window.Last();  // the window's own sheet plays no part in a range

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QImageReader>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "drawing/road_project.h"
+#include "support/road_project.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -33,22 +34,6 @@ int PdfPages(const fs::path& pdf) {
   return pages;
 }
 
-// Width and height from a PNG file's header.
-std::pair<int, int> PngSize(const fs::path& png) {
-  const std::string bytes = testing::ReadText(png);
-  if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) {
-    return {-1, -1};
-  }
-  const auto big = [&](std::size_t at) {
-    int value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-      value = value * 256 + static_cast<unsigned char>(bytes[at + i]);
-    }
-    return value;
-  };
-  return {big(16), big(20)};
-}
-
 class PrintCommand : public ::testing::Test {
  protected:
   ProgramRun Print(std::vector<std::string> args) const {
@@ -59,9 +44,7 @@ class PrintCommand : public ::testing::Test {
 };
 
 TEST_F(PrintCommand, DemoRoadPdfHasOnePagePerSheet) {
-  for (const auto& entry : fs::directory_iterator(fs::path(CALVORA_SOURCE_DIR) / "examples/demo")) {
-    fs::copy_file(entry.path(), folder / entry.path().filename().string());
-  }
+  testing::CopyDemoRoad(folder.Path());
   const ProgramRun run = Print({"DEMO.PRJ", "--pdf", "demo.pdf"});
   ASSERT_EQ(run.status, 0) << run.err;
   // 79 sections at 2 per sheet.
@@ -70,7 +53,7 @@ TEST_F(PrintCommand, DemoRoadPdfHasOnePagePerSheet) {
 }
 
 TEST_F(PrintCommand, RangeOfSheetsAsPdfPagesAndAsImages) {
-  const fs::path project = testing::WriteRoadProject(folder.Path(), {});
+  const fs::path project = testing::WriteRoad(folder.Path(), testing::SampleRoad());
   const ProgramRun pdf = Print({project.string(), "--pdf", "part.pdf", "--sheets", "2-3"});
   ASSERT_EQ(pdf.status, 0) << pdf.err;
   EXPECT_EQ(PdfPages(folder / "part.pdf"), 2);
@@ -79,13 +62,15 @@ TEST_F(PrintCommand, RangeOfSheetsAsPdfPagesAndAsImages) {
   ASSERT_EQ(png.status, 0) << png.err;
   for (const char* name : {"sheet_001.png", "sheet_002.png", "sheet_003.png"}) {
     // A4 landscape at 150 dots per inch.
-    EXPECT_EQ(PngSize(folder / "images" / name), std::make_pair(1754, 1240)) << name;
+    EXPECT_EQ(QImageReader(QString::fromStdString((folder / "images" / name).string())).size(),
+              QSize(1754, 1240))
+        << name;
   }
   EXPECT_FALSE(fs::exists(folder / "images" / "sheet_004.png"));
 }
 
 TEST_F(PrintCommand, RefusalsLeaveNoDocument) {
-  const fs::path project = testing::WriteRoadProject(folder.Path(), {.margin = 30});
+  const fs::path project = testing::WriteRoad(folder.Path(), testing::SampleRoad({.margin = 30}));
   const ProgramRun margins = Print({project.string(), "--pdf", "no.pdf"});
   EXPECT_EQ(margins.status, 1);
   EXPECT_NE(margins.err.find("the page is smaller than its margins"), std::string::npos);

@@ -7,9 +7,8 @@
 #include "drawing/clip_line.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/recording_device.h"
-#include "drawing/road_project.h"
 #include "support/recording_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/road_project.h"
 
 namespace calvora {
 namespace {
@@ -47,12 +46,9 @@ TEST(ClipLine, KeepsThePartInsideTheRectangle) {
 // Ground 30 m to each side is wider than an A4 sheet: every page must keep each section's lines
 // in its band, the area labels inside the right edge and the datum line above the title strip.
 TEST(SheetBands, LinesStayInTheirBandAndLabelsOnTheSheet) {
-  testing::TempFolder folder;
+  testing::Road road(testing::SampleRoad({.layers = true}));
+  const ProjectState& state = road.state;
   testing::RecordingDialogs dialogs;
-  ProjectState state;
-  testing::OpenRoad(state,
-                    testing::WriteRoadProject(folder.Path(), {.layers = true, .margin = 1}),
-                    dialogs);
   for (const bool landscape : {false, true}) {
     SCOPED_TRACE(landscape ? "landscape" : "portrait");
     CrossSheet sheets(state, dialogs);
@@ -87,10 +83,9 @@ TEST(SheetBands, LinesStayInTheirBandAndLabelsOnTheSheet) {
 
 // Section 2 lies in cut, sections 1 and 3 in fill: compaction layers are drawn under fill only.
 TEST(SheetBands, CompactionLayersAreDrawnUnderFillOnly) {
-  testing::TempFolder folder;
+  testing::Road road(testing::SampleRoad({.layers = true}));
+  const ProjectState& state = road.state;
   testing::RecordingDialogs dialogs;
-  ProjectState state;
-  testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), {.layers = true}), dialogs);
   CrossSheet sheets(state, dialogs);
   sheets.Sheet = SheetSizeOf(PageFormat::A4, false);
   testing::RecordingDevice device;

@@ -11,11 +11,10 @@
 #include <stdexcept>
 
 #include "drawing/recording_device.h"
-#include "drawing/road_project.h"
 #include "drawing/section_labels.h"
 #include "support/recording_dialogs.h"
+#include "support/road_project.h"
 #include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
 
 namespace calvora {
 namespace {
@@ -26,7 +25,6 @@ using testing::RecordingDevice;
 using testing::RecordingDialogs;
 using testing::RoadOptions;
 using testing::ScriptedDialogs;
-using testing::TempFolder;
 
 constexpr double kSheetWidth = 60;  // margins 1
 constexpr double kSheetHeight = 42;
@@ -34,8 +32,9 @@ constexpr double kSheetHeight = 42;
 class CrossSheetTest : public ::testing::Test {
  protected:
   void Open(const RoadOptions& options, UserDialogs& dialogs) {
-    testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), options), dialogs);
-    sheets.emplace(state, dialogs);
+    records = testing::SampleRoad(options);
+    road.emplace(records);
+    sheets.emplace(road->state, dialogs);
     sheets->Sheet = {kSheetWidth, kSheetHeight};
     sheets->Graphic.SetObject(device);
   }
@@ -60,8 +59,8 @@ class CrossSheetTest : public ::testing::Test {
         std::count_if(texts.begin(), texts.end(), [&](auto& t) { return t.rfind(start, 0) == 0; }));
   }
 
-  TempFolder folder;
-  ProjectState state;
+  testing::RoadRecords records;
+  std::optional<testing::Road> road;
   RecordingDevice device;
   std::optional<CrossSheet> sheets;
 };
@@ -104,7 +103,7 @@ TEST_F(CrossSheetTest, SectionIsDrawnTrueToScaleBetweenItsNeighbours) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   sheets->DrawOnObject(1);
-  const SectionRecord first = testing::RoadSection(1, {});
+  const SectionRecord& first = records.sections[0];
   const auto ground = device.LinesOn("Ground", 2);
   const auto project = device.LinesOn("Project", 1);
   ASSERT_EQ(ground.size(), 4u * 12u);  // 6 points each side and the centre, per section
@@ -176,7 +175,7 @@ TEST_F(CrossSheetTest, DatumLineAtTheLowestWholeElevationInItsBand) {
     EXPECT_GE(line.y1, floor - 1e-9);
     EXPECT_LT(line.y1, floor + 1);
     // Drawn true to scale under the ground's centre.
-    const SectionRecord section = testing::RoadSection(slot + 1, {});
+    const SectionRecord& section = records.sections[slot];
     const DrawnLine& centre = ground[12 * slot + 5];
     ASSERT_EQ(centre.x2, 0);
     EXPECT_NEAR(centre.y2 - line.y1, section.GRElev - datum, 1e-4);

@@ -1,6 +1,6 @@
 #pragma once
-// A drawing read back by ezdxf (scripts/check-dxf), an independent reader, and what the sheet
-// drawing itself produced for the same sheets, to compare the two.
+// A drawing read back by ezdxf (scripts/check-dxf), an independent reader, and by the tests' own
+// reader of binary drawings, to compare the two.
 
 #include <gtest/gtest.h>
 #include <stdio.h>
@@ -11,9 +11,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "drawing/cross_sheet.h"
-#include "drawing/dxf_cross.h"
-#include "drawing/recording_device.h"
+#include "drawing/dxf_reading.h"
 
 namespace calvora::testing {
 
@@ -23,27 +21,19 @@ struct Produced {
   double groundMinX = 1e300, groundMinY = 1e300, groundMaxX = -1e300, groundMaxY = -1e300;
 };
 
-// Draws the sheets 1..sheetCount on a recording device, placed as the DXF export places them.
-inline Produced DrawSheetsAsTheExportDoes(CrossSheet& sheets, int sheetCount) {
-  RecordingDevice device;
-  sheets.Graphic.SetObject(device);
-  sheets.Graphic.SetFontSize(static_cast<float>(sheets.State().Project.Font.Size / 10.0));
-  for (int sheet = 1; sheet <= sheetCount; ++sheet) {
-    sheets.DrawOnObject(sheet);
-    sheets.XOffset += kDxfSheetSpacing * sheets.Sheet.Width;
+// What the program's own reader finds in a binary drawing, to hold against the other reader.
+inline Produced ProducedBy(const std::vector<DxfEntity>& entities) {
+  Produced found;
+  for (const DxfEntity& e : entities) {
+    (e.type == "LINE" ? found.lines : found.texts) += 1;
+    if (e.layer == "Ground") {
+      found.groundMinX = std::min({found.groundMinX, e.x1, e.x2});
+      found.groundMinY = std::min({found.groundMinY, e.y1, e.y2});
+      found.groundMaxX = std::max({found.groundMaxX, e.x1, e.x2});
+      found.groundMaxY = std::max({found.groundMaxY, e.y1, e.y2});
+    }
   }
-  sheets.XOffset = 0;
-  sheets.Graphic.ClearObject();
-  Produced produced;
-  produced.lines = static_cast<int>(device.lines.size());
-  produced.texts = static_cast<int>(device.texts.size());
-  for (const auto& line : device.LinesOn("Ground", 2)) {
-    produced.groundMinX = std::min({produced.groundMinX, line.x1, line.x2});
-    produced.groundMinY = std::min({produced.groundMinY, line.y1, line.y2});
-    produced.groundMaxX = std::max({produced.groundMaxX, line.x1, line.x2});
-    produced.groundMaxY = std::max({produced.groundMaxY, line.y1, line.y2});
-  }
-  return produced;
+  return found;
 }
 
 // The JSON report of scripts/check-dxf; throws when the reader refuses the file.

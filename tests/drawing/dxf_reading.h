@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -46,55 +47,36 @@ inline std::vector<DxfEntity> ReadBinaryEntities(const std::string& bytes,
     at += 8;
     return value;
   };
+  const std::map<int, std::string DxfEntity::*> texts = {
+      {1, &DxfEntity::text}, {6, &DxfEntity::lineType}, {8, &DxfEntity::layer}};
+  const std::map<int, double DxfEntity::*> reals = {{10, &DxfEntity::x1},
+                                                    {20, &DxfEntity::y1},
+                                                    {11, &DxfEntity::x2},
+                                                    {21, &DxfEntity::y2},
+                                                    {40, &DxfEntity::height}};
   std::vector<DxfEntity> entities;
   while (at < bytes.size()) {
     const int code = static_cast<unsigned char>(bytes[at++]);
-    switch (code) {
-      case 0: {
-        const std::string type = text();
-        if (type == "ENDSEC") {
-          return entities;
-        }
-        entities.push_back({});
-        entities.back().type = type;
-        break;
+    if (code == 0) {
+      const std::string type = text();
+      if (type == "ENDSEC") {
+        return entities;
       }
-      case 1:
-        entities.back().text = text();
-        break;
-      case 6:
-        entities.back().lineType = text();
-        break;
-      case 8:
-        entities.back().layer = text();
-        break;
-      case 10:
-        entities.back().x1 = real();
-        break;
-      case 20:
-        entities.back().y1 = real();
-        break;
-      case 11:
-        entities.back().x2 = real();
-        break;
-      case 21:
-        entities.back().y2 = real();
-        break;
-      case 40:
-        entities.back().height = real();
-        break;
-      case 30:
-      case 31:
-      case 50:
-        real();
-        break;
-      case 62:
-        entities.back().colour = static_cast<unsigned char>(bytes.at(at)) |
-                                 (static_cast<unsigned char>(bytes.at(at + 1)) << 8);
-        at += 2;
-        break;
-      default:
-        throw std::runtime_error("unexpected group code " + std::to_string(code));
+      entities.emplace_back().type = type;
+    } else if (entities.empty()) {
+      throw std::runtime_error("a group code before the first entity");
+    } else if (texts.contains(code)) {
+      entities.back().*texts.at(code) = text();
+    } else if (reals.contains(code)) {
+      entities.back().*reals.at(code) = real();
+    } else if (code == 30 || code == 31 || code == 50) {
+      real();
+    } else if (code == 62) {
+      entities.back().colour = static_cast<unsigned char>(bytes.at(at)) |
+                               (static_cast<unsigned char>(bytes.at(at + 1)) << 8);
+      at += 2;
+    } else {
+      throw std::runtime_error("unexpected group code " + std::to_string(code));
     }
   }
   throw std::runtime_error("no ENDSEC");

@@ -19,9 +19,8 @@
 
 #include "drawing/gui/png_sheet_printer.h"
 #include "drawing/gui/qt_printer_sheets.h"
-#include "drawing/road_project.h"
 #include "support/recording_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/road_project.h"
 
 namespace calvora {
 namespace {
@@ -36,7 +35,6 @@ class NoProgress : public Progress {
 class CrossWindowTest : public ::testing::Test {
  protected:
   CrossWindowTest() {
-    testing::OpenRoad(state, testing::WriteRoadProject(folder.Path()), dialogs);  // 9 sections
     printer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     printer.setOutputFileName(QString::fromStdString((folder / "SHEETS.PDF").string()));
@@ -57,9 +55,10 @@ class CrossWindowTest : public ::testing::Test {
     QApplication::sendEvent(Picture(), &wheel);
   }
 
-  testing::TempFolder folder;
+  testing::Road road{testing::SampleRoad()};  // 9 sections, 4 a sheet
+  ProjectState& state = road.state;
+  std::filesystem::path folder = road.folder.Path();
   testing::RecordingDialogs dialogs;
-  ProjectState state;
   QPrinter printer{QPrinter::HighResolution};
   NoProgress progress;
   std::optional<CrossWindow> window;

@@ -13,8 +13,8 @@
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/gui/png_sheet_printer.h"
 #include "drawing/print_cross.h"
-#include "drawing/road_project.h"
 #include "support/recording_dialogs.h"
+#include "support/road_project.h"
 #include "support/temp_folder.h"
 
 namespace calvora {
@@ -97,11 +97,10 @@ TEST_F(PainterDeviceTest, TinyFontsDrawNothingAndMeasureZero) {
 }
 
 TEST(SheetPrinters, PdfAppearsWhenCompleteAndImagesOnePerSheet) {
-  TempFolder folder;
   testing::RecordingDialogs dialogs;
-  ProjectState state;
-  testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), {}), dialogs);
-  CrossSheet sheets(state, dialogs);
+  testing::Road road(testing::SampleRoad());
+  const TempFolder& folder = road.folder;
+  CrossSheet sheets(road.state, dialogs);
   SilentProgress progress;
   {
     PdfSheetPrinter pdf(folder / "road.pdf", SheetSizeOf(PageFormat::A4, false));

@@ -10,87 +10,68 @@
 namespace calvora {
 namespace {
 
-TEST(FormatField, RightAlignsInThePatternWidth) {
-  EXPECT_EQ(FormatField(3.14159, "###0.00"), "   3.14");
-  EXPECT_EQ(FormatField(0, "##0.00"), "  0.00");
-  EXPECT_EQ(FormatField(1, "####0"), "    1");
-  EXPECT_EQ(FormatField(95, "###"), " 95");
-  EXPECT_EQ(FormatField(2.675, "##0.00"), "  2.68");
-  EXPECT_EQ(FormatField(1234.5, "#######0.00"), "    1234.50");
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+struct Case {
+  double value;
+  const char* pattern;
+  const char* text;
+};
+
+TEST(FormatField, RightAlignedInThePatternsWidthLosingTheLeftmostCharacters) {
+  // The minus sign belongs to the text and may be cut; a value rounding to zero has none. Literals
+  // stand where the pattern has them; the minus before the digits. The width counts characters, not
+  // bytes; a cut never splits one. Numbers that are not finite fill the field with stars.
+  const Case cases[] = {Case(3.14159, "###0.00", "   3.14"),
+                        Case(0, "##0.00", "  0.00"),
+                        Case(1, "####0", "    1"),
+                        Case(95, "###", " 95"),
+                        Case(2.675, "##0.00", "  2.68"),
+                        Case(1234.5, "#######0.00", "    1234.50"),
+                        Case(123456, "##0.00", "456.00"),
+                        Case(1000000.5, "#####.##", "000000.5"),
+                        Case(1e20, "0", "0"),
+                        Case(-3.14159, "###0.00", "  -3.14"),
+                        Case(-2.5, "#0", "-3"),
+                        Case(-2.5, "0", "3"),
+                        Case(-123.456, "###0.00", "-123.46"),
+                        Case(-123.456, "##0.00", "123.46"),
+                        Case(-0.004, "##0.00", "  0.00"),
+                        Case(-0.0, "0", "0"),
+                        Case(12.5, " #####0.00º", "     12.50º"),
+                        Case(150.25, "##0.00º", "150.25º"),
+                        Case(1.25, "#0.00º", " 1.25º"),
+                        Case(3, "  ###0.00", "     3.00"),
+                        Case(-5, " #####0.00º", "     -5.00º"),
+                        Case(2, "#.##", "  2."),
+                        Case(12345, "º#0.00", "345.00"),
+                        Case(12345.678, "#0.00º", "45.68º"),
+                        Case(std::nan(""), "##0.00", "******"),
+                        Case(kInfinity, "#0.00º", "******"),
+                        Case(-kInfinity, "###0", "****")};
+  for (const Case& c : cases) {
+    EXPECT_EQ(FormatField(c.value, c.pattern), c.text) << c.value << " in " << c.pattern;
+  }
   EXPECT_EQ(FormatField(-12.5, std::string(50, '#') + ".00"), std::string(47, ' ') + "-12.50");
 }
 
-TEST(FormatField, LongerTextLosesItsLeftmostCharacters) {
-  EXPECT_EQ(FormatField(123456, "##0.00"), "456.00");
-  EXPECT_EQ(FormatField(1000000.5, "#####.##"), "000000.5");
-  EXPECT_EQ(FormatField(1e20, "0"), "0");
-}
-
-TEST(FormatField, MinusSignBelongsToTheTextAndMayBeCut) {
-  EXPECT_EQ(FormatField(-3.14159, "###0.00"), "  -3.14");
-  EXPECT_EQ(FormatField(-2.5, "#0"), "-3");
-  EXPECT_EQ(FormatField(-2.5, "0"), "3");
-  EXPECT_EQ(FormatField(-123.456, "###0.00"), "-123.46");
-  EXPECT_EQ(FormatField(-123.456, "##0.00"), "123.46");
-}
-
-TEST(FormatField, ValueRoundingToZeroHasNoSign) {
-  EXPECT_EQ(FormatField(-0.004, "##0.00"), "  0.00");
-  EXPECT_EQ(FormatField(-0.0, "0"), "0");
-  EXPECT_EQ(FormatNumber(-0.004, "#####.##"), ".");
-}
-
-TEST(FormatField, LiteralsStandWhereThePatternHasThem) {
-  EXPECT_EQ(FormatNumber(12.5, " #####0.00º"), " 12.50º");
-  EXPECT_EQ(FormatField(12.5, " #####0.00º"), "     12.50º");
-  EXPECT_EQ(FormatField(150.25, "##0.00º"), "150.25º");
-  EXPECT_EQ(FormatField(1.25, "#0.00º"), " 1.25º");
-  EXPECT_EQ(FormatField(3, "  ###0.00"), "     3.00");
-  EXPECT_EQ(FormatNumber(7, "KM 0"), "KM 7");
-}
-
-TEST(FormatField, MinusStandsBeforeTheDigitsNotBeforeLeadingLiterals) {
-  EXPECT_EQ(FormatNumber(-5, " #####0.00º"), " -5.00º");
-  EXPECT_EQ(FormatField(-5, " #####0.00º"), "     -5.00º");
-  EXPECT_EQ(FormatNumber(-0.25, "#.##"), "-.25");
-}
-
-TEST(FormatField, WidthCountsCharactersNotBytes) {
-  const std::string field = FormatField(12.5, " #####0.00º");
-  EXPECT_EQ(field.size(), 12u);  // eleven characters, "º" takes two bytes
-  // A cut never splits a character: the "º" in front goes as a whole.
-  EXPECT_EQ(FormatField(12345, "º#0.00"), "345.00");
-  EXPECT_EQ(FormatField(12345.678, "#0.00º"), "45.68º");
-}
-
-TEST(FormatField, HashPlacesSuppressLeadingZerosAndZeroPlacesKeepThem) {
-  EXPECT_EQ(FormatNumber(0.25, "#.##"), ".25");
-  EXPECT_EQ(FormatNumber(2, "#.##"), "2.");
-  EXPECT_EQ(FormatField(2, "#.##"), "  2.");
-  EXPECT_EQ(FormatNumber(2.5, "#.##"), "2.5");
-  EXPECT_EQ(FormatNumber(2.5, "#.0#"), "2.5");
-  EXPECT_EQ(FormatNumber(2, "#.0#"), "2.0");
-  EXPECT_EQ(FormatNumber(0.004, "#####.##"), ".");
-  EXPECT_EQ(FormatNumber(5.5, "000.00"), "005.50");
-  EXPECT_EQ(FormatNumber(5, "0##"), "005");
-  EXPECT_EQ(FormatNumber(0, "###"), "");
-  EXPECT_EQ(FormatNumber(5.25, ".00"), "5.25");
-  EXPECT_EQ(FormatNumber(0.25, ".00"), ".25");
-}
-
-TEST(FormatField, IntegerPartIsNeverCut) {
-  EXPECT_EQ(FormatNumber(123456, "##0.00"), "123456.00");
-  EXPECT_EQ(FormatNumber(1e20, "0"), "100000000000000000000");
-  // Beyond fifteen significant digits the places are zeros.
-  EXPECT_EQ(FormatNumber(123456789012345678.0, "0"), "123456789012346000");
-  EXPECT_EQ(FormatNumber(1.0 / 3, "0.000000000000000000"), "0.333333333333333000");
-}
-
-TEST(FormatField, NumbersThatAreNotFiniteFillTheFieldWithStars) {
-  EXPECT_EQ(FormatField(std::nan(""), "##0.00"), "******");
-  EXPECT_EQ(FormatField(std::numeric_limits<double>::infinity(), "#0.00º"), "******");
-  EXPECT_EQ(FormatField(-std::numeric_limits<double>::infinity(), "###0"), "****");
-  EXPECT_EQ(FormatNumber(std::nan(""), " #0.00º"), "*******");
+TEST(FormatNumber, HashPlacesSuppressLeadingZerosZeroPlacesKeepThemAndNoDigitIsCut) {
+  const Case cases[] = {
+      Case(12.5, " #####0.00º", " 12.50º"), Case(7, "KM 0", "KM 7"),
+      Case(-5, " #####0.00º", " -5.00º"), Case(-0.25, "#.##", "-.25"),
+      Case(-0.004, "#####.##", "."), Case(0.25, "#.##", ".25"), Case(2, "#.##", "2."),
+      Case(2.5, "#.##", "2.5"), Case(2.5, "#.0#", "2.5"), Case(2, "#.0#", "2.0"),
+      Case(0.004, "#####.##", "."), Case(5.5, "000.00", "005.50"), Case(5, "0##", "005"),
+      Case(0, "###", ""), Case(5.25, ".00", "5.25"), Case(0.25, ".00", ".25"),
+      Case(123456, "##0.00", "123456.00"), Case(1e20, "0", "100000000000000000000"),
+      // Beyond fifteen significant digits the places are zeros.
+      Case(123456789012345678.0, "0", "123456789012346000"),
+      Case(1.0 / 3, "0.000000000000000000", "0.333333333333333000"),
+      Case(std::nan(""), " #0.00º", "*******")};
+  for (const Case& c : cases) {
+    EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << " in " << c.pattern;
+  }
+  EXPECT_EQ(FormatField(12.5, " #####0.00º").size(), 12u);  // eleven characters, "º" two bytes
 }
 
 TEST(FormatField, ReadsBackAsTheRoundedValue) {

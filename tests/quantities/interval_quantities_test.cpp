@@ -30,58 +30,53 @@ IntervalQuantities Between(const Areas& first, const Areas& second, int method,
   return ComputeVolumes(At(1000, first), At(1000 + distance, second), method);
 }
 
-TEST(ComputeVolumes, CutSectionsAverageByEitherMethod) {
-  for (const int method : {kMedianMethod, kPreciseMethod}) {
-    const IntervalQuantities q = Between({.cut = 10}, {.cut = 20}, method);
-    EXPECT_FLOAT_EQ(q.Distance, 20);
-    EXPECT_DOUBLE_EQ(q.CutVolume, 300) << method;
-    EXPECT_DOUBLE_EQ(q.FillVolume, 0) << method;
-  }
-}
-
-TEST(ComputeVolumes, FillToCutIsTwoWedgesByThePreciseMethodOnly) {
-  const IntervalQuantities precise = Between({.fill = 12}, {.cut = 4}, kPreciseMethod);
-  EXPECT_DOUBLE_EQ(precise.FillVolume, 90);  // the fill ends 15 m on
-  EXPECT_DOUBLE_EQ(precise.CutVolume, 10);
-  const IntervalQuantities median = Between({.fill = 12}, {.cut = 4}, kMedianMethod);
-  EXPECT_DOUBLE_EQ(median.FillVolume, 120);
-  EXPECT_DOUBLE_EQ(median.CutVolume, 40);
-}
-
-TEST(ComputeVolumes, CutToFillWedgesCountTheLayersInTheFill) {
-  // Whole fill of section 2: 6 + 2 + 4 = 12, so the wedge point lies 15 m from section 2.
-  const IntervalQuantities q = Between({.cut = 4}, {.fill = 6, .layer = {2, 4}}, kPreciseMethod);
-  EXPECT_DOUBLE_EQ(q.FillVolume, 6 * 15 / 2.0);
-  EXPECT_DOUBLE_EQ(q.LayerVolume[0], 2 * 15 / 2.0);
-  EXPECT_DOUBLE_EQ(q.LayerVolume[1], 4 * 15 / 2.0);
-  EXPECT_DOUBLE_EQ(q.CutVolume, 4 * 5 / 2.0);
-}
-
-TEST(ComputeVolumes, PreciseMethodCoversEveryRowOfTheWedgeTable) {
+TEST(ComputeVolumes, EachMethodCoversEveryRowOfTheWedgeTable) {
   struct Row {
     const char* name;
     Areas first, second;
     double cut, fill;
+    int method = kPreciseMethod;
   };
+  const Areas threeBodies{.cut = 4, .polygons = 3};
   // d = 20 throughout.
   const Row rows[] = {
       {"fill to fill", {.fill = 3}, {.fill = 5}, 0, 80},
       {"fill to mixed", {.fill = 6}, {.cut = 2, .fill = 4}, 2 * (20.0 * 2 / 8) / 2, 100},
       {"cut to cut", {.cut = 3}, {.cut = 5}, 80, 0},
+      {"cut to cut, median", {.cut = 10}, {.cut = 20}, 300, 0, kMedianMethod},
       {"cut to mixed", {.cut = 6}, {.cut = 2, .fill = 4}, 80, 4 * (20.0 * 4 / 10) / 2},
       {"mixed to fill", {.cut = 2, .fill = 4}, {.fill = 6}, 2 * (20.0 * 2 / 8) / 2, 100},
       {"mixed to cut", {.cut = 2, .fill = 4}, {.cut = 6}, 80, 4 * (20.0 * 4 / 10) / 2},
       {"nothing to cut", {}, {.cut = 5}, 50, 0},
       {"cut to nothing", {.cut = 5}, {}, 50, 0},
+      {"fill to cut: two wedges, the fill ending 15 m on", {.fill = 12}, {.cut = 4}, 10, 90},
+      {"fill to cut, median: averaged", {.fill = 12}, {.cut = 4}, 40, 120, kMedianMethod},
+      {"fill to three bodies: averaged", {.fill = 12}, threeBodies, 40, 120},
+      {"three bodies to fill: averaged", threeBodies, {.fill = 12}, 40, 120},
+      {"cut to fill held wholly by the first layer", {.cut = 4}, {.cut = 2, .layer = {6}}, 60, 0},
   };
   // Stations that run backwards enclose the same volumes.
   for (const float distance : {20.0f, -20.0f}) {
     for (const Row& row : rows) {
-      const IntervalQuantities q = Between(row.first, row.second, kPreciseMethod, distance);
-      EXPECT_DOUBLE_EQ(q.CutVolume, row.cut) << row.name << distance;
-      EXPECT_DOUBLE_EQ(q.FillVolume, row.fill) << row.name << distance;
+      SCOPED_TRACE(row.name);
+      const IntervalQuantities q = Between(row.first, row.second, row.method, distance);
+      EXPECT_FLOAT_EQ(q.Distance, distance);
+      EXPECT_DOUBLE_EQ(q.CutVolume, row.cut);
+      EXPECT_DOUBLE_EQ(q.FillVolume, row.fill);
     }
   }
+}
+
+TEST(ComputeVolumes, WedgesCountTheLayersInTheFill) {
+  // Whole fill of section 2: 6 + 2 + 4 = 12, so the wedge point lies 15 m from section 2.
+  IntervalQuantities q = Between({.cut = 4}, {.fill = 6, .layer = {2, 4}}, kPreciseMethod);
+  EXPECT_DOUBLE_EQ(q.FillVolume, 6 * 15 / 2.0);
+  EXPECT_DOUBLE_EQ(q.LayerVolume[0], 2 * 15 / 2.0);
+  EXPECT_DOUBLE_EQ(q.LayerVolume[1], 4 * 15 / 2.0);
+  EXPECT_DOUBLE_EQ(q.CutVolume, 4 * 5 / 2.0);
+  // All cut, then a section whose fill lies within the first layer only.
+  q = Between({.cut = 4}, {.cut = 2, .layer = {6}}, kPreciseMethod);
+  EXPECT_DOUBLE_EQ(q.LayerVolume[0], 6 * (20.0 * 6 / 10) / 2);
 }
 
 TEST(ComputeVolumes, MixedSectionsAverageWhileTheLeftSideKeepsItsState) {
@@ -99,23 +94,6 @@ TEST(ComputeVolumes, MixedSectionsAverageWhileTheLeftSideKeepsItsState) {
   const double t2 = 20.0 * 8 / (8 + 2);
   EXPECT_DOUBLE_EQ(q.FillVolume, 4 * t1 / 2 + 8 * t2 / 2);
   EXPECT_DOUBLE_EQ(q.CutVolume, 6 * (20 - t1) / 2 + 2 * (20 - t2) / 2);
-}
-
-TEST(ComputeVolumes, ThreePolygonSectionsAreAveraged) {
-  const Areas threeBodies{.cut = 4, .polygons = 3};
-  for (const auto& [first, second] :
-       {std::pair{Areas{.fill = 12}, threeBodies}, std::pair{threeBodies, Areas{.fill = 12}}}) {
-    const IntervalQuantities q = Between(first, second, kPreciseMethod);
-    EXPECT_DOUBLE_EQ(q.CutVolume, 40);
-    EXPECT_DOUBLE_EQ(q.FillVolume, 120);
-  }
-}
-
-TEST(ComputeVolumes, FillHeldWhollyByTheLayersStillCountsAsFill) {
-  // All cut, then a section whose fill lies within the first layer only.
-  const IntervalQuantities q = Between({.cut = 4}, {.cut = 2, .layer = {6}}, kPreciseMethod);
-  EXPECT_DOUBLE_EQ(q.CutVolume, 60);
-  EXPECT_DOUBLE_EQ(q.LayerVolume[0], 6 * (20.0 * 6 / 10) / 2);
 }
 
 TEST(ComputeVolumes, SurfacesAndTopsoilAverageInBothMethods) {

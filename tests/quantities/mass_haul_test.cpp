@@ -5,10 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "drawing/road_project.h"
 #include "quantities/calc_volumes.h"
 #include "support/recording_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/road_project.h"
 
 namespace calvora {
 namespace {
@@ -46,14 +45,13 @@ TEST(MassCurve, CrestsTroughsBalancePointsAndMomentByHand) {
 TEST(MassHaul, SumsTheVolumeRunsIntervals) {
   for (const int method : {0, 1}) {
     SCOPED_TRACE(method);
-    testing::TempFolder folder;
+    testing::Road road(testing::SampleRoad({.layers = true}));
+    ProjectState& state = road.state;
     testing::RecordingDialogs dialogs;
-    ProjectState state;
-    testing::OpenRoad(state, testing::WriteRoadProject(folder.Path(), {.layers = true}), dialogs);
     state.Project.CalcMethod = static_cast<std::int16_t>(method);
     SilentProgress progress;
     const MassHaul haul = ComputeMassHaul(state, 1.25, progress);
-    dialogs.fileAnswers.push_back((folder / "R.OUT").string());
+    dialogs.fileAnswers.push_back(road.File("OUT").string());
     const VolumeRunSummary volumes = CalcVolumes(state, dialogs, progress);
     ASSERT_TRUE(volumes.Written);
     double fill = volumes.Volumes.Fill;

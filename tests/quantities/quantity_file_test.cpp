@@ -46,51 +46,6 @@ struct Writing {
   }
 };
 
-TEST(QuantityFile, SectionLineHoldsTheAreasInFixedFields) {
-  Writing out;
-  EXPECT_EQ(out.SectionLine(Section()),
-            "   3"
-            "   "
-            "    1"
-            "+ "
-            " 20.50"
-            "   "
-            "  12.34"
-            "   "
-            "   0.00"
-            "   "
-            "   1.50"
-            "   "
-            "   0.00"
-            "   "
-            "   0.00"
-            "   "
-            "   0.00"
-            "   "
-            "  3.25");
-}
-
-TEST(QuantityFile, IntervalLineHoldsTheVolumesInFixedFields) {
-  Writing out;
-  EXPECT_EQ(out.IntervalLine(Interval()), std::string(20, ' ') +
-                                              " 20.00"
-                                              "     "
-                                              "  300.00"
-                                              "     "
-                                              "    0.00"
-                                              "     "
-                                              "    0.00"
-                                              "     "
-                                              "    0.00"
-                                              "     "
-                                              "    0.00"
-                                              "     "
-                                              "    7.13"
-                                              "     "
-                                              "  45.50");
-  EXPECT_TRUE(out.wide.Empty());
-}
-
 TEST(QuantityFile, ReadsBackWhatItWrote) {
   Writing out;
   out.file.Line(out.SectionLine(Section()));

@@ -6,27 +6,28 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "quantities/small_road.h"
 #include "section/section_engine.h"
+#include "support/road_project.h"
 
 namespace calvora {
 namespace {
 
-using testing::Section;
-using testing::SmallRoad;
+using testing::Road;
+using testing::TwoLaneRoad;
+using testing::TwoLaneSection;
 
 // Fill, cut and mixed sections in turn.
-std::vector<double> RollingRoad(int count) {
+testing::RoadRecords RollingRoad(int count) {
   std::vector<double> elevations;
   for (int i = 0; i < count; ++i) {
     elevations.push_back(99 + 0.5 * (i % 7));
   }
-  return elevations;
+  return TwoLaneRoad(elevations);
 }
 
 TEST(SectionsAhead, HandsOverEverySectionInOrderAsTheEngineComputesIt) {
-  SmallRoad road(RollingRoad(150));       // several batches
-  road.Replace(70, Section(70, 101, 2));  // a data error: the ground ends inside the lanes
+  Road road(RollingRoad(150));                   // several batches
+  road.Rewrite(70, TwoLaneSection(70, 101, 2));  // a data error: the ground ends inside the lanes
   SectionEngine engine;
   SectionsAhead ahead(road.state, 150);
   for (int n = 1; n <= 150; ++n) {
@@ -51,8 +52,8 @@ TEST(SectionsAhead, HandsOverEverySectionInOrderAsTheEngineComputesIt) {
 }
 
 TEST(SectionsAhead, ADataErrorTravelsWithItsSection) {
-  SmallRoad road(RollingRoad(3));
-  road.Replace(2, Section(2, 101, 2));
+  Road road(RollingRoad(3));
+  road.Rewrite(2, TwoLaneSection(2, 101, 2));
   SectionsAhead ahead(road.state, 3);
   EXPECT_TRUE(ahead.Next().Messages.empty());
   const AheadSection second = ahead.Next();
@@ -62,10 +63,10 @@ TEST(SectionsAhead, ADataErrorTravelsWithItsSection) {
 }
 
 TEST(SectionsAhead, NothingFollowsABadVariantNumber) {
-  SmallRoad road(RollingRoad(100));
-  SectionRecord bad = Section(40, 101);
+  Road road(RollingRoad(100));
+  SectionRecord bad = TwoLaneSection(40, 101);
   bad.Var = 9;
-  road.Replace(40, bad);
+  road.Rewrite(40, bad);
   SectionsAhead ahead(road.state, 100);
   for (int n = 1; n < 40; ++n) {
     ASSERT_FALSE(ahead.Next().BadVariant) << n;
@@ -78,9 +79,9 @@ TEST(SectionsAhead, NothingFollowsABadVariantNumber) {
 }
 
 TEST(SectionsAhead, AReadErrorIsRethrownAtTheSectionThatCouldNotBeRead) {
-  SmallRoad road(RollingRoad(100));
+  Road road(RollingRoad(100));
   // Cut short behind the project's back: the open file still counts 100 records.
-  std::filesystem::resize_file(road.folder / "R.DAT", 60 * SectionRecord::kLength);
+  std::filesystem::resize_file(road.File(".DAT"), 60 * SectionRecord::kLength);
   SectionsAhead ahead(road.state, 100);
   for (int n = 1; n <= 60; ++n) {
     ASSERT_EQ(ahead.Next().Slot.Number, n);
@@ -92,7 +93,7 @@ TEST(SectionsAhead, AReadErrorIsRethrownAtTheSectionThatCouldNotBeRead) {
 // A worker that did not stop when left would hang here; the sanitizer build checks it leaves
 // nothing behind.
 TEST(SectionsAhead, LeavingEarlyStopsTheComputation) {
-  SmallRoad road(RollingRoad(3000));
+  Road road(RollingRoad(3000));
   {
     SectionsAhead ahead(road.state, 3000);
     for (int n = 1; n <= 3; ++n) {

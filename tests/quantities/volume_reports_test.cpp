@@ -74,44 +74,43 @@ VolumeReportsResult Write(const TempFolder& folder, const ProjectRecord& project
   return WriteVolumeReports(folder / "R.OUT", project, notes, dialogs);
 }
 
-TEST(VolumeReport, OneSectionHasOneRowAndZeroTotals) {
-  TempFolder folder;
-  WriteQuantityFile(folder / "R.OUT", 1);
-  ScriptedDialogs dialogs;
-  const VolumeReportsResult result = Write(folder, Project(), dialogs);
-  ExpectGolden(folder / "R.VOL", "one_section.VOL");
-  ExpectColumnsAligned(ReportLines(folder / "R.VOL"));
-  EXPECT_EQ(result.Volumes.Fill, 0);
-  EXPECT_FALSE(result.Transport);
-  EXPECT_FALSE(std::filesystem::exists(folder / "R.TRF"));
-  EXPECT_EQ(result.Written, std::vector<std::filesystem::path>{folder / "R.VOL"});
-}
-
-TEST(VolumeReport, TwoSections) {
-  TempFolder folder;
-  WriteQuantityFile(folder / "R.OUT", 2);
-  ScriptedDialogs dialogs;
-  const VolumeReportsResult result = Write(folder, Project(), dialogs);
-  ExpectGolden(folder / "R.VOL", "two_sections.VOL");
-  ExpectColumnsAligned(ReportLines(folder / "R.VOL"));
-  EXPECT_DOUBLE_EQ(result.Volumes.Fill, 100);
-  EXPECT_DOUBLE_EQ(result.Volumes.Topsoil, 40);
-}
-
-TEST(VolumeReport, PagesHoldWholePairsAndNoEmptyPageFollows) {
-  TempFolder folder;
-  WriteQuantityFile(folder / "R.OUT", 5);  // four pairs
-  ScriptedDialogs dialogs;
-  Write(folder, Project(11), dialogs);  // (11 - 7) / 2 = two pairs a page
-  ExpectGolden(folder / "R.VOL", "page_break.VOL");
-  const auto lines = ReportLines(folder / "R.VOL");
-  ExpectColumnsAligned(lines);
-  EXPECT_EQ(CountStarting(lines, "\f"), 2);
-  EXPECT_EQ(CountStarting(lines, "\xBA   "), 5);  // section rows (numbers below 10)
+TEST(VolumeReport, MatchesItsGoldenFiles) {
+  ProjectRecord layers = Project();
+  layers.Thickness = {0.3f, 0.2f, 0, 0, 0};
+  layers.Compaction = {95, 100, 0, 0, 0};
+  struct Case {
+    const char* golden;
+    int sections;
+    ProjectRecord project;
+    std::vector<std::string> notes;
+    double fill, topsoil;
+  };
+  const Case cases[] = {
+      {"one_section.VOL", 1, Project(), {}, 0, 0},
+      {"two_sections.VOL", 2, Project(), {}, 100, 40},
+      // Four pairs, (11 - 7) / 2 = two pairs a page, and no empty page after them.
+      {"page_break.VOL", 5, Project(11), {}, 400, 160},
+      // Layer bands headed before the fill below them; the notes close the report.
+      {"layers.VOL", 3, layers, {"Note: section 9 (0+160) is left out."}, 200, 80},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.golden);
+    TempFolder folder;
+    WriteQuantityFile(folder / "R.OUT", c.sections);
+    ScriptedDialogs dialogs;
+    const VolumeReportsResult result = Write(folder, c.project, dialogs, c.notes);
+    ExpectGolden(folder / "R.VOL", c.golden);
+    ExpectColumnsAligned(ReportLines(folder / "R.VOL"));
+    EXPECT_DOUBLE_EQ(result.Volumes.Fill, c.fill);
+    EXPECT_DOUBLE_EQ(result.Volumes.Topsoil, c.topsoil);
+    EXPECT_DOUBLE_EQ(result.Volumes.Layer[0], 0);  // the test file moves no layer volume
+    EXPECT_FALSE(result.Transport);                // no borrow-pit list
+    EXPECT_EQ(result.Written, std::vector<std::filesystem::path>{folder / "R.VOL"});
+  }
 }
 
 TEST(VolumeReport, TooFewLinesPerPageGiveOnePairAPage) {
-  for (const int numLines : {0, -3, 8}) {
+  for (const int numLines : {0, -3, 8, 10}) {  // (10 - 7) / 2 = 1
     TempFolder folder;
     WriteQuantityFile(folder / "R.OUT", 4);
     ScriptedDialogs dialogs;
@@ -120,26 +119,6 @@ TEST(VolumeReport, TooFewLinesPerPageGiveOnePairAPage) {
     EXPECT_EQ(CountStarting(lines, "\f"), 3) << numLines;
     EXPECT_EQ(CountStarting(lines, "\xBA   "), 4) << numLines;
   }
-}
-
-TEST(VolumeReport, LayerBandsAreHeadedBeforeTheFillBelowThemAndNotesCloseTheReport) {
-  ProjectRecord project = Project();
-  project.Thickness = {0.3f, 0.2f, 0, 0, 0};
-  project.Compaction = {95, 100, 0, 0, 0};
-  TempFolder folder;
-  WriteQuantityFile(folder / "R.OUT", 3);
-  ScriptedDialogs dialogs;
-  const VolumeReportsResult result =
-      Write(folder, project, dialogs, {"Note: section 9 (0+160) is left out."});
-  ExpectGolden(folder / "R.VOL", "layers.VOL");
-  const auto lines = ReportLines(folder / "R.VOL");
-  ExpectColumnsAligned(lines);
-  EXPECT_EQ(Utf8(lines[3]),
-            "ºSec.º Kilo Meter ºDistanceº Cut Surf. º Cut Vol. º % 95 Surf. º % 95  Vol. º"
-            " %100 Surf. º %100  Vol. º Fill Surf. º  Fill Vol. º Deco.Surf. º  Deco.Vol. º");
-  EXPECT_EQ(lines[lines.size() - 2], "Note: section 9 (0+160) is left out.");
-  EXPECT_EQ(lines.back(), "\f");
-  EXPECT_DOUBLE_EQ(result.Volumes.Layer[0], 0);  // the test file moves no layer volume
 }
 
 TEST(TransportReport, TwoPitsServeTheFillInTurn) {
@@ -207,65 +186,55 @@ TEST(TransportReport, A750MetreHaulOf200CubicMetresPays200And800And50) {
                           "      0.00       0.00       0.00 ");
 }
 
-TEST(TransportReport, AMalformedPitLineIsNamedAndTheVolumeReportStaysWhole) {
+TEST(TransportReport, PitListProblemsAreNamedAndEndTheTransportReportOnly) {
+  struct Case {
+    std::string pits;
+    std::string problem;
+    int rows;           // transport rows written before it
+    double moved = -1;  // the fill moved, where checked
+  };
+  const std::string nothingAfter = "The transport report ends at section ";
+  const Case cases[] = {
+      {"0 0 150 10\n0 40 pit 10\n",
+       "Line 2 of the borrow-pit list R.DPO does not hold four numbers (kilometre, metre, "
+       "capacity, access length). " +
+           nothingAfter + "3.",
+       2, 200},
+      {"0 0 50 10\n",
+       "The borrow-pit list R.DPO holds no pit after line 1 for the fill that remains. " +
+           nothingAfter + "2.",
+       1},
+      {"\n", "The borrow-pit list R.DPO holds no pit. " + nothingAfter + "1.", 0},
+  };
+  std::vector<Case> all(std::begin(cases), std::end(cases));
+  for (const char* line : {"0 0 -5 10", "1e300 0 100 10", "0 0 100 -1"}) {
+    all.push_back({line + std::string("\n"),
+                   "Line 1 of the borrow-pit list R.DPO gives a negative capacity or access "
+                   "length, or a number beyond 1000000000. " +
+                       nothingAfter + "1.",
+                   0});
+  }
   TempFolder folder;
   WriteQuantityFile(folder / "R.OUT", 4);
   ScriptedDialogs plain;
   Write(folder, Project(), plain);
   const std::string wholeVolumeReport = testing::ReadText(folder / "R.VOL");
-
-  WritePits(folder / "R.DPO", "0 0 150 10\n0 40 pit 10\n");
-  ScriptedDialogs dialogs;
-  dialogs.ExpectMessage(
-      "Line 2 of the borrow-pit list R.DPO does not hold four numbers (kilometre, metre, "
-      "capacity, access length). The transport report ends at section 3.");
-  const VolumeReportsResult result = Write(folder, Project(), dialogs);
-  EXPECT_TRUE(dialogs.Done());
-  EXPECT_EQ(testing::ReadText(folder / "R.VOL"), wholeVolumeReport);
-  const auto lines = ReportLines(folder / "R.TRF");
-  EXPECT_EQ(CountStarting(lines, "\xC7\xC4"), 2);  // intervals 1-2 and 2-3
-  EXPECT_EQ(lines.back(), "\f");
-  ASSERT_TRUE(result.Transport);
-  EXPECT_DOUBLE_EQ(result.Transport->Moved, 200);
-}
-
-TEST(TransportReport, PitValuesOutOfRangeAreNamed) {
-  for (const std::string line : {"0 0 -5 10", "1e300 0 100 10", "0 0 100 -1"}) {
-    TempFolder folder;
-    WriteQuantityFile(folder / "R.OUT", 2);
-    WritePits(folder / "R.DPO", line + "\n");
+  for (const Case& c : all) {
+    SCOPED_TRACE(c.pits);
+    WritePits(folder / "R.DPO", c.pits);
     ScriptedDialogs dialogs;
-    dialogs.ExpectMessage(
-        "Line 1 of the borrow-pit list R.DPO gives a negative capacity or access length, or a "
-        "number beyond 1000000000. The transport report ends at section 1.");
-    Write(folder, Project(), dialogs);
-    EXPECT_TRUE(dialogs.Done()) << line;
-    EXPECT_EQ(CountStarting(ReportLines(folder / "R.TRF"), "\xC7\xC4"), 0) << line;
+    dialogs.ExpectMessage(c.problem);
+    const VolumeReportsResult result = Write(folder, Project(), dialogs);
+    EXPECT_TRUE(dialogs.Done());
+    EXPECT_EQ(testing::ReadText(folder / "R.VOL"), wholeVolumeReport);
+    const auto lines = ReportLines(folder / "R.TRF");
+    EXPECT_EQ(CountStarting(lines, "\xC7\xC4"), c.rows);
+    EXPECT_EQ(lines.back(), "\f");
+    if (c.moved >= 0) {
+      ASSERT_TRUE(result.Transport);
+      EXPECT_DOUBLE_EQ(result.Transport->Moved, c.moved);
+    }
   }
-}
-
-TEST(TransportReport, APitListThatRunsOutWhileFillRemainsIsNamed) {
-  TempFolder folder;
-  WriteQuantityFile(folder / "R.OUT", 4);
-  WritePits(folder / "R.DPO", "0 0 50 10\n");
-  ScriptedDialogs dialogs;
-  dialogs.ExpectMessage(
-      "The borrow-pit list R.DPO holds no pit after line 1 for the fill that remains. The "
-      "transport report ends at section 2.");
-  Write(folder, Project(), dialogs);
-  EXPECT_TRUE(dialogs.Done());
-  EXPECT_EQ(CountStarting(ReportLines(folder / "R.TRF"), "\xC7\xC4"), 1);
-}
-
-TEST(TransportReport, AnEmptyPitListIsNamed) {
-  TempFolder folder;
-  WriteQuantityFile(folder / "R.OUT", 2);
-  WritePits(folder / "R.DPO", "\n");
-  ScriptedDialogs dialogs;
-  dialogs.ExpectMessage(
-      "The borrow-pit list R.DPO holds no pit. The transport report ends at section 1.");
-  Write(folder, Project(), dialogs);
-  EXPECT_TRUE(dialogs.Done());
 }
 
 }  // namespace

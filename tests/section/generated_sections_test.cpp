@@ -18,7 +18,7 @@
 #include "quantities/interval_quantities.h"
 #include "section/section_areas.h"
 #include "section/section_engine.h"
-#include "section_builder.h"
+#include "section_checks.h"
 
 namespace calvora {
 namespace {
@@ -334,15 +334,22 @@ int SectionCount() {
   return count != nullptr ? std::atoi(count) : 5000;
 }
 
-// Every body is large enough to show, has no spike, and (where given) the area computed for it
-// is its shoelace area.
+// Every body is a closed ring within the surveyed ground, large enough to show, without a
+// spike, and (where given) the area computed for it is its shoelace area.
 void ExpectSoundBodies(const std::vector<SectionPolygon>& bodies, const std::vector<double>* areas,
-                       const std::string& what) {
+                       const SectionResults& r, const std::string& what) {
   if (areas != nullptr) {
     ASSERT_EQ(bodies.size(), areas->size()) << what;
   }
   for (std::size_t p = 0; p < bodies.size(); ++p) {
-    const double area = Shoelace(bodies[p].Points);
+    const std::vector<SectionPoint>& ring = bodies[p].Points;
+    ASSERT_GE(ring.size(), 4u) << what;
+    EXPECT_EQ(ring.front(), ring.back()) << what << " body " << p + 1;
+    for (const SectionPoint& point : ring) {
+      EXPECT_GE(point.x, r.GroundLine[-1].back().x - 1e-9) << what << " body " << p + 1;
+      EXPECT_LE(point.x, r.GroundLine[1].back().x + 1e-9) << what << " body " << p + 1;
+    }
+    const double area = Shoelace(ring);
     EXPECT_GE(area, kReportable) << what << " body " << p + 1;
     EXPECT_FALSE(testing::HasSpike(bodies[p].Points))
         << what << " body " << p + 1 << ":" << Ring(bodies[p]);
@@ -354,7 +361,7 @@ void ExpectSoundBodies(const std::vector<SectionPolygon>& bodies, const std::vec
 
 TEST(GeneratedSections, BodiesAreTheStretchesBetweenDesignLineAndGround) {
   SectionGenerator generator(20261206);
-  testing::SectionFiles files({}, {});
+  testing::Road road({});
   SectionEngine engine;
   const int count = SectionCount();
   int computed = 0;
@@ -362,19 +369,17 @@ TEST(GeneratedSections, BodiesAreTheStretchesBetweenDesignLineAndGround) {
   std::optional<SectionSlot> previous;
   for (int n = 0; n < count; ++n) {
     const GeneratedSection g = generator.Next();
-    files.Rewrite(g.section, g.variant);
-    engine.ComputeSection(files.Data(), files.Variants(), g.project, 1);
-    const SectionResults& r = engine.Results();
+    const SectionResults& r = testing::ComputeOn(road, engine, g.section, g.variant, g.project);
     if (!r.Valid()) {
       continue;
     }
     ++computed;
     const std::string what = "section " + std::to_string(n);
     const SectionAreas areas = ComputeSectionAreas(r);
-    ExpectSoundBodies(r.SectionPolygons, &areas.PolygonArea, what);
-    ExpectSoundBodies(r.StripPolygons, nullptr, what + " stripping");
+    ExpectSoundBodies(r.SectionPolygons, &areas.PolygonArea, r, what);
+    ExpectSoundBodies(r.StripPolygons, nullptr, r, what + " stripping");
     for (std::size_t j = 0; j < r.LayerPolygons.size(); ++j) {
-      ExpectSoundBodies(r.LayerPolygons[j], &areas.LayerPolygonArea[j],
+      ExpectSoundBodies(r.LayerPolygons[j], &areas.LayerPolygonArea[j], r,
                         what + " layer " + std::to_string(j));
     }
     const Line design = Joined(r.DesignLine);

@@ -61,12 +61,6 @@ TEST(SectionAreas, RoundingIsExactlyThatOfTheReportColumn) {
   }
 }
 
-TEST(SectionAreas, TinyAreaCountsAsZero) {
-  SectionResults r = Computed();
-  r.SectionPolygons = {Rectangle(PolygonKind::Cut, 0, 1, 0, 0.0049)};
-  EXPECT_EQ(ComputeSectionAreas(r).CutArea, 0);
-}
-
 TEST(SectionAreas, EachLayerKeepsOnlyItsOwnBand) {
   SectionResults r = Computed();
   r.SectionPolygons = {Rectangle(PolygonKind::Fill, 0, 10, 0, 3, 10)};
@@ -85,26 +79,22 @@ TEST(SectionAreas, EachLayerKeepsOnlyItsOwnBand) {
   EXPECT_EQ(areas.LayerPolygonArea[0][1], 1);
 }
 
-TEST(SectionAreas, TopsoilSumsEveryStripBodyWhenTheSectionStrips) {
-  SectionResults r = Computed();
-  r.StripPolygons = {Rectangle(PolygonKind::Cut, -8, -2, 99.8, 100),
-                     Rectangle(PolygonKind::Cut, 3, 7, 99.8, 100)};
-  EXPECT_EQ(ComputeSectionAreas(r).TopsoilArea, 0);  // Deco 0: no stripping
-  r.Variant.Deco = 0.2f;
-  EXPECT_EQ(ComputeSectionAreas(r).TopsoilArea, 2);
-}
-
-TEST(SectionAreas, LengthsOfCutSidesAndSlopes) {
+TEST(SectionAreas, TopsoilWhenTheSectionStripsAndTheLengthsOfCutSidesAndSlopes) {
   SectionResults r = Computed();
   r.SectionPolygons = {Rectangle(PolygonKind::Cut, 0, 1, 0, 1, 4.004),
                        Rectangle(PolygonKind::Fill, 1, 2, 0, 1, 2.5)};
+  r.StripPolygons = {Rectangle(PolygonKind::Cut, -8, -2, 99.8, 100),
+                     Rectangle(PolygonKind::Cut, 3, 7, 99.8, 100)};
   r.CsLength = 3.0;
   r.FsLength = 1.23456;
-  const SectionAreas areas = ComputeSectionAreas(r);
+  SectionAreas areas = ComputeSectionAreas(r);
+  EXPECT_EQ(areas.TopsoilArea, 0);  // Deco 0: no stripping
   EXPECT_EQ(areas.CutLength, 4.0);
   EXPECT_EQ(areas.FillLength, 2.5);
   EXPECT_EQ(areas.CsLength, 7.0);
   EXPECT_EQ(areas.FsLength, 1.23);
+  r.Variant.Deco = 0.2f;
+  EXPECT_EQ(ComputeSectionAreas(r).TopsoilArea, 2);  // every strip body
 }
 
 TEST(SectionAreas, InvalidSectionHasNoAreas) {

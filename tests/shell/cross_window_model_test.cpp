@@ -9,10 +9,9 @@
 #include <optional>
 
 #include "drawing/recording_device.h"
-#include "drawing/road_project.h"
 #include "records/record_file.h"
 #include "support/recording_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/road_project.h"
 
 namespace calvora {
 namespace {
@@ -51,13 +50,12 @@ class StoppingProgress : public Progress {
 class CrossWindowModelTest : public ::testing::Test {
  protected:
   CrossWindowModelTest() {
-    testing::OpenRoad(state, testing::WriteRoadProject(folder.Path()), dialogs);  // 9 sections
     model.emplace(state, dialogs);
     model->SetPage(kA4);
   }
-  testing::TempFolder folder;
+  testing::Road road{testing::SampleRoad()};  // 9 sections, 4 a sheet
+  ProjectState& state = road.state;
   RecordingDialogs dialogs;
-  ProjectState state;
   std::optional<CrossWindowModel> model;
 };
 
@@ -206,10 +204,10 @@ TEST_F(CrossWindowModelTest, PrintAndExportLeaveTheWindowAsItWas) {
   EXPECT_EQ(dialogs.shown.back(), "Message: Bad page number. Operation canceled.");
 
   StoppingProgress progress(0);
-  dialogs.fileAnswers.push_back((folder / "SHEETS.DXF").string());
+  dialogs.fileAnswers.push_back((road.folder / "SHEETS.DXF").string());
   const std::string written =
       model->Export({SheetRangeOption::Pages, "2", "3"}, DxfFormat::Ascii, progress);
-  EXPECT_EQ(written, (folder / "SHEETS.DXF").string());
+  EXPECT_EQ(written, (road.folder / "SHEETS.DXF").string());
   EXPECT_TRUE(std::filesystem::exists(written));
   EXPECT_EQ(windowState(), before);
   EXPECT_FALSE(model->DrawingStale());
