@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "alignment_fixture.h"
+#include "support/alignment_project.h"
 #include "support/scripted_dialogs.h"
 
 namespace calvora {
@@ -10,28 +10,14 @@ namespace {
 
 using testing::AlignmentProject;
 using testing::ScriptedDialogs;
-using testing::SectionAt;
 
 constexpr const char* kQuestion =
     "This process will change your data file contents. You have to make a backup by hand if you "
     "want. Continue ?";
 constexpr const char* kPrompt = "Enter new distance from center line for both sides:";
 
-// A section with the given ground points (offset, elevation), left ones with negative offsets.
-SectionRecord Ground(const std::vector<std::pair<float, float>>& left,
-                     const std::vector<std::pair<float, float>>& right) {
-  SectionRecord s = SectionAt(100, 0);
-  s.PointCount[-1] = static_cast<std::int16_t>(-static_cast<int>(left.size()));
-  s.PointCount[1] = static_cast<std::int16_t>(right.size());
-  for (std::size_t i = 0; i < left.size(); ++i) {
-    s.GroundPoints(-1 - static_cast<int>(i), 0) = left[i].first;
-    s.GroundPoints(-1 - static_cast<int>(i), 1) = left[i].second;
-  }
-  for (std::size_t i = 0; i < right.size(); ++i) {
-    s.GroundPoints(1 + static_cast<int>(i), 0) = right[i].first;
-    s.GroundPoints(1 + static_cast<int>(i), 1) = right[i].second;
-  }
-  return s;
+SectionRecord Ground(const testing::GroundLine& left, const testing::GroundLine& right) {
+  return testing::SectionWithGround(100, left, right);
 }
 
 TEST(WidenSide, ProlongsTheOutermostSegmentToTheDistance) {
