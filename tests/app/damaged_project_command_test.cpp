@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <sstream>
 
 #include "demo_copy.h"
 
@@ -113,44 +114,32 @@ struct SuccessCase {
   const char* what;
   std::function<void(const DemoCopy&)> damage;
   const char* command;
-  std::vector<const char*> written;  // files the run adds or changes, each named on stdout
-  const char* shown = "";            // part of stdout
+  const char* written;     // files the run adds or changes, each named on stdout
+  const char* shown = "";  // part of stdout
 };
+
+void FolderForAlignment(const DemoCopy& d) {
+  FolderFor(d, "DEMO.CRV");
+}
+const char* const kReports = "DEMO.OUT DEMO.SRF DEMO.VOL DEMO.TRF";
 
 // A file the command does not need does not matter: each does all it was asked, exit 0.
 const SuccessCase kSuccesses[] = {
-    {"widen with a folder as alignment",
-     [](const DemoCopy& d) { FolderFor(d, "DEMO.CRV"); },
-     "widen DEMO.PRJ --distance 60 --yes",
-     {}},
-    {"volumes with a folder as alignment",
-     [](const DemoCopy& d) { FolderFor(d, "DEMO.CRV"); },
-     "volumes DEMO.PRJ --yes",
-     {"DEMO.OUT", "DEMO.SRF", "DEMO.VOL", "DEMO.TRF"}},
-    {"volumes without the alignment",
-     [](const DemoCopy& d) { fs::remove(d / "DEMO.CRV"); },
-     "volumes DEMO.PRJ --yes",
-     {"DEMO.OUT", "DEMO.SRF", "DEMO.VOL", "DEMO.TRF"}},
-    {"coordinates with a folder as data",
-     [](const DemoCopy& d) { FolderFor(d, "DEMO.DAT"); },
-     "coordinates DEMO.PRJ",
-     {"DEMO.XYZ"}},
-    {"curves with a folder as variants",
-     [](const DemoCopy& d) { FolderFor(d, "DEMO.VAR"); },
-     "curves DEMO.PRJ --speed 80",
-     {"DEMO_D.CRV"}},
-    {"elevations with a backup", NoDamage, "elevations DEMO.PRJ --yes", {"DEMO.DAT", "DEMO.BAK"}},
-    {"volumes summary",
-     NoDamage,
-     "volumes DEMO.PRJ",
-     {"DEMO.OUT", "DEMO.SRF", "DEMO.VOL", "DEMO.TRF"},
+    {"widen with a folder as alignment", FolderForAlignment, "widen DEMO.PRJ --distance 60 --yes",
+     "DEMO.DAT"},
+    {"volumes with a folder as alignment", FolderForAlignment, "volumes DEMO.PRJ --yes", kReports},
+    {"volumes without the alignment", [](const DemoCopy& d) { fs::remove(d / "DEMO.CRV"); },
+     "volumes DEMO.PRJ --yes", kReports},
+    {"coordinates with a folder as data", [](const DemoCopy& d) { FolderFor(d, "DEMO.DAT"); },
+     "coordinates DEMO.PRJ", "DEMO.XYZ"},
+    {"curves with a folder as variants", [](const DemoCopy& d) { FolderFor(d, "DEMO.VAR"); },
+     "curves DEMO.PRJ --speed 80", "DEMO_D.CRV"},
+    {"elevations with a backup", NoDamage, "elevations DEMO.PRJ --yes", "DEMO.DAT DEMO.BAK"},
+    {"volumes summary", NoDamage, "volumes DEMO.PRJ", kReports,
      "Sections                                79\n"},
     // The reports follow the quantity file's name; no RUN2.DPO: no haul report.
-    {"volumes --out",
-     NoDamage,
-     "volumes DEMO.PRJ --out RUN2.OUT",
-     {"RUN2.OUT", "RUN2.SRF", "RUN2.VOL"}},
-    {"section as text", NoDamage, "section DEMO.PRJ --record 1", {}, " m2  Fill "},
+    {"volumes --out", NoDamage, "volumes DEMO.PRJ --out RUN2.OUT", "RUN2.OUT RUN2.SRF RUN2.VOL"},
+    {"section as text", NoDamage, "section DEMO.PRJ --record 1", "", " m2  Fill "},
 };
 
 TEST(DamagedProject, CommandsOpenOnlyTheFilesTheyNeed) {
@@ -161,10 +150,10 @@ TEST(DamagedProject, CommandsOpenOnlyTheFilesTheyNeed) {
     const ProgramRun run = demo.Calvora(c.command);
     EXPECT_EQ(run.status, 0) << c.what << '\n' << run.err;
     EXPECT_NE(run.out.find(c.shown), std::string::npos) << c.what << '\n' << run.out;
-    for (const char* name : c.written) {
+    std::istringstream written(c.written);
+    for (std::string name; written >> name;) {
       expected[name] = ReadText(demo / name);
-      EXPECT_NE(run.out.find(std::string(name) + "\n"), std::string::npos) << c.what << '\n'
-                                                                           << run.out;
+      EXPECT_NE(run.out.find(name + "\n"), std::string::npos) << c.what << '\n' << run.out;
     }
     // The same names (a changed data file included), nothing hidden left behind.
     FolderSnapshot after = demo.Files();
