@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "alignment_fixture.h"
+#include "support/alignment_project.h"
 #include "support/scripted_dialogs.h"
 
 namespace calvora {
@@ -10,69 +10,60 @@ namespace {
 
 using testing::AlignmentProject;
 using testing::ScriptedDialogs;
-using testing::SectionAt;
 
 constexpr const char* kQuestion =
     "This process will change your data file contents. You have to make a backup by hand if you "
     "want. Continue ?";
 constexpr const char* kPrompt = "Enter new distance from center line for both sides:";
 
-// A section with the given ground points (offset, elevation), left ones with negative offsets.
-SectionRecord Ground(const std::vector<std::pair<float, float>>& left,
-                     const std::vector<std::pair<float, float>>& right) {
-  SectionRecord s = SectionAt(100, 0);
-  s.PointCount[-1] = static_cast<std::int16_t>(-static_cast<int>(left.size()));
-  s.PointCount[1] = static_cast<std::int16_t>(right.size());
-  for (std::size_t i = 0; i < left.size(); ++i) {
-    s.GroundPoints(-1 - static_cast<int>(i), 0) = left[i].first;
-    s.GroundPoints(-1 - static_cast<int>(i), 1) = left[i].second;
-  }
-  for (std::size_t i = 0; i < right.size(); ++i) {
-    s.GroundPoints(1 + static_cast<int>(i), 0) = right[i].first;
-    s.GroundPoints(1 + static_cast<int>(i), 1) = right[i].second;
-  }
-  return s;
+SectionRecord Ground(const testing::GroundLine& left, const testing::GroundLine& right) {
+  return testing::SectionWithGround(100, left, right);
 }
 
-TEST(WidenSide, ProlongsTheOutermostSegmentToTheDistance) {
-  SectionRecord s = Ground({{-10, 100}, {-20, 99}}, {{5, 100}, {10, 101}});
-  EXPECT_EQ(WidenSide(s, -1, 50), SideWidening::Widened);
-  EXPECT_EQ(WidenSide(s, 1, 50), SideWidening::Widened);
-  EXPECT_EQ(s.PointCount[-1], -3);
-  EXPECT_EQ(s.GroundPoints(-3, 0), -50);
-  EXPECT_EQ(s.GroundPoints(-3, 1), 96);
-  EXPECT_EQ(s.PointCount[1], 3);
-  EXPECT_EQ(s.GroundPoints(3, 0), 50);
-  EXPECT_EQ(s.GroundPoints(3, 1), 109);
-  // Once more with the same distance changes nothing, also for a distance no float holds.
-  const SectionRecord widened = s;
-  EXPECT_EQ(WidenSide(s, -1, 50), SideWidening::Unchanged);
-  EXPECT_EQ(s, widened);
-  EXPECT_EQ(WidenSide(s, 1, 50.1f), SideWidening::Widened);
-  EXPECT_EQ(WidenSide(s, 1, 50.1f), SideWidening::Unchanged);
-}
-
-TEST(WidenSide, LeavesWideFullAndUnusableSidesAlone) {
-  SectionRecord wide = Ground({{-10, 100}, {-60, 99}}, {{50, 100}});
-  const SectionRecord wideBefore = wide;
-  EXPECT_EQ(WidenSide(wide, -1, 50), SideWidening::Unchanged);
-  EXPECT_EQ(WidenSide(wide, 1, 50), SideWidening::Unchanged);  // one point, already at W
-  EXPECT_EQ(wide, wideBefore);
-
-  std::vector<std::pair<float, float>> nine;
+// Each case on the right side and mirrored on the left; once more changes nothing.
+TEST(WidenSide, ProlongsTheOutermostSegmentOrLeavesTheSideAlone) {
+  using Line = testing::GroundLine;
+  Line nine;
   for (int i = 1; i <= 9; ++i) {
     nine.emplace_back(static_cast<float>(i), 100.0f);
   }
-  SectionRecord full = Ground({}, nine);
-  EXPECT_EQ(WidenSide(full, 1, 50), SideWidening::Unchanged);
-  EXPECT_EQ(full.PointCount[1], 9);
-
-  SectionRecord unusable = Ground({{-5, 100}}, {{5, 100}, {5, 101}});
-  const SectionRecord unusableBefore = unusable;
-  EXPECT_EQ(WidenSide(unusable, -1, 50), SideWidening::NoSegment);
-  EXPECT_EQ(WidenSide(unusable, 1, 50), SideWidening::NoSegment);
-  EXPECT_EQ(unusable, unusableBefore);
-
+  const struct {
+    Line ground;
+    float distance;
+    SideWidening result;
+    Line after;
+  } cases[] = {
+      {{{5, 100}, {10, 101}}, 50, SideWidening::Widened, {{5, 100}, {10, 101}, {50, 109}}},
+      {{{10, 100}, {20, 99}}, 50, SideWidening::Widened, {{10, 100}, {20, 99}, {50, 96}}},
+      // A distance no float holds.
+      {{{5, 100}, {10, 101}},
+       50.1f,
+       SideWidening::Widened,
+       {{5, 100}, {10, 101}, {50.1f, 109.02f}}},
+      {{{10, 100}, {60, 99}}, 50, SideWidening::Unchanged, {{10, 100}, {60, 99}}},
+      {{{50, 100}}, 50, SideWidening::Unchanged, {{50, 100}}},
+      {nine, 50, SideWidening::Unchanged, nine},
+      {{{5, 100}}, 50, SideWidening::NoSegment, {{5, 100}}},
+      {{{5, 100}, {5, 101}}, 50, SideWidening::NoSegment, {{5, 100}, {5, 101}}},
+  };
+  const auto onSide = [](const Line& line, int side) {
+    Line mirrored = line;
+    for (auto& point : mirrored) {
+      point.first *= static_cast<float>(side);
+    }
+    return side < 0 ? Ground(mirrored, {}) : Ground({}, mirrored);
+  };
+  for (const auto& c : cases) {
+    for (const int side : {-1, 1}) {
+      SCOPED_TRACE(::testing::PrintToString(c.ground) + " side " + std::to_string(side));
+      SectionRecord s = onSide(c.ground, side);
+      EXPECT_EQ(WidenSide(s, side, c.distance), c.result);
+      EXPECT_EQ(s, onSide(c.after, side));
+      const auto again = c.result == SideWidening::NoSegment ? c.result : SideWidening::Unchanged;
+      EXPECT_EQ(WidenSide(s, side, c.distance), again);
+      EXPECT_EQ(s, onSide(c.after, side));
+    }
+  }
   SectionRecord damaged = Ground({}, {});
   damaged.PointCount[1] = 12;
   damaged.PointCount[-1] = 3;

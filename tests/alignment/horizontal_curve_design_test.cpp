@@ -8,14 +8,15 @@
 
 #include "alignment/design_file.h"
 #include "alignment/plane_geometry.h"
-#include "alignment_fixture.h"
 #include "numbers/number_text.h"
+#include "support/alignment_project.h"
 #include "support/scripted_dialogs.h"
 
 namespace calvora {
 namespace {
 
 using testing::AlignmentProject;
+using testing::CurveRecord;
 using testing::ScriptedDialogs;
 using testing::XyRecord;
 
@@ -73,28 +74,20 @@ TEST_F(CurveDesign, SuggestsFromTheTableConfirmsOrRedesignsAndWritesTheCurves) {
   EXPECT_EQ(Run(dialogs), CommandResult::Done);
   EXPECT_TRUE(dialogs.Done());
 
-  const auto records = project.ReadAlignmentFile(Out());
-  ASSERT_EQ(records.size(), 8u);
-  EXPECT_EQ(records[0], XyRecord(0, 0));
-  EXPECT_TRUE(records[1].Is(PointCode::RightTurnStart));
-  EXPECT_EQ(records[1].Kilo, 0);
-  EXPECT_FLOAT_EQ(records[1].Meter, 100);
-  EXPECT_FLOAT_EQ(records[1].Param1, 200);
-  EXPECT_FLOAT_EQ(records[1].Param2, static_cast<float>(quarter * 200));
-  EXPECT_FLOAT_EQ(records[1].Param3, static_cast<float>(quarter));
-  EXPECT_EQ(records[2], XyRecord(0, 300));
-  EXPECT_TRUE(records[3].Is(PointCode::HorizontalCurveEnd));
-  EXPECT_FLOAT_EQ(records[3].Meter, static_cast<float>(RoundTo(100 + quarter * 200, 4)));
-  EXPECT_EQ(records[3].Param1, 0);
-  EXPECT_TRUE(records[4].Is(PointCode::LeftTurnStart));
-  EXPECT_EQ(records[5], XyRecord(300, 300));
-  EXPECT_TRUE(records[6].Is(PointCode::HorizontalCurveEnd));
-  EXPECT_EQ(records[7], XyRecord(300, 700));
+  const auto curveEnd = [](double station) {
+    return CurveRecord(PointCode::HorizontalCurveEnd, RoundTo(station, 4), 0, 0, 0);
+  };
+  EXPECT_EQ(
+      project.Alignment("ROAD_D.CRV"),
+      (std::vector<AlignmentRecord>{
+          XyRecord(0, 0), CurveRecord(PointCode::RightTurnStart, 100, 200, quarter * 200, quarter),
+          XyRecord(0, 300), curveEnd(100 + quarter * 200),
+          CurveRecord(PointCode::LeftTurnStart, RoundTo(quarter * 200, 4), 200, second * 200,
+                      second),
+          XyRecord(300, 300), curveEnd((quarter + second) * 200), XyRecord(300, 700)}));
 }
 
 TEST_F(CurveDesign, CancellingKeepsWhatWasWritten) {
-  // The right angles as the program measures them: the first corner from a tangent heading
-  // north (the program's pi / 2 with pi = 3.141592654), the second from one heading east.
   const double quarter = kAlignmentPi / 2;
   const double second = std::numbers::pi / 2;
   const std::string first =
@@ -110,7 +103,7 @@ TEST_F(CurveDesign, CancellingKeepsWhatWasWritten) {
       .ExpectYesNo("Cancel the design process?", true);
   EXPECT_EQ(Run(dialogs), CommandResult::Stopped);
   EXPECT_TRUE(dialogs.Done());
-  EXPECT_EQ(project.ReadAlignmentFile(Out()).size(), 4u);  // start point and the first curve
+  EXPECT_EQ(project.Alignment("ROAD_D.CRV").size(), 4u);  // start point and the first curve
 }
 
 TEST_F(CurveDesign, RefusesANegativeRadiusAndAMissingTableSuggestsZero) {

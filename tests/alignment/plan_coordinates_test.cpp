@@ -6,10 +6,9 @@
 #include <cmath>
 #include <filesystem>
 
-#include "alignment/clothoid_series.h"
 #include "alignment/plane_geometry.h"
-#include "alignment/vertical_profile.h"
-#include "alignment_fixture.h"
+#include "exact_clothoid.h"
+#include "support/alignment_project.h"
 #include "support/scripted_dialogs.h"
 
 namespace calvora {
@@ -18,6 +17,7 @@ namespace {
 using testing::AlignmentProject;
 using testing::CurveRecord;
 using testing::ElevationRecord;
+using testing::ExactClothoid;
 using testing::ReadXyz;
 using testing::ScriptedDialogs;
 using testing::SpiralRecord;
@@ -35,30 +35,47 @@ std::vector<XyzLine> RunCoordinates(AlignmentProject& project, const std::string
   return ReadXyz(out);
 }
 
-std::vector<double> Stations(const std::vector<XyzLine>& lines) {
-  std::vector<double> stations;
-  for (const XyzLine& line : lines) {
-    stations.push_back(line.station);
-  }
-  return stations;
-}
-
 void ExpectStationsNeverDecrease(const std::vector<XyzLine>& lines) {
   for (std::size_t i = 1; i < lines.size(); ++i) {
     EXPECT_GE(lines[i].station, lines[i - 1].station) << "line " << i + 1;
   }
 }
 
-TEST(PlanCoordinates, StationsAStraightAtTheIntervalAndItsEnd) {
+AlignmentRecord XyAt(double station, double x, double y) {
+  AlignmentRecord r = XyRecord(x, y);
+  r.Kilo = static_cast<std::int16_t>(station / 1000);
+  r.Meter = static_cast<float>(station - r.Kilo * 1000);
+  return r;
+}
+
+TEST(PlanCoordinates, StationsAtTheIntervalTheCornersAndTheEndLabelledByKilometre) {
+  const struct {
+    std::vector<AlignmentRecord> alignment;
+    const char* interval;
+    std::vector<std::string> labels;
+  } cases[] = {
+      // The corner (R = 0) at 50 gets one line; the marks go on at 60.
+      {{XyRecord(0, 0), XyRecord(0, 50), XyRecord(0, 110)},
+       "20",
+       {"0+0", "0+20", "0+40", "0+50", "0+60", "0+80", "0+100", "0+110"}},
+      {{XyAt(1999.7, 0, 0), XyRecord(30.25, 0)}, "20.5", {"1+999.7", "2+20.2", "2+29.95"}},
+      {{XyAt(0.25, 0, 0), XyRecord(1020.25, 0)}, "1000", {"0+.25", "1+.25", "1+20.5"}},
+  };
+  for (const auto& c : cases) {
+    AlignmentProject project;
+    project.SetAlignment(c.alignment);
+    std::vector<std::string> labels;
+    for (const XyzLine& line : RunCoordinates(project, c.interval)) {
+      labels.push_back(line.label);
+      // Along the straight from the first point: the distance is the station's.
+      EXPECT_NEAR(std::hypot(line.x, line.y), line.station - c.alignment[0].Station(), 1e-3);
+    }
+    EXPECT_EQ(labels, c.labels);
+  }
   AlignmentProject project;
-  project.SetAlignment({XyRecord(0, 0), XyRecord(0, 50), XyRecord(0, 110)});
-  const auto lines = RunCoordinates(project, "20");
-  // The corner (R = 0) at 50 gets one line; the marks go on at 60.
-  EXPECT_EQ(Stations(lines), (std::vector<double>{0, 20, 40, 50, 60, 80, 100, 110}));
-  EXPECT_EQ(lines[3].y, 50);
-  EXPECT_EQ(lines[4].y, 60);
-  const std::string text = testing::ReadText(project.Path("ROAD.XYZ"));
-  EXPECT_EQ(text.substr(0, 2 * 47),
+  project.SetAlignment({XyRecord(0, 0), XyRecord(0, 50)});
+  RunCoordinates(project, "20");
+  EXPECT_EQ(testing::ReadText(project.Path("ROAD.XYZ")).substr(0, 2 * 47),
             "0+0           "
             " 0            "
             " 0            "
@@ -67,29 +84,6 @@ TEST(PlanCoordinates, StationsAStraightAtTheIntervalAndItsEnd) {
             " 0            "
             " 20           "
             " 0 \r\n");
-}
-
-TEST(PlanCoordinates, LabelsStationsByKilometreAndRoundedMetres) {
-  AlignmentProject project;
-  AlignmentRecord start = XyRecord(0, 0);
-  start.Kilo = 1;
-  start.Meter = 999.7f;
-  project.SetAlignment({start, XyRecord(30.25, 0)});
-  const auto lines = RunCoordinates(project, "20.5");
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0].label, "1+999.7");
-  EXPECT_EQ(lines[1].label, "2+20.2");
-  EXPECT_EQ(lines[2].label, "2+29.95");
-  EXPECT_EQ(lines[2].x, 30.25);
-
-  AlignmentRecord quarter = XyRecord(0, 0);
-  quarter.Meter = 0.25f;
-  project.SetAlignment({quarter, XyRecord(1020.25, 0)});
-  const auto more = RunCoordinates(project, "1000");
-  ASSERT_EQ(more.size(), 3u);
-  EXPECT_EQ(more[0].label, "0+.25");
-  EXPECT_EQ(more[1].label, "1+.25");
-  EXPECT_EQ(more[2].label, "1+20.5");
 }
 
 // A circular arc from direction phi1 (seen from the centre at the origin) sweeping by `sweep`
@@ -153,20 +147,6 @@ TEST(PlanCoordinates, ArcPointsLieOnTheCircleAndSweepTheShortWay) {
   ExpectArcOnItsCircle({4.0, 1.5707963, 120});
 }
 
-// The exact clothoid by Simpson's rule.
-ClothoidOffset ExactClothoid(double l, double a) {
-  const int steps = 1000;
-  const double h = l / steps;
-  double x = 0, y = 0;
-  for (int i = 0; i <= steps; ++i) {
-    const double s = i * h;
-    const double w = (i == 0 || i == steps) ? 1 : (i % 2 == 1 ? 4 : 2);
-    x += w * std::cos(s * s / (2 * a * a));
-    y += w * std::sin(s * s / (2 * a * a));
-  }
-  return {x * h / 3, y * h / 3};
-}
-
 TEST(PlanCoordinates, SpiralsFollowTheClothoidAndTheArcItsCircle) {
   // Tangent along +X to the corner at (400, 0), then turning left by 60 degrees.
   const double r = 300, a = 150, deflection = 1.0471975512;
@@ -214,15 +194,6 @@ TEST(PlanCoordinates, SpiralsFollowTheClothoidAndTheArcItsCircle) {
 }
 
 TEST(PlanCoordinates, ElevationsFollowGradesAndVerticalCurves) {
-  VerticalProfile profile(
-      {{1, 0, 100, 0, false}, {2, 200, 104, 100, true}, {3, 400, 100, 0, false}});
-  EXPECT_DOUBLE_EQ(profile.ElevationAt(200), 103.5);
-  EXPECT_DOUBLE_EQ(profile.ElevationAt(150), 103);
-  EXPECT_DOUBLE_EQ(profile.ElevationAt(300), 102);
-  EXPECT_DOUBLE_EQ(profile.ElevationAt(50), 101);
-  EXPECT_EQ(profile.ElevationAt(-1), 0);
-  EXPECT_EQ(profile.ElevationAt(401), 0);
-
   AlignmentProject project;
   project.SetAlignment({ElevationRecord(0, 100), XyRecord(0, 0), VerticalCurveRecord(200, 104, 100),
                         ElevationRecord(400, 100), XyRecord(500, 0)});

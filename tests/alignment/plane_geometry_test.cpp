@@ -2,25 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace calvora {
 namespace {
 
-TEST(PlaneGeometry, AzimuthCoversTheFourQuadrantsCounterclockwiseFromX) {
-  const PlanePoint o{10, 20};
-  // Within the difference between pi and the constant the program uses.
-  EXPECT_NEAR(Azimuth({11, 21}, o), kAlignmentPi / 4, 1e-9);
-  EXPECT_NEAR(Azimuth({9, 21}, o), 3 * kAlignmentPi / 4, 1e-9);
-  EXPECT_NEAR(Azimuth({9, 19}, o), 5 * kAlignmentPi / 4, 1e-9);
-  EXPECT_NEAR(Azimuth({11, 19}, o), 7 * kAlignmentPi / 4, 1e-9);
-  EXPECT_DOUBLE_EQ(Azimuth({11, 20}, o), 0);
-  EXPECT_DOUBLE_EQ(Azimuth({9, 20}, o), kAlignmentPi);
-  EXPECT_DOUBLE_EQ(Azimuth({10, 25}, o), kAlignmentPi / 2);
-  EXPECT_DOUBLE_EQ(Azimuth({10, 15}, o), 3 * kAlignmentPi / 2);
-  EXPECT_DOUBLE_EQ(Azimuth(o, o), kAlignmentPi / 2);
-}
-
+// Azimuths and local frames are measured through the designs and plan coordinates.
 TEST(PlaneGeometry, PointAlongGoesFromTheFirstPointTowardsTheSecondAndBeyond) {
   const PlanePoint a{1, 1};
   const PlanePoint b{4, 5};  // 5 m away
@@ -34,21 +19,6 @@ TEST(PlaneGeometry, PointAlongGoesFromTheFirstPointTowardsTheSecondAndBeyond) {
   EXPECT_NEAR(level.x, -2, 1e-12);
   EXPECT_NEAR(level.y, 3, 1e-12);
   EXPECT_EQ(PointAlong(a, a, 3), a);
-}
-
-TEST(PlaneGeometry, ToLocalAndFromLocalAreInverse) {
-  const PlanePoint origin{100, -50};
-  const double alpha = 0.7;
-  const PlanePoint p{130, -10};
-  const PlanePoint local = ToLocal(p, origin, alpha);
-  EXPECT_NEAR(std::hypot(local.x, local.y), std::hypot(30, 40), 1e-12);
-  const PlanePoint back = FromLocal(origin, alpha, local.x, local.y);
-  EXPECT_NEAR(back.x, p.x, 1e-9);
-  EXPECT_NEAR(back.y, p.y, 1e-9);
-  // With angle 0 and the origin negated it shifts the point.
-  const PlanePoint shifted = ToLocal({1, 2}, {-3, -4}, 0);
-  EXPECT_DOUBLE_EQ(shifted.x, 4);
-  EXPECT_DOUBLE_EQ(shifted.y, 6);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "alignment_fixture.h"
+#include "support/alignment_project.h"
 #include "support/scripted_dialogs.h"
 
 namespace calvora {
@@ -44,40 +44,42 @@ std::vector<float> Elevations(const std::vector<AlignmentRecord>& alignment,
   return elevations;
 }
 
-TEST(ProjectElevations, GradesBetweenElevationPoints) {
-  EXPECT_EQ(Elevations({XyRecord(5, 5), ElevationRecord(0, 100), ElevationRecord(200, 102)},
-                       {-10, 0, 50, 200, 250}),
-            (std::vector<float>{kUntouched, 100, 100.5f, 102, kUntouched}));
-}
-
-TEST(ProjectElevations, VerticalCurveBetweenTwoGrades) {
-  // g1 = 2 %, g2 = -2 %, e = -0.5, from 150 to 250.
-  EXPECT_EQ(Elevations({ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100),
-                        ElevationRecord(400, 100)},
-                       {100, 150, 200, 240, 300, 400}),
-            (std::vector<float>{102, 103, 103.5f, 103.18f, 102, 100}));
-}
-
-TEST(ProjectElevations, SecondOfTwoCurvesStartsWhereTheFirstEnds) {
-  // The first curve's second half (240) keeps its parabola; the straight between the curves
-  // (300) follows the grade from the first mid point to the second curve's start.
-  EXPECT_EQ(Elevations({ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100),
-                        VerticalCurveRecord(400, 100, 100), ElevationRecord(600, 100)},
-                       {150, 240, 300, 400, 500}),
-            (std::vector<float>{103, 103.18f, 102, 100.25f, 100}));
-}
-
-TEST(ProjectElevations, CurveAtTheEndOfTheSurveyIsNotOverwrittenByTheNextGrade) {
-  EXPECT_EQ(Elevations({ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100),
-                        ElevationRecord(400, 100), ElevationRecord(600, 100)},
-                       {150, 220}),
-            (std::vector<float>{103, 103.42f}));
-}
-
-TEST(ProjectElevations, LastCurveMidPointEndsTheGradeAtItsStation) {
-  EXPECT_EQ(
-      Elevations({ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100)}, {150, 200, 250}),
-      (std::vector<float>{103, 104, kUntouched}));
+TEST(ProjectElevations, GradesAndVerticalCurvesBetweenThePoints) {
+  const struct {
+    const char* what;
+    std::vector<AlignmentRecord> alignment;
+    std::vector<double> stations;
+    std::vector<float> elevations;
+  } cases[] = {
+      {"grades between elevation points",
+       {XyRecord(5, 5), ElevationRecord(0, 100), ElevationRecord(200, 102)},
+       {-10, 0, 50, 200, 250},
+       {kUntouched, 100, 100.5f, 102, kUntouched}},
+      // g1 = 2 %, g2 = -2 %, e = -0.5, from 150 to 250.
+      {"a vertical curve between two grades",
+       {ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100), ElevationRecord(400, 100)},
+       {100, 150, 200, 240, 300, 400},
+       {102, 103, 103.5f, 103.18f, 102, 100}},
+      // The first curve's second half (240) keeps its parabola; the straight between the
+      // curves (300) follows the grade from the first mid point to the second curve's start.
+      {"the second of two curves starts where the first ends",
+       {ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100),
+        VerticalCurveRecord(400, 100, 100), ElevationRecord(600, 100)},
+       {150, 240, 300, 400, 500},
+       {103, 103.18f, 102, 100.25f, 100}},
+      {"a curve at the end of the survey is not overwritten by the next grade",
+       {ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100), ElevationRecord(400, 100),
+        ElevationRecord(600, 100)},
+       {150, 220},
+       {103, 103.42f}},
+      {"the last curve's mid point ends the grade at its station",
+       {ElevationRecord(0, 100), VerticalCurveRecord(200, 104, 100)},
+       {150, 200, 250},
+       {103, 104, kUntouched}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Elevations(c.alignment, c.stations), c.elevations) << c.what;
+  }
 }
 
 class ProjectElevationFiles : public ::testing::Test {

@@ -8,8 +8,8 @@
 
 #include "alignment/clothoid_series.h"
 #include "alignment/plane_geometry.h"
-#include "alignment_fixture.h"
 #include "numbers/number_text.h"
+#include "support/alignment_project.h"
 #include "support/scripted_dialogs.h"
 
 namespace calvora {
@@ -89,26 +89,15 @@ TEST_F(SpiralDesign, ConfirmingTheSuggestionWritesTheFiveRecordsOfTheCorner) {
   EXPECT_EQ(Run(dialogs), CommandResult::Done);
   EXPECT_TRUE(dialogs.Done());
 
-  const auto r = project.ReadAlignmentFile(Out());
-  ASSERT_EQ(r.size(), 7u);
-  EXPECT_EQ(r[0], XyRecord(0, 0));
-  EXPECT_TRUE(r[1].Is(PointCode::FirstSpiralStart));
-  EXPECT_FLOAT_EQ(r[1].Meter, static_cast<float>(RoundTo(e.ts, 4)));
-  EXPECT_FLOAT_EQ(r[1].Param1, 100);
-  EXPECT_FLOAT_EQ(r[1].Param2, static_cast<float>(100.0 * 100 / kRadius));
-  EXPECT_FLOAT_EQ(r[1].Param3, static_cast<float>(e.tau));
-  EXPECT_TRUE(r[2].Is(PointCode::RightTurnStart));
-  EXPECT_FLOAT_EQ(r[2].Meter, static_cast<float>(RoundTo(e.sc, 4)));
-  EXPECT_FLOAT_EQ(r[2].Param1, kRadius);
-  EXPECT_FLOAT_EQ(r[2].Param2, static_cast<float>(e.cs - e.sc));
-  EXPECT_FLOAT_EQ(r[2].Param3, static_cast<float>(kDeflection));
-  EXPECT_EQ(r[3], XyRecord(0, 400));
-  EXPECT_TRUE(r[4].Is(PointCode::HorizontalCurveEnd));
-  EXPECT_FLOAT_EQ(r[4].Meter, static_cast<float>(RoundTo(e.cs, 4)));
-  EXPECT_TRUE(r[5].Is(PointCode::SecondSpiralEnd));
-  EXPECT_FLOAT_EQ(r[5].Meter, static_cast<float>(RoundTo(e.st, 4)));
-  EXPECT_FLOAT_EQ(r[5].Param1, 100);
-  EXPECT_EQ(r[6], XyRecord(400, 400));
+  const auto at = [](double station) { return RoundTo(station, 4); };
+  const double ls = 100.0 * 100 / kRadius;
+  EXPECT_EQ(
+      project.Alignment("ROAD_K.CRV"),
+      (std::vector<AlignmentRecord>{
+          XyRecord(0, 0), CurveRecord(PointCode::FirstSpiralStart, at(e.ts), 100, ls, e.tau),
+          CurveRecord(PointCode::RightTurnStart, at(e.sc), kRadius, e.cs - e.sc, kDeflection),
+          XyRecord(0, 400), CurveRecord(PointCode::HorizontalCurveEnd, at(e.cs), 0, 0, 0),
+          CurveRecord(PointCode::SecondSpiralEnd, at(e.st), 100, ls, e.tau), XyRecord(400, 400)}));
 }
 
 TEST_F(SpiralDesign, RefusesSpiralsLongerThanTheCurveAndRedesigns) {
@@ -125,7 +114,7 @@ TEST_F(SpiralDesign, RefusesSpiralsLongerThanTheCurveAndRedesigns) {
       .ExpectInput(SpiralPrompt(1, 300, ExpectedFor(300, 400)), kTitle, "300", "300");
   EXPECT_EQ(Run(dialogs), CommandResult::Done);
   EXPECT_TRUE(dialogs.Done());
-  EXPECT_FLOAT_EQ(project.ReadAlignmentFile(Out())[1].Param1, 300);
+  EXPECT_FLOAT_EQ(project.Alignment("ROAD_K.CRV")[1].Param1, 300);
 }
 
 TEST_F(SpiralDesign, ACornerWithoutCurveKeepsItsRecordAndItsLengthInTheStations) {
@@ -137,7 +126,7 @@ TEST_F(SpiralDesign, ACornerWithoutCurveKeepsItsRecordAndItsLengthInTheStations)
   ScriptedDialogs dialogs;
   Start(dialogs).ExpectInput(SpiralPrompt(2, 100, ExpectedFor(100, 400)), kTitle, "100", "100");
   EXPECT_EQ(Run(dialogs), CommandResult::Done);
-  const auto r = project.ReadAlignmentFile(Out());
+  const auto r = project.Alignment("ROAD_K.CRV");
   ASSERT_EQ(r.size(), 8u);
   EXPECT_EQ(r[1], plain);
   EXPECT_FLOAT_EQ(r[2].Meter, static_cast<float>(RoundTo(ExpectedFor(100, 400).ts, 4)));

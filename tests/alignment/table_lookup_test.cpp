@@ -17,29 +17,27 @@ void WriteTable(const TempFolder& folder, const std::string& text) {
   testing::WriteBytes(folder / "T.rmi", std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
-constexpr const char* kEightRows =
-    "50,80\r\n60,120\r\n70,170\r\n80,230\r\n90,300\r\n100,390\r\n"
-    "110,500\r\n120,670\r\n";
-
-TEST(TableLookup, InterpolatesBetweenRowsAndKeepsTheLastRowBeyondTheTable) {
-  TempFolder folder;
-  WriteTable(folder, kEightRows);
-  ScriptedDialogs dialogs;
-  EXPECT_DOUBLE_EQ(TableLookup(folder.Path(), "T.rmi", 65, dialogs), 145);
-  EXPECT_DOUBLE_EQ(TableLookup(folder.Path(), "T.rmi", 70, dialogs), 170);
-  EXPECT_DOUBLE_EQ(TableLookup(folder.Path(), "T.rmi", 130, dialogs), 670);
-  // Below the first row: between (0, 0) and the first row.
-  EXPECT_DOUBLE_EQ(TableLookup(folder.Path(), "T.rmi", 25, dialogs), 40);
-}
-
-TEST(TableLookup, ReadsRowsSeparatedByLineBreaksOnlyAndNoMoreThanEight) {
-  TempFolder folder;
-  WriteTable(folder,
-             "50\n80\n60\n120\n70\n170\n80\n230\n90\n300\n100\n390\n110\n500\n120\n670\n"
-             "130\n9999\n");
-  ScriptedDialogs dialogs;
-  EXPECT_DOUBLE_EQ(TableLookup(folder.Path(), "T.rmi", 65, dialogs), 145);
-  EXPECT_DOUBLE_EQ(TableLookup(folder.Path(), "T.rmi", 135, dialogs), 670);
+TEST(TableLookup, InterpolatesBetweenTheFirstEightRowsAndKeepsTheLastBeyond) {
+  const char* eightRows =
+      "50,80\r\n60,120\r\n70,170\r\n80,230\r\n90,300\r\n100,390\r\n110,500\r\n120,670\r\n";
+  // Rows separated by line breaks only, and a ninth row that is not read.
+  const char* oneItemALine =
+      "50\n80\n60\n120\n70\n170\n80\n230\n90\n300\n100\n390\n110\n500\n120\n670\n130\n9999\n";
+  const struct {
+    const char* table;
+    double key;
+    double value;
+  } cases[] = {
+      {eightRows, 65, 145},    {eightRows, 70, 170},     {eightRows, 130, 670},
+      {eightRows, 25, 40},  // below the first row: between (0, 0) and the first row
+      {oneItemALine, 65, 145}, {oneItemALine, 135, 670},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    WriteTable(folder, c.table);
+    ScriptedDialogs dialogs;
+    EXPECT_DOUBLE_EQ(TableLookup(folder.Path(), "T.rmi", c.key, dialogs), c.value) << c.key;
+  }
 }
 
 TEST(TableLookup, MissingFileSaysSoAndGivesZero) {

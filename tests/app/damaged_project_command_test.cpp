@@ -10,13 +10,9 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
-#include <map>
+#include <sstream>
 
-#include "records/project_record.h"
-#include "records/record_file.h"
-#include "records/section_record.h"
-#include "support/run_program.h"
-#include "support/temp_folder.h"
+#include "demo_copy.h"
 
 namespace calvora {
 namespace {
@@ -26,54 +22,15 @@ using testing::ProgramRun;
 using testing::ReadText;
 using testing::TempFolder;
 
-using Snapshot = std::map<std::string, std::string>;  // file name -> bytes
-
-class DemoCopy {
- public:
-  DemoCopy() {
-    for (const auto& entry :
-         fs::directory_iterator(fs::path(CALVORA_SOURCE_DIR) / "examples" / "demo")) {
-      fs::copy_file(entry.path(), folder_ / entry.path().filename().string());
-    }
-  }
-  const fs::path& Path() const { return folder_.Path(); }
-  fs::path operator/(const std::string& name) const { return folder_ / name; }
-
-  Snapshot Files() const {
-    Snapshot files;
-    for (const auto& entry : fs::directory_iterator(folder_.Path())) {
-      files[entry.path().filename().string()] =
-          entry.is_regular_file() ? ReadText(entry.path()) : "<folder>";
-    }
-    return files;
-  }
-
-  void ChangeProject(const std::function<void(ProjectRecord&)>& change) const {
-    RecordFile file(folder_ / "DEMO.PRJ", ProjectRecord::kLength);
-    ProjectRecord project = ReadRecord<ProjectRecord>(file, 1);
-    change(project);
-    WriteRecord(file, 1, project);
-  }
-
-  ProgramRun Calvora(const std::string& arguments) const {
-    std::vector<std::string> args;
-    for (std::size_t start = 0; start < arguments.size();) {
-      const std::size_t end = std::min(arguments.find(' ', start), arguments.size());
-      args.push_back(arguments.substr(start, end - start));
-      start = end + 1;
-    }
-    return testing::RunProgram(testing::CalvoraExecutable(), args, folder_.Path());
-  }
-
- private:
-  TempFolder folder_;
-};
+using testing::DemoCopy;
+using testing::FolderSnapshot;
 
 struct RefusalCase {
   const char* what;
   std::function<void(const DemoCopy&)> damage;
   const char* command;
   const char* message;  // part of stderr
+  int status = 1;
 };
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
@@ -84,7 +41,11 @@ void FolderFor(const DemoCopy& demo, const char* name) {
   fs::create_directory(demo / name);
 }
 
-// Each case fails with status 1 and a message, and leaves every file as it was.
+void BadVariant(const DemoCopy& demo, int section) {
+  demo.ChangeSection(section, [](SectionRecord& s) { s.Var = 999; });
+}
+
+// Each case fails with its status and a message, and leaves every file as it was.
 const RefusalCase kRefusals[] = {
     {"output is the data file", NoDamage, "volumes DEMO.PRJ --out DEMO.DAT --yes",
      "is the data file of the project"},
@@ -123,15 +84,26 @@ const RefusalCase kRefusals[] = {
     {"speed nan", NoDamage, "curves DEMO.PRJ --speed nan --yes", "--speed: \"nan\""},
     {"speed zero", NoDamage, "spirals DEMO.PRJ --speed 0 --yes", "--speed: \"0\""},
     {"radius nan", NoDamage, "curves DEMO.PRJ --speed 80 --radius nan --yes", "--radius"},
+    {"bad variant, volumes", [](const DemoCopy& d) { BadVariant(d, 5); }, "volumes DEMO.PRJ",
+     "Bad Variant number at station :  0+80  Section No. =( 5)"},
+    {"bad variant, section", [](const DemoCopy& d) { BadVariant(d, 2); },
+     "section DEMO.PRJ --record 2 --json", "Section No. =( 2)"},
+    {"missing project", NoDamage, "volumes NOWHERE.PRJ", "NOWHERE.PRJ"},
+    {"existing quantity file, no --yes",
+     [](const DemoCopy& d) { testing::WriteBytes(d / "DEMO.OUT", {1}); }, "volumes DEMO.PRJ",
+     "--yes", 2},
+    {"no record", NoDamage, "section DEMO.PRJ", "--record", 2},
+    {"record 0", NoDamage, "section DEMO.PRJ --record 0", "--record", 2},
+    {"record past the end", NoDamage, "section DEMO.PRJ --record 80", "--record", 2},
 };
 
 TEST(DamagedProject, RefusalsFailAndChangeNothing) {
   for (const RefusalCase& c : kRefusals) {
     const DemoCopy demo;
     c.damage(demo);
-    const Snapshot before = demo.Files();
+    const FolderSnapshot before = demo.Files();
     const ProgramRun run = demo.Calvora(c.command);
-    EXPECT_EQ(run.status, 1) << c.what << '\n' << run.err;
+    EXPECT_EQ(run.status, c.status) << c.what << '\n' << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.what << '\n' << run.err;
     EXPECT_EQ(run.out, "") << c.what;
     EXPECT_TRUE(demo.Files() == before) << c.what;
@@ -142,46 +114,49 @@ struct SuccessCase {
   const char* what;
   std::function<void(const DemoCopy&)> damage;
   const char* command;
-  std::vector<const char*> written;  // files the run adds
+  const char* written;     // files the run adds or changes, each named on stdout
+  const char* shown = "";  // part of stdout
 };
+
+void FolderForAlignment(const DemoCopy& d) {
+  FolderFor(d, "DEMO.CRV");
+}
+const char* const kReports = "DEMO.OUT DEMO.SRF DEMO.VOL DEMO.TRF";
 
 // A file the command does not need does not matter: each does all it was asked, exit 0.
 const SuccessCase kSuccesses[] = {
-    {"widen with a folder as alignment",
-     [](const DemoCopy& d) { FolderFor(d, "DEMO.CRV"); },
-     "widen DEMO.PRJ --distance 60 --yes",
-     {}},
-    {"volumes with a folder as alignment",
-     [](const DemoCopy& d) { FolderFor(d, "DEMO.CRV"); },
-     "volumes DEMO.PRJ --yes",
-     {"DEMO.OUT", "DEMO.SRF", "DEMO.VOL", "DEMO.TRF"}},
-    {"volumes without the alignment",
-     [](const DemoCopy& d) { fs::remove(d / "DEMO.CRV"); },
-     "volumes DEMO.PRJ --yes",
-     {"DEMO.OUT", "DEMO.SRF", "DEMO.VOL", "DEMO.TRF"}},
-    {"coordinates with a folder as data",
-     [](const DemoCopy& d) { FolderFor(d, "DEMO.DAT"); },
-     "coordinates DEMO.PRJ",
-     {"DEMO.XYZ"}},
-    {"curves with a folder as variants",
-     [](const DemoCopy& d) { FolderFor(d, "DEMO.VAR"); },
-     "curves DEMO.PRJ --speed 80",
-     {"DEMO_D.CRV"}},
-    {"elevations with a backup", NoDamage, "elevations DEMO.PRJ --yes", {"DEMO.BAK"}},
+    {"widen with a folder as alignment", FolderForAlignment, "widen DEMO.PRJ --distance 60 --yes",
+     "DEMO.DAT"},
+    {"volumes with a folder as alignment", FolderForAlignment, "volumes DEMO.PRJ --yes", kReports},
+    {"volumes without the alignment", [](const DemoCopy& d) { fs::remove(d / "DEMO.CRV"); },
+     "volumes DEMO.PRJ --yes", kReports},
+    {"coordinates with a folder as data", [](const DemoCopy& d) { FolderFor(d, "DEMO.DAT"); },
+     "coordinates DEMO.PRJ", "DEMO.XYZ"},
+    {"curves with a folder as variants", [](const DemoCopy& d) { FolderFor(d, "DEMO.VAR"); },
+     "curves DEMO.PRJ --speed 80", "DEMO_D.CRV"},
+    {"elevations with a backup", NoDamage, "elevations DEMO.PRJ --yes", "DEMO.DAT DEMO.BAK"},
+    {"volumes summary", NoDamage, "volumes DEMO.PRJ", kReports,
+     "Sections                                79\n"},
+    // The reports follow the quantity file's name; no RUN2.DPO: no haul report.
+    {"volumes --out", NoDamage, "volumes DEMO.PRJ --out RUN2.OUT", "RUN2.OUT RUN2.SRF RUN2.VOL"},
+    {"section as text", NoDamage, "section DEMO.PRJ --record 1", "", " m2  Fill "},
 };
 
 TEST(DamagedProject, CommandsOpenOnlyTheFilesTheyNeed) {
   for (const SuccessCase& c : kSuccesses) {
     const DemoCopy demo;
     c.damage(demo);
-    Snapshot expected = demo.Files();
+    FolderSnapshot expected = demo.Files();
     const ProgramRun run = demo.Calvora(c.command);
     EXPECT_EQ(run.status, 0) << c.what << '\n' << run.err;
-    for (const char* name : c.written) {
+    EXPECT_NE(run.out.find(c.shown), std::string::npos) << c.what << '\n' << run.out;
+    std::istringstream written(c.written);
+    for (std::string name; written >> name;) {
       expected[name] = ReadText(demo / name);
+      EXPECT_NE(run.out.find(name + "\n"), std::string::npos) << c.what << '\n' << run.out;
     }
     // The same names (a changed data file included), nothing hidden left behind.
-    Snapshot after = demo.Files();
+    FolderSnapshot after = demo.Files();
     for (auto& [name, bytes] : after) {
       bytes = expected.count(name) != 0 ? expected[name] : bytes;
     }
@@ -208,7 +183,7 @@ TEST(DamagedProject, AReadOnlyProjectIsReadAndNeverWritten) {
   }
   ::chmod(demo.Path().c_str(), 0555);
   ::chmod(out.c_str(), 0777);
-  const Snapshot before = demo.Files();
+  const FolderSnapshot before = demo.Files();
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"info", "DEMO.PRJ"},
         {"section", "DEMO.PRJ", "--record", "3"},
@@ -246,7 +221,7 @@ TEST(DamagedProject, OneWriterAtATimeAndTheOtherIsToldWho) {
     ::_exit(0);
   }
   ::usleep(200000);
-  const Snapshot before = demo.Files();
+  const FolderSnapshot before = demo.Files();
   for (const char* command : {"widen DEMO.PRJ --distance 60 --yes", "elevations DEMO.PRJ --yes"}) {
     const ProgramRun run = demo.Calvora(command);
     EXPECT_EQ(run.status, 1) << command;
@@ -262,15 +237,8 @@ TEST(DamagedProject, OneWriterAtATimeAndTheOtherIsToldWho) {
 
 TEST(DamagedProject, MessagesReachTheTerminalReadable) {
   const DemoCopy demo;
-  {
-    RecordFile data(demo / "DEMO.DAT", SectionRecord::kLength);
-    SectionRecord section = ReadRecord<SectionRecord>(data, 2);
-    section.PointCount[1] = 50;  // a data error
-    WriteRecord(data, 2, section);
-    section = ReadRecord<SectionRecord>(data, 3);
-    section.Meter = kNaN;
-    WriteRecord(data, 3, section);
-  }
+  demo.ChangeSection(2, [](SectionRecord& s) { s.PointCount[1] = 50; });  // a data error
+  demo.ChangeSection(3, [](SectionRecord& s) { s.Meter = kNaN; });
   const ProgramRun dataError = demo.Calvora("section DEMO.PRJ --record 2");
   EXPECT_EQ(dataError.status, 1);
   EXPECT_NE(dataError.out.find("Data Error"), std::string::npos) << dataError.out;
@@ -338,7 +306,7 @@ TEST(DamagedProject, AnInterruptedRunLeavesNothingBehind) {
   ASSERT_EQ(elevated.Calvora("elevations DEMO.PRJ --yes").status, 0);
   const std::string oldData = ReadText(demo / "DEMO.DAT");
   const std::string newData = ReadText(elevated / "DEMO.DAT");
-  const Snapshot before = demo.Files();
+  const FolderSnapshot before = demo.Files();
   const struct {
     std::vector<std::string> args;
     int signal;

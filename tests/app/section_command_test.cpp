@@ -1,66 +1,23 @@
-// calvora section, run end to end on a copy of the demo road.
+// calvora section --json on the demo road, against the section engine run in this process.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <set>
-#include <sstream>
-#include <string>
 
-#include "app/batch_dialogs.h"
-#include "records/record_file.h"
-#include "records/section_record.h"
+#include "demo_copy.h"
+#include "records/variant_record.h"
 #include "section/section_areas.h"
 #include "section/section_engine.h"
-#include "support/temp_folder.h"
 
 namespace calvora {
 namespace {
 
-namespace fs = std::filesystem;
 using nlohmann::json;
-using testing::ReadText;
-using testing::TempFolder;
 
-struct SectionRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-class SectionCommand : public ::testing::Test {
- protected:
-  SectionCommand() {
-    for (const auto& entry :
-         fs::directory_iterator(fs::path(CALVORA_SOURCE_DIR) / "examples" / "demo")) {
-      fs::copy_file(entry.path(), folder_ / entry.path().filename().string());
-    }
-  }
-
-  SectionRun Section(const std::string& arguments) const {
-    const std::string command = "cd '" + folder_.Path().string() +
-                                "' && '" CALVORA_BINARY_DIR "/calvora' section " + arguments +
-                                " >out.txt 2>err.txt";
-    const int raw = std::system(command.c_str());
-    SectionRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadText(folder_ / "out.txt");
-    run.err = ReadText(folder_ / "err.txt");
-    return run;
-  }
-
-  int SectionCount() const {
-    return RecordFile(folder_ / "DEMO.DAT", SectionRecord::kLength).Count();
-  }
-
-  TempFolder folder_;
-};
-
-TEST_F(SectionCommand, JsonHasExactlyTheDocumentedKeysAndTheEnginesResults) {
-  const SectionRun run = Section("DEMO.PRJ --record 3 --json");
+TEST(SectionCommand, JsonHasExactlyTheDocumentedKeysAndTheEnginesResults) {
+  const testing::DemoCopy demo;
+  const testing::ProgramRun run = demo.Calvora("section DEMO.PRJ --record 3 --json");
   ASSERT_EQ(run.status, 0) << run.err;
   const json section = json::parse(run.out);
   std::set<std::string> keys;
@@ -71,25 +28,23 @@ TEST_F(SectionCommand, JsonHasExactlyTheDocumentedKeysAndTheEnginesResults) {
             (std::set<std::string>{"record", "station", "sideState", "catchPoint", "wallHeight",
                                    "polygons", "strip", "layers", "areas", "messages"}));
   EXPECT_EQ(section["record"], 3);
-  EXPECT_TRUE(section["sideState"].contains("left") && section["sideState"].contains("right"));
   EXPECT_EQ(section["catchPoint"]["right"].size(), 2u);
   EXPECT_EQ(section["areas"].size(), 4u);
 
-  // The same section through the engine in this process.
-  const RecordFile projectFile(folder_ / "DEMO.PRJ", ProjectRecord::kLength);
-  const RecordFile data(folder_ / "DEMO.DAT", SectionRecord::kLength);
-  const RecordFile variants(folder_ / "DEMO.VAR", VariantRecord::kLength);
-  std::ostringstream messages;
-  BatchDialogs dialogs(messages);
+  const RecordFile projectFile(demo / "DEMO.PRJ", ProjectRecord::kLength);
+  const RecordFile data(demo / "DEMO.DAT", SectionRecord::kLength);
+  const RecordFile variants(demo / "DEMO.VAR", VariantRecord::kLength);
   SectionEngine engine;
   const float station =
       engine.ComputeSection(data, variants, ReadRecord<ProjectRecord>(projectFile, 1), 3);
-  const SectionAreas areas = ComputeSectionAreas(engine.Results());
+  const SectionResults& results = engine.Results();
+  const SectionAreas areas = ComputeSectionAreas(results);
   EXPECT_FLOAT_EQ(section["station"].get<float>(), station);
-  EXPECT_EQ(section["sideState"]["left"], engine.Results().SideState[-1]);
-  ASSERT_EQ(section["polygons"].size(), engine.Results().SectionPolygons.size());
-  for (std::size_t n = 0; n < engine.Results().SectionPolygons.size(); ++n) {
-    const SectionPolygon& polygon = engine.Results().SectionPolygons[n];
+  EXPECT_EQ(section["sideState"]["left"], results.SideState[-1]);
+  EXPECT_EQ(section["sideState"]["right"], results.SideState[1]);
+  ASSERT_EQ(section["polygons"].size(), results.SectionPolygons.size());
+  for (std::size_t n = 0; n < results.SectionPolygons.size(); ++n) {
+    const SectionPolygon& polygon = results.SectionPolygons[n];
     EXPECT_EQ(section["polygons"][n]["kind"], std::string(PolygonKindText(polygon.Kind)));
     ASSERT_EQ(section["polygons"][n]["points"].size(), polygon.Points.size());
     EXPECT_EQ(section["polygons"][n]["points"][0][0].get<double>(), polygon.Points[0].x);
@@ -97,15 +52,17 @@ TEST_F(SectionCommand, JsonHasExactlyTheDocumentedKeysAndTheEnginesResults) {
   EXPECT_EQ(section["areas"]["cut"].get<double>(), areas.CutArea);
   EXPECT_EQ(section["areas"]["fill"].get<double>(), areas.FillArea);
   EXPECT_EQ(section["areas"]["topsoil"].get<double>(), areas.TopsoilArea);
-  EXPECT_EQ(section["layers"].size(), engine.Results().LayerPolygons.size());
-  EXPECT_EQ(section["areas"]["layers"].size(), engine.Results().LayerPolygons.size());
+  EXPECT_EQ(section["layers"].size(), results.LayerPolygons.size());
+  EXPECT_EQ(section["areas"]["layers"].size(), results.LayerPolygons.size());
 }
 
-TEST_F(SectionCommand, AnswersForEverySectionOfTheDemoRoad) {
-  const int count = SectionCount();
-  ASSERT_GT(count, 0);
+TEST(SectionCommand, AnswersForEverySectionOfTheDemoRoad) {
+  const testing::DemoCopy demo;
+  const int count = RecordFile(demo / "DEMO.DAT", SectionRecord::kLength).Count();
+  ASSERT_EQ(count, 79);
   for (int record = 1; record <= count; ++record) {
-    const SectionRun run = Section("DEMO.PRJ --json --record " + std::to_string(record));
+    const testing::ProgramRun run =
+        demo.Calvora("section DEMO.PRJ --json --record " + std::to_string(record));
     ASSERT_TRUE(run.status == 0 || run.status == 1) << record << ": " << run.err;
     const json section = json::parse(run.out);
     EXPECT_EQ(section["record"], record);
@@ -116,34 +73,6 @@ TEST_F(SectionCommand, AnswersForEverySectionOfTheDemoRoad) {
       EXPECT_EQ(polygon["points"].front(), polygon["points"].back()) << record;
     }
   }
-}
-
-TEST_F(SectionCommand, TextFormListsStationBodiesAndAreas) {
-  const SectionRun run = Section("DEMO.PRJ --record 1");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("Section 1  station "), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("Polygon 1 ("), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find(" m2  Fill "), std::string::npos) << run.out;
-}
-
-TEST_F(SectionCommand, BadVariantNumberFailsWithTheEnginesMessage) {
-  {
-    RecordFile data(folder_ / "DEMO.DAT", SectionRecord::kLength);
-    SectionRecord section = ReadRecord<SectionRecord>(data, 2);
-    section.Var = 999;
-    WriteRecord(data, 2, section);
-  }
-  const SectionRun run = Section("DEMO.PRJ --record 2 --json");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("Bad Variant number at station : "), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("Section No. =( 2)"), std::string::npos) << run.err;
-  EXPECT_TRUE(run.out.empty()) << run.out;
-}
-
-TEST_F(SectionCommand, RecordOutsideTheFileIsAUsageError) {
-  EXPECT_EQ(Section("DEMO.PRJ --record 0").status, 2);
-  EXPECT_EQ(Section("DEMO.PRJ --record " + std::to_string(SectionCount() + 1)).status, 2);
-  EXPECT_EQ(Section("DEMO.PRJ").status, 2);
 }
 
 }  // namespace

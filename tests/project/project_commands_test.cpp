@@ -47,7 +47,6 @@ TEST_F(ProjectCommandsTest, NewWritesTheNewProjectRecordOverThePreviousOne) {
   EXPECT_EQ(file.Count(), 1);
   EXPECT_EQ(ReadRecord<ProjectRecord>(file, 1), expected);
   EXPECT_EQ(state_.Project, expected);
-  EXPECT_EQ(expected.DrawDatum, -1);
   EXPECT_EQ(window_.Caption(), "Calvora - [ROAD.PRJ]");
   EXPECT_TRUE(window_.PropertiesEnabled());
   EXPECT_EQ(state_.ProjectPath, path);
@@ -83,16 +82,12 @@ TEST_F(ProjectCommandsTest, OpenReadsTheRecordAndOpensTheWorkingFiles) {
   ProjectRecord record;
   InitialiseNewProject(record);
   record.DataFile = "C:\\ROADS\\r.dat";
+  record.AlignFile = "R.CRV";
   record.TitleCenter = "Km 0 – 5";
-  record.SectionsPerSheet = 3;
   Bytes bytes(728);
   EncodeRecord(record, bytes);
   WriteBytes(folder_ / "R.PRJ", bytes);
-
   dialogs_.ExpectYesNo("Alignment file not found.Create New ?", false);
-  record.AlignFile = "R.CRV";
-  EncodeRecord(record, bytes);
-  WriteBytes(folder_ / "R.PRJ", bytes);
   ASSERT_TRUE(OpenExistingProject(state_, ProjectIn("R.PRJ"), window_, dialogs_));
   EXPECT_EQ(state_.Project, record);
   EXPECT_EQ(state_.Data.File->Path(), folder_ / "R.DAT");
@@ -102,30 +97,26 @@ TEST_F(ProjectCommandsTest, OpenReadsTheRecordAndOpensTheWorkingFiles) {
   EXPECT_EQ(ReadBytes(folder_ / "R.PRJ"), bytes);  // opening writes nothing
 }
 
-TEST_F(ProjectCommandsTest, AShortProjectFileIsRefusedAndLeftUntouched) {
+TEST_F(ProjectCommandsTest, ANonProjectFileIsRefusedAndLeftUntouched) {
   ASSERT_TRUE(CreateProject(state_, ProjectIn("GOOD.PRJ"), window_, dialogs_));
-  const Bytes shortFile(727, 'x');
-  WriteBytes(folder_ / "SHORT.PRJ", shortFile);
-  dialogs_.ExpectMessage("The file " + ProjectIn("SHORT.PRJ") +
-                         " is not a project file (one record of 728 bytes). It was left "
-                         "unchanged.");
-  EXPECT_FALSE(OpenExistingProject(state_, ProjectIn("SHORT.PRJ"), window_, dialogs_));
-  EXPECT_EQ(ReadBytes(folder_ / "SHORT.PRJ"), shortFile);
+  WriteBytes(folder_ / "SHORT.PRJ", Bytes(727, 'x'));
+  WriteBytes(folder_ / "EMPTY.PRJ", {});
+  const auto notAProject = [&](const std::string& name) {
+    return "The file " + ProjectIn(name) +
+           " is not a project file (one record of 728 bytes). It was left unchanged.";
+  };
+  dialogs_.ExpectMessage(notAProject("SHORT.PRJ"))
+      .ExpectMessage(notAProject("EMPTY.PRJ"))
+      .ExpectMessage("The project file " + ProjectIn("NONE.PRJ") + " does not exist.");
+  const testing::FolderSnapshot before = testing::Snapshot(folder_.Path());
+  for (const char* name : {"SHORT.PRJ", "EMPTY.PRJ", "NONE.PRJ"}) {
+    EXPECT_FALSE(OpenExistingProject(state_, ProjectIn(name), window_, dialogs_));
+  }
+  EXPECT_TRUE(testing::Snapshot(folder_.Path()) == before);
   // The project open before stays open.
   EXPECT_EQ(state_.ProjectPath, ProjectIn("GOOD.PRJ"));
   EXPECT_EQ(window_.Caption(), "Calvora - [GOOD.PRJ]");
-}
-
-TEST_F(ProjectCommandsTest, AnEmptyOrMissingProjectFileIsRefused) {
-  WriteBytes(folder_ / "EMPTY.PRJ", {});
-  dialogs_.ExpectAnyMessage().ExpectMessage("The project file " + ProjectIn("NONE.PRJ") +
-                                            " does not exist.");
-  EXPECT_FALSE(OpenExistingProject(state_, ProjectIn("EMPTY.PRJ"), window_, dialogs_));
-  EXPECT_FALSE(OpenExistingProject(state_, ProjectIn("NONE.PRJ"), window_, dialogs_));
-  EXPECT_EQ(fs::file_size(folder_ / "EMPTY.PRJ"), 0U);
-  EXPECT_FALSE(fs::exists(folder_ / "NONE.PRJ"));
-  EXPECT_FALSE(state_.ProjectOpen());
-  EXPECT_FALSE(window_.PropertiesEnabled());
+  EXPECT_TRUE(window_.PropertiesEnabled());
 }
 
 TEST_F(ProjectCommandsTest, ARelativeProjectPathIsKeptAbsolute) {
@@ -159,17 +150,10 @@ TEST_F(ProjectCommandsTest, SaveWritesRecordOneAndRefusesTextsThatDoNotFit) {
 }
 
 TEST(ProjectFileDialogs, NewAsksToSaveAndOpenWantsAnExistingFile) {
-  const FileDialogRequest save = NewProjectRequest();
-  EXPECT_EQ(save.title, "Select Project File");
-  EXPECT_EQ(save.filter, "Project Files (*.PRJ)|*.PRJ");
-  EXPECT_EQ(save.proposedName, "");
-  EXPECT_TRUE(save.confirmOverwrite);
-  EXPECT_FALSE(save.mustExist);
-  const FileDialogRequest open = OpenProjectRequest();
-  EXPECT_EQ(open.title, "Select Project File");
-  EXPECT_EQ(open.filter, "Project Files (*.PRJ)|*.PRJ");
-  EXPECT_TRUE(open.mustExist);
-  EXPECT_FALSE(open.confirmOverwrite);
+  EXPECT_TRUE(NewProjectRequest().confirmOverwrite);
+  EXPECT_FALSE(NewProjectRequest().mustExist);
+  EXPECT_TRUE(OpenProjectRequest().mustExist);
+  EXPECT_FALSE(OpenProjectRequest().confirmOverwrite);
 }
 
 }  // namespace

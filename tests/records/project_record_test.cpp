@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "records/windows1252.h"
@@ -38,169 +39,116 @@ ProjectRecord DistinctRecord() {
   r.TitleRight = "Right";
   r.SectionsPerSheet = 3;
   r.DrawBorder = -1;
-  r.DrawDatum = 7;
-  r.Font = {"Arial", 12, -1, 5};
+  r.DrawDatum = 0x1234;
+  r.Font = {"Arial", 12, -2, 5};
   r.Compaction = {90.5F, 91.5F, 92.5F, 93.5F, 94.5F};
-  r.Thickness = {0.25F, 0.5F, 0.75F, 1.25F, 1.5F};
+  r.Thickness = {95.5F, 96.5F, 97.5F, 98.5F, 99.5F};
   r.CalcMethod = 1;
   r.DecaMethod = 11;
   r.DecaThick = 0.3F;
   r.NumLines = 64;
-  r.Margin = {1.5F, 2.5F, 3.5F, 4.5F};
-  r.Pen = {0.1F, 0.2F, 0.3F, 0.4F, 0.5F};
+  r.Margin = {100.5F, 101.5F, 102.5F, 103.5F};
+  r.Pen = {104.5F, 105.5F, 106.5F, 107.5F, 108.5F};
   return r;
 }
 
-TEST(ProjectRecordLayout, EveryFieldLiesAtItsOffset) {
-  const Bytes b = Encode(DistinctRecord());
+TEST(ProjectRecordLayout, EveryFieldLiesAtItsOffsetLittleEndianAndRoundTrips) {
+  const ProjectRecord record = DistinctRecord();
+  const Bytes b = Encode(record);
   ASSERT_EQ(b.size(), 728U);
-  EXPECT_EQ(TextAt(b, 0, 100), Padded("/roads/R1.DAT", 100));
-  EXPECT_EQ(TextAt(b, 100, 100), Padded("/roads/R1.VAR", 100));
-  EXPECT_EQ(TextAt(b, 200, 100), Padded("/roads/R1.CRV", 100));
-  EXPECT_EQ(TextAt(b, 300, 100), Padded("Left", 100));
-  EXPECT_EQ(TextAt(b, 400, 100), Padded("Center", 100));
-  EXPECT_EQ(TextAt(b, 500, 100), Padded("Right", 100));
-  EXPECT_EQ(Int16At(b, 600), 3);
-  EXPECT_EQ(Int16At(b, 602), -1);
-  EXPECT_EQ(Int16At(b, 604), 7);
+  const std::string texts[] = {"/roads/R1.DAT", "/roads/R1.VAR", "/roads/R1.CRV",
+                               "Left",          "Center",        "Right"};
+  for (std::size_t i = 0; i < 6; ++i) {
+    EXPECT_EQ(TextAt(b, 100 * i, 100), Padded(texts[i], 100)) << i;
+  }
   EXPECT_EQ(TextAt(b, 606, 30), Padded("Arial", 30));
-  EXPECT_EQ(Int16At(b, 636), 12);
-  EXPECT_EQ(Int16At(b, 638), -1);
-  EXPECT_EQ(Int16At(b, 640), 5);
-  for (std::size_t i = 0; i < 5; ++i) {
-    EXPECT_EQ(FloatAt(b, 642 + 4 * i), 90.5F + static_cast<float>(i)) << "Compaction " << i;
+  const std::pair<std::size_t, int> integers[] = {{600, 3},  {602, -1}, {604, 0x1234},
+                                                  {636, 12}, {638, -2}, {640, 5},
+                                                  {682, 1},  {684, 11}, {690, 64}};
+  for (const auto& [offset, value] : integers) {
+    EXPECT_EQ(Int16At(b, offset), value) << "at " << offset;
   }
-  const float thickness[] = {0.25F, 0.5F, 0.75F, 1.25F, 1.5F};
-  for (std::size_t i = 0; i < 5; ++i) {
-    EXPECT_EQ(FloatAt(b, 662 + 4 * i), thickness[i]) << "Thickness " << i;
+  EXPECT_EQ((Bytes{b[604], b[605]}), (Bytes{0x34, 0x12}));
+  EXPECT_EQ((Bytes{b[686], b[687], b[688], b[689]}), (Bytes{0x9A, 0x99, 0x99, 0x3E}));  // 0.3
+  // Compaction, Thickness (642 ..), Margin and Pen (692 ..): 90.5, 91.5, ... in turn.
+  for (std::size_t i = 0; i < 10; ++i) {
+    EXPECT_EQ(FloatAt(b, 642 + 4 * i), 90.5F + static_cast<float>(i)) << i;
   }
-  EXPECT_EQ(Int16At(b, 682), 1);
-  EXPECT_EQ(Int16At(b, 684), 11);
-  EXPECT_EQ(FloatAt(b, 686), 0.3F);
-  EXPECT_EQ(Int16At(b, 690), 64);
-  for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(FloatAt(b, 692 + 4 * i), 1.5F + static_cast<float>(i)) << "Margin " << i;
-  }
-  const float pens[] = {0.1F, 0.2F, 0.3F, 0.4F, 0.5F};
-  for (std::size_t i = 0; i < 5; ++i) {
-    EXPECT_EQ(FloatAt(b, 708 + 4 * i), pens[i]) << "Pen " << i;
+  for (std::size_t i = 0; i < 9; ++i) {
+    EXPECT_EQ(FloatAt(b, 692 + 4 * i), 100.5F + static_cast<float>(i)) << i;
   }
   // Nothing of the 0xEE filler survives: the fields cover the record without gaps.
   for (std::size_t i = 0; i < b.size(); ++i) {
     EXPECT_NE(b[i], 0xEE) << "byte " << i << " not written";
   }
-}
-
-TEST(ProjectRecordLayout, LittleEndianBytesOfNegativeAndLargeValues) {
-  ProjectRecord r;
-  r.SectionsPerSheet = -2;
-  r.NumLines = 0x1234;
-  r.DecaThick = 1.0F;
-  const Bytes b = Encode(r);
-  EXPECT_EQ(b[600], 0xFE);
-  EXPECT_EQ(b[601], 0xFF);
-  EXPECT_EQ(b[690], 0x34);
-  EXPECT_EQ(b[691], 0x12);
-  EXPECT_EQ((Bytes{b[686], b[687], b[688], b[689]}), (Bytes{0x00, 0x00, 0x80, 0x3F}));
-}
-
-TEST(ProjectRecordLayout, DecodingTrimsBlanksOnBothSidesAndRoundTrips) {
-  const ProjectRecord original = DistinctRecord();
-  Bytes b = Encode(original);
   ProjectRecord decoded;
   DecodeRecord(b, decoded);
-  EXPECT_EQ(decoded, original);
+  EXPECT_EQ(decoded, record);
+}
 
+TEST(ProjectRecordLayout, DecodingTrimsBlanksOnBothSides) {
+  Bytes b = Encode(DistinctRecord());
   const std::string spaced = Padded("   /x/A.DAT", 100);
   std::memcpy(b.data(), spaced.data(), 100);
+  ProjectRecord decoded;
   DecodeRecord(b, decoded);
   EXPECT_EQ(decoded.DataFile, "/x/A.DAT");
 }
 
+// The one check of the new project's record: its bytes, and the fields it keeps.
 TEST(ProjectRecordNew, SetsTheNewProjectFieldsAndKeepsTheOthers) {
   ProjectRecord r = DistinctRecord();
   InitialiseNewProject(r);
-  EXPECT_EQ(r.DataFile, "");
-  EXPECT_EQ(r.VariantFile, "");
-  EXPECT_EQ(r.AlignFile, "");
-  EXPECT_EQ(r.TitleLeft, "");
-  EXPECT_EQ(r.TitleCenter, "");
-  EXPECT_EQ(r.TitleRight, "");
-  EXPECT_EQ(r.SectionsPerSheet, 2);
-  EXPECT_EQ(r.DrawBorder, -1);
-  EXPECT_EQ(r.Font, (ProjectFont{"Courier New", 10, 0, 0}));
-  EXPECT_EQ(r.Compaction, (std::array<float, 5>{}));
-  EXPECT_EQ(r.Thickness, (std::array<float, 5>{}));
-  EXPECT_EQ(r.DecaThick, 0.0F);
-  EXPECT_EQ(r.NumLines, 64);
-  // Unchanged: what the record held before.
-  const ProjectRecord before = DistinctRecord();
-  EXPECT_EQ(r.DrawDatum, before.DrawDatum);
-  EXPECT_EQ(r.CalcMethod, before.CalcMethod);
-  EXPECT_EQ(r.DecaMethod, before.DecaMethod);
-  EXPECT_EQ(r.Margin, before.Margin);
-  EXPECT_EQ(r.Pen, before.Pen);
-}
-
-TEST(ProjectRecordNew, FreshRecordGivesTheDocumentedBytes) {
-  ProjectRecord r;
-  InitialiseNewProject(r);
   const Bytes b = Encode(r);
-  for (std::size_t i = 0; i < 600; ++i) {
-    ASSERT_EQ(b[i], ' ') << "byte " << i;
-  }
-  EXPECT_EQ((Bytes{b[600], b[601], b[602], b[603], b[604], b[605]}),
-            (Bytes{0x02, 0x00, 0xFF, 0xFF, 0x00, 0x00}));
-  EXPECT_EQ(TextAt(b, 606, 30), "Courier New" + std::string(19, ' '));
-  EXPECT_EQ((Bytes{b[636], b[637], b[638], b[639], b[640], b[641]}),
-            (Bytes{0x0A, 0x00, 0x00, 0x00, 0x00, 0x00}));
-  for (std::size_t i = 642; i < 690; ++i) {
-    ASSERT_EQ(b[i], 0) << "byte " << i;
-  }
-  EXPECT_EQ((Bytes{b[690], b[691]}), (Bytes{0x40, 0x00}));
-  for (std::size_t i = 692; i < 728; ++i) {
-    ASSERT_EQ(b[i], 0) << "byte " << i;
-  }
+  EXPECT_EQ(TextAt(b, 0, 600), std::string(600, ' '));
+  EXPECT_EQ((Bytes{b[600], b[601], b[602], b[603]}), (Bytes{0x02, 0x00, 0xFF, 0xFF}));
+  EXPECT_EQ(TextAt(b, 606, 30), Padded("Courier New", 30));
+  EXPECT_EQ((Bytes{b[636], b[637]}), (Bytes{0x0A, 0x00}));
+  EXPECT_EQ(Bytes(b.begin() + 638, b.begin() + 682), Bytes(44, 0));
+  EXPECT_EQ(Bytes(b.begin() + 686, b.begin() + 692), (Bytes{0, 0, 0, 0, 0x40, 0x00}));
+  const ProjectRecord before = DistinctRecord();
+  EXPECT_EQ(
+      std::tie(r.DrawDatum, r.CalcMethod, r.DecaMethod, r.Margin, r.Pen),
+      std::tie(before.DrawDatum, before.CalcMethod, before.DecaMethod, before.Margin, before.Pen));
 }
 
 TEST(ProjectRecordTexts, StoredAsWindows1252) {
   ProjectRecord r;
   r.TitleLeft = "Carretera 12º – tramo €";
   const Bytes b = Encode(r);
-  const auto expected = ToWindows1252(r.TitleLeft);
-  ASSERT_TRUE(expected);
-  EXPECT_EQ(TextAt(b, 300, expected->size()), *expected);
-  EXPECT_EQ(b[300 + 12], 0xBA);  // º
-  EXPECT_EQ(b[300 + 14], 0x96);  // en dash
+  EXPECT_EQ(TextAt(b, 300, 23), "Carretera 12\xBA \x96 tramo \x80");
   ProjectRecord decoded;
   DecodeRecord(b, decoded);
   EXPECT_EQ(decoded.TitleLeft, r.TitleLeft);
 }
 
 TEST(ProjectRecordTexts, TooLongOrUnstorableTextsAreRefusedNotTruncated) {
+  const struct {
+    std::string ProjectRecord::*field;
+    std::string text;
+    const char* field_name;  // in the refusal; "" when the text fits
+    const char* why;
+  } cases[] = {
+      {&ProjectRecord::DataFile, "/" + std::string(99, 'a'), "", ""},
+      {&ProjectRecord::DataFile, "/" + std::string(100, 'a'), "Data file", "longer than 100"},
+      // 100 characters, 101 UTF-8 bytes
+      {&ProjectRecord::AlignFile, std::string(99, 'a') + "é", "", ""},
+      {&ProjectRecord::AlignFile, "/home/åsa/道路.CRV", "Alignment file", "cannot be stored"},
+  };
+  for (const auto& c : cases) {
+    ProjectRecord r;
+    r.*c.field = c.text;
+    std::string refusal;
+    try {
+      Encode(r);
+    } catch (const EncodingError& error) {
+      refusal = error.what();
+    }
+    EXPECT_EQ(refusal.empty(), *c.why == '\0') << c.text << ": " << refusal;
+    EXPECT_NE(refusal.find(c.field_name), std::string::npos) << refusal;
+    EXPECT_NE(refusal.find(c.why), std::string::npos) << refusal;
+  }
   ProjectRecord r;
-  r.DataFile = "/" + std::string(99, 'a');  // exactly 100: fits
-  EXPECT_NO_THROW(Encode(r));
-  r.DataFile = "/" + std::string(100, 'a');
-  try {
-    Encode(r);
-    FAIL() << "a 101-character path was accepted";
-  } catch (const EncodingError& error) {
-    EXPECT_NE(std::string(error.what()).find("Data file"), std::string::npos) << error.what();
-    EXPECT_NE(std::string(error.what()).find("longer than 100"), std::string::npos);
-  }
-  r.DataFile.clear();
-  r.AlignFile = std::string(99, 'a') + "é";  // 100 characters, 101 UTF-8 bytes: fits
-  EXPECT_NO_THROW(Encode(r));
-  r.AlignFile = "/home/åsa/道路.CRV";
-  try {
-    Encode(r);
-    FAIL() << "a path outside the code page was accepted";
-  } catch (const EncodingError& error) {
-    EXPECT_NE(std::string(error.what()).find("Alignment file"), std::string::npos);
-    EXPECT_NE(std::string(error.what()).find("cannot be stored"), std::string::npos);
-  }
-  r.AlignFile.clear();
   r.Font.Name = std::string(31, 'F');
   EXPECT_THROW(Encode(r), EncodingError);
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <sstream>
 #include <stdexcept>
 
 #include "support/temp_folder.h"
@@ -51,6 +52,15 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
 
 std::filesystem::path CalvoraExecutable() {
   return std::filesystem::path(CALVORA_BINARY_DIR) / "calvora";
+}
+
+ProgramRun RunCalvora(const std::string& arguments, const std::filesystem::path& workingFolder) {
+  std::vector<std::string> args;
+  std::istringstream words(arguments);
+  for (std::string word; words >> word;) {
+    args.push_back(word);
+  }
+  return RunProgram(CalvoraExecutable(), args, workingFolder);
 }
 
 }  // namespace calvora::testing

@@ -19,5 +19,7 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
 
 // The calvora executable of this build.
 std::filesystem::path CalvoraExecutable();
+// Runs "calvora <arguments>", the arguments split at blanks.
+ProgramRun RunCalvora(const std::string& arguments, const std::filesystem::path& workingFolder);
 
 }  // namespace calvora::testing

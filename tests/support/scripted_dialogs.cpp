@@ -17,6 +17,10 @@ ScriptedDialogs& ScriptedDialogs::ExpectAnyMessage() {
   expected_.push_back({Kind::AnyMessage, {}, {}, {}, {}});
   return *this;
 }
+ScriptedDialogs& ScriptedDialogs::ExpectAnyInput(std::string answer) {
+  expected_.push_back({Kind::AnyInput, {}, {}, {}, std::move(answer)});
+  return *this;
+}
 ScriptedDialogs& ScriptedDialogs::ExpectYesNo(std::string text, bool yes) {
   expected_.push_back({Kind::YesNo, std::move(text), {}, {}, {}, yes});
   return *this;
@@ -50,8 +54,9 @@ ScriptedDialogs::Expected ScriptedDialogs::Next(Kind kind, const std::string& sh
   }
   Expected next = expected_.front();
   expected_.pop_front();
-  const bool kindMatches =
-      next.kind == kind || (next.kind == Kind::AnyMessage && kind == Kind::Message);
+  const bool kindMatches = next.kind == kind ||
+                           (next.kind == Kind::AnyMessage && kind == Kind::Message) ||
+                           (next.kind == Kind::AnyInput && kind == Kind::Input);
   if (!kindMatches) {
     ADD_FAILURE() << "expected another kind of question (text \"" << next.text << "\"), got "
                   << shown;
@@ -79,6 +84,9 @@ bool ScriptedDialogs::RetryCancel(const std::string& text) {
 std::string ScriptedDialogs::InputBox(const Question&, const std::string& prompt,
                                       const std::string& title, const std::string& defaultText) {
   const Expected e = Next(Kind::Input, "Input: " + prompt);
+  if (e.kind == Kind::AnyInput) {
+    return e.answer;
+  }
   EXPECT_EQ(e.text, prompt);
   EXPECT_EQ(e.title, title);
   EXPECT_EQ(e.extra, defaultText);

@@ -23,6 +23,8 @@ class ScriptedDialogs : public UserDialogs {
   ScriptedDialogs& ExpectSaveFile(std::string title, std::string proposedName, std::string answer);
   // Any message at all (its text is recorded) rather than one exact text.
   ScriptedDialogs& ExpectAnyMessage();
+  // Any input box at all, answered with `answer`.
+  ScriptedDialogs& ExpectAnyInput(std::string answer);
 
   // Everything shown, in order ("Message: ...", "YesNo: ...", ...).
   const std::vector<std::string>& Log() const { return log_; }
@@ -37,7 +39,7 @@ class ScriptedDialogs : public UserDialogs {
   std::string SaveFileName(const FileDialogRequest& request) override;
 
  private:
-  enum class Kind { Message, AnyMessage, YesNo, RetryCancel, Input, OpenFile, SaveFile };
+  enum class Kind { Message, AnyMessage, YesNo, RetryCancel, Input, AnyInput, OpenFile, SaveFile };
   struct Expected {
     Kind kind;
     std::string text;

@@ -37,4 +37,13 @@ std::string ReadText(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+FolderSnapshot Snapshot(const std::filesystem::path& folder) {
+  FolderSnapshot files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files[entry.path().filename().string()] =
+        entry.is_regular_file() ? ReadText(entry.path()) : "<folder>";
+  }
+  return files;
+}
+
 }  // namespace calvora::testing

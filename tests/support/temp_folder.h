@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,8 @@ class TempFolder {
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 std::string ReadText(const std::filesystem::path& path);
+// Every entry of a folder by name with its bytes ("<folder>" for a folder).
+using FolderSnapshot = std::map<std::string, std::string>;
+FolderSnapshot Snapshot(const std::filesystem::path& folder);
 
 }  // namespace calvora::testing

@@ -1,6 +1,6 @@
 #pragma once
-// A project state over working files made in a temporary folder, records to fill them, and a
-// reader for the plan-coordinate file.
+// A road project in a temporary folder for the alignment computations and their subcommands:
+// the working files ROAD.CRV and ROAD.DAT, loaded into a project state, and records to fill them.
 
 #include <filesystem>
 #include <string>
@@ -9,6 +9,7 @@
 #include "project/project_state.h"
 #include "records/alignment_record.h"
 #include "records/section_record.h"
+#include "support/run_program.h"
 #include "support/temp_folder.h"
 
 namespace calvora::testing {
@@ -20,21 +21,28 @@ AlignmentRecord SpiralRecord(double station, double a);
 AlignmentRecord ElevationRecord(double station, double elevation);
 AlignmentRecord VerticalCurveRecord(double station, double elevation, double length);
 SectionRecord SectionAt(double station, float projectElevation);
+// A section with ground points (offset, elevation) outwards from the centre on each side.
+using GroundLine = std::vector<std::pair<float, float>>;
+SectionRecord SectionWithGround(double station, const GroundLine& left, const GroundLine& right);
 
 class AlignmentProject {
  public:
+  // The program folder is the project folder; nothing written yet.
   AlignmentProject();
+  // Also ROAD.PRJ naming ROAD.DAT, an empty ROAD.VAR and ROAD.CRV, for the subcommands.
+  AlignmentProject(const std::vector<AlignmentRecord>& alignment,
+                   const std::vector<SectionRecord>& sections);
 
-  // Replaces the alignment file ROAD.CRV and loads it.
+  // Replaces ROAD.CRV (ROAD.DAT) and loads it.
   void SetAlignment(const std::vector<AlignmentRecord>& records);
-  // Replaces the survey data file ROAD.DAT and loads it.
   void SetSections(const std::vector<SectionRecord>& sections);
   // Writes a design table into the program folder.
   void WriteTable(const std::string& name, const std::string& text) const;
+  // Runs "calvora <arguments>" in the project's folder.
+  ProgramRun Run(const std::string& arguments) const;
 
-  std::vector<AlignmentRecord> ReadAlignmentFile(const std::filesystem::path& path) const;
+  std::vector<AlignmentRecord> Alignment(const std::string& name) const;
   std::vector<SectionRecord> Sections() const;
-
   std::filesystem::path Path(const std::string& name) const { return folder_ / name; }
   ProjectState& State() { return state_; }
 

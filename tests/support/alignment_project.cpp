@@ -1,11 +1,12 @@
-#include "alignment_fixture.h"
+#include "support/alignment_project.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
-#include "record_file_contents.h"
+#include "records/project_record.h"
+#include "support/record_file_contents.h"
 
 namespace calvora::testing {
 
@@ -51,9 +52,36 @@ SectionRecord SectionAt(double station, float projectElevation) {
   return s;
 }
 
+SectionRecord SectionWithGround(double station, const GroundLine& left, const GroundLine& right) {
+  SectionRecord s = SectionAt(station, -1);
+  for (const int side : {-1, 1}) {
+    const GroundLine& points = side < 0 ? left : right;
+    s.PointCount[side] = static_cast<std::int16_t>(side * static_cast<int>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      s.GroundPoints(side * static_cast<int>(i + 1), 0) = points[i].first;
+      s.GroundPoints(side * static_cast<int>(i + 1), 1) = points[i].second;
+    }
+  }
+  return s;
+}
+
 AlignmentProject::AlignmentProject() {
   state_.AppDir = folder_.Path();
   state_.ProjectPath = (folder_ / "ROAD.PRJ").string();
+}
+
+AlignmentProject::AlignmentProject(const std::vector<AlignmentRecord>& alignment,
+                                   const std::vector<SectionRecord>& sections)
+    : AlignmentProject() {
+  ProjectRecord project;
+  InitialiseNewProject(project);
+  project.DataFile = "ROAD.DAT";
+  project.VariantFile = "ROAD.VAR";
+  project.AlignFile = "ROAD.CRV";
+  WriteRecordFile(folder_ / "ROAD.PRJ", std::vector<ProjectRecord>{project});
+  WriteBytes(folder_ / "ROAD.VAR", {});
+  SetSections(sections);
+  SetAlignment(alignment);
 }
 
 void AlignmentProject::SetAlignment(const std::vector<AlignmentRecord>& records) {
@@ -74,9 +102,12 @@ void AlignmentProject::WriteTable(const std::string& name, const std::string& te
   WriteBytes(folder_ / name, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
-std::vector<AlignmentRecord> AlignmentProject::ReadAlignmentFile(
-    const std::filesystem::path& path) const {
-  return ReadRecordFile<AlignmentRecord>(path);
+ProgramRun AlignmentProject::Run(const std::string& arguments) const {
+  return RunCalvora(arguments, folder_.Path());
+}
+
+std::vector<AlignmentRecord> AlignmentProject::Alignment(const std::string& name) const {
+  return ReadRecordFile<AlignmentRecord>(folder_ / name);
 }
 
 std::vector<SectionRecord> AlignmentProject::Sections() const {
