@@ -249,11 +249,17 @@ void MainWindow::CreateToolBar() {
 }
 
 void MainWindow::AttachComputations() {
-  const auto attach = [this](const char* menuItem, ComputationNeeds needs,
-                             Computation computation) {
+  const auto attach = [this](const char* menuItem, ComputationNeeds needs, Computation computation,
+                             bool rewritesData = false) {
     connect(findChild<QAction*>(QString::fromLatin1(menuItem)), &QAction::triggered, this,
-            [this, needs, computation = std::move(computation)] {
+            [this, needs, rewritesData, computation = std::move(computation)] {
+              if (rewritesData) {
+                emit dataFileAboutToBeRewritten();
+              }
               commands_->Run(needs, computation);
+              if (rewritesData) {
+                emit dataFileRewritten();
+              }
             });
   };
   attach("mnuCalcVol", ComputationNeeds::Nothing,
@@ -267,9 +273,11 @@ void MainWindow::AttachComputations() {
          [](ProjectState& s, UserDialogs& d, Progress& p) { DesignSpirals().Run(s, d, p); });
   attach(
       "mnuToolProj", ComputationNeeds::Nothing,
-      [](ProjectState& s, UserDialogs& d, Progress& p) { CalcProjectElevations().Run(s, d, p); });
-  attach("mnuToolWid", ComputationNeeds::DataFile,
-         [](ProjectState& s, UserDialogs& d, Progress& p) { WidenGround().Run(s, d, p); });
+      [](ProjectState& s, UserDialogs& d, Progress& p) { CalcProjectElevations().Run(s, d, p); },
+      true);
+  attach(
+      "mnuToolWid", ComputationNeeds::DataFile,
+      [](ProjectState& s, UserDialogs& d, Progress& p) { WidenGround().Run(s, d, p); }, true);
 }
 
 void MainWindow::ShowRecent() {

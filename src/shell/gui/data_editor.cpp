@@ -1,0 +1,173 @@
+#include "shell/gui/data_editor.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "drawing/gui/section_sketch_view.h"
+#include "shell/gui/editor_tool_bar.h"
+#include "shell/gui/find_section_dialog.h"
+
+namespace calvora {
+
+namespace {
+
+QLineEdit* NumberBox(const QString& name, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setMaximumWidth(100);
+  return box;
+}
+
+// Sets the text only when it differs, so the cursor of the field being typed in stays.
+void ShowText(QLineEdit* box, const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  if (box->text() != shown) {
+    box->setText(shown);
+  }
+}
+
+}  // namespace
+
+DataEditor::DataEditor(ProjectState& state, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), state_(state), dialogs_(dialogs), model_(state, dialogs) {
+  setObjectName(QStringLiteral("frmData"));
+  setWindowTitle(tr("Data"));
+  QToolBar* bar = MakeEditorToolBar(this, [this](EditorKey key) { Press(key); });
+
+  fraMain_ = new QGroupBox(this);
+  fraMain_->setObjectName(QStringLiteral("fraMain"));
+  auto* grid = new QGridLayout;
+  int row = 0;
+  for (const SectionFieldControl& control : SectionFieldControls()) {
+    QLineEdit* box = NumberBox(QString::fromLatin1(control.name), fraMain_);
+    fields_[control.field] = box;
+    connect(box, &QLineEdit::textEdited, this, [this, field = control.field](const QString& text) {
+      model_.Type(field, text.toStdString());
+      ShowModel();
+    });
+    auto* label = new QLabel(tr(control.keyed), fraMain_);
+    label->setBuddy(box);
+    if (control.field == SectionField::Meter) {
+      grid->addWidget(label, 0, 2);
+      grid->addWidget(box, 0, 3);
+      continue;
+    }
+    grid->addWidget(label, row, 0);
+    grid->addWidget(box, row, 1);
+    ++row;
+  }
+  grid->setRowStretch(row, 1);
+  // The fields, then the two sides' points beside them; the sketch below, as wide as the window.
+  auto* main = new QHBoxLayout(fraMain_);
+  main->addLayout(grid);
+  main->addWidget(MakePointsFrame(-1, tr("Left Points:")));
+  main->addWidget(MakePointsFrame(1, tr("Right Points:")));
+  main->addStretch();
+
+  sketchView_ = new SectionSketchView(sketch_, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 0, 4, 4);
+  layout->addWidget(bar);
+  layout->addWidget(fraMain_);
+  layout->addWidget(sketchView_, 1);
+}
+
+QGroupBox* DataEditor::MakePointsFrame(int side, const QString& title) {
+  auto* frame = new QGroupBox(title, fraMain_);
+  frame->setObjectName(side < 0 ? QStringLiteral("fraLeft") : QStringLiteral("fraRight"));
+  auto* grid = new QGridLayout(frame);
+  grid->addWidget(new QLabel(tr("Distance:"), frame), 0, 1);
+  grid->addWidget(new QLabel(tr("Elevation:"), frame), 0, 2);
+  const QString prefix = side < 0 ? QStringLiteral("txtLeft") : QStringLiteral("txtRight");
+  auto& rows = side < 0 ? left_ : right_;
+  for (int k = 0; k < DataEditorModel::kRows; ++k) {
+    Row& row = rows[std::size_t(k)];
+    row.distance = NumberBox(QStringLiteral("%1Dist(%2)").arg(prefix).arg(k), frame);
+    row.elevation = NumberBox(QStringLiteral("%1Elev(%2)").arg(prefix).arg(k), frame);
+    row.label = new QLabel(QStringLiteral("&%1-").arg(k + 1), frame);
+    row.label->setBuddy(row.distance);
+    grid->addWidget(row.label, k + 1, 0);
+    grid->addWidget(row.distance, k + 1, 1);
+    grid->addWidget(row.elevation, k + 1, 2);
+    for (const bool elevation : {false, true}) {
+      connect(elevation ? row.elevation : row.distance, &QLineEdit::textEdited, this,
+              [this, side, k, elevation](const QString& text) {
+                model_.TypePoint(side, k, elevation, text.toStdString());
+                ShowModel();
+              });
+    }
+  }
+  grid->setRowStretch(DataEditorModel::kRows + 1, 1);
+  return frame;
+}
+
+void DataEditor::Open() {
+  model_.Open();
+  ShowModel();
+}
+
+void DataEditor::LoadSection() {
+  model_.LoadSection();
+  ShowModel();
+}
+
+void DataEditor::BeforeRewrite() {
+  model_.BeforeRewrite();
+  ShowModel();
+}
+
+void DataEditor::AfterRewrite() {
+  model_.AfterRewrite();
+  ShowModel();
+}
+
+void DataEditor::Press(EditorKey key) {
+  const bool close = model_.Press(key, [this](FindSectionModel& find) {
+    FindSectionDialog dialog(find, state_, dialogs_, this);
+    dialog.exec();
+  });
+  ShowModel();
+  if (close) {
+    (parentWidget() != nullptr ? parentWidget() : this)->close();
+  }
+}
+
+void DataEditor::ShowModel() {
+  fraMain_->setTitle(QString::fromStdString(model_.PositionText()));
+  for (const auto& [field, box] : fields_) {
+    ShowText(box, model_.Text(field));
+  }
+  for (const int side : {-1, 1}) {
+    auto& rows = side < 0 ? left_ : right_;
+    for (int k = 0; k < DataEditorModel::kRows; ++k) {
+      const PointRow& point = model_.Row(side, k);
+      Row& row = rows[std::size_t(k)];
+      ShowText(row.distance, point.distance);
+      ShowText(row.elevation, point.elevation);
+      for (QWidget* widget : {static_cast<QWidget*>(row.label), static_cast<QWidget*>(row.distance),
+                              static_cast<QWidget*>(row.elevation)}) {
+        widget->setVisible(point.visible);
+      }
+    }
+  }
+  const TypedSection typed = model_.Typed();
+  if (typed.refusal.empty()) {
+    sketch_.Show(state_, typed.record, model_.Current());
+  } else {
+    sketch_.ShowProblem(typed.refusal);
+  }
+  sketchView_->update();
+}
+
+void DataEditor::closeEvent(QCloseEvent* event) {
+  event->setAccepted(model_.Close());
+  ShowModel();
+}
+
+}  // namespace calvora

@@ -1,0 +1,60 @@
+#pragma once
+// frmData: the section data editor, a child window of the main window. Binds the fields, point
+// rows and tool bar to its model and sketches the section as it is typed.
+
+#include <QWidget>
+#include <array>
+#include <map>
+
+#include "drawing/section_sketch.h"
+#include "project/project_state.h"
+#include "project/user_dialogs.h"
+#include "shell/data_editor_model.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace calvora {
+
+class SectionSketchView;
+
+class DataEditor : public QWidget {
+  Q_OBJECT
+
+ public:
+  DataEditor(ProjectState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+  DataEditorModel& Model() { return model_; }
+  // Opening: section 1.
+  void Open();
+  // Shows section DataCurrent again (after a find from outside, or a rewrite of the file).
+  void LoadSection();
+  void BeforeRewrite();
+  void AfterRewrite();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Row {
+    QLabel* label = nullptr;
+    QLineEdit* distance = nullptr;
+    QLineEdit* elevation = nullptr;
+  };
+  QGroupBox* MakePointsFrame(int side, const QString& title);
+  void Press(EditorKey key);
+  void ShowModel();
+
+  ProjectState& state_;
+  UserDialogs& dialogs_;
+  DataEditorModel model_;
+  SectionSketch sketch_;
+  QGroupBox* fraMain_ = nullptr;
+  std::map<SectionField, QLineEdit*> fields_;
+  std::array<Row, DataEditorModel::kRows> left_;
+  std::array<Row, DataEditorModel::kRows> right_;
+  SectionSketchView* sketchView_ = nullptr;
+};
+
+}  // namespace calvora
