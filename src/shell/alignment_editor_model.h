@@ -3,47 +3,32 @@
 // parameters that code uses, paged, changed, inserted, deleted and found.
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
 #include "records/alignment_record.h"
-#include "shell/editor_keys.h"
-#include "shell/find_section_model.h"
+#include "shell/record_editor.h"
 
 namespace calvora {
 
 enum class AlignmentField { Kilo, Meter, Param1, Param2, Param3 };
 
-class AlignmentEditorModel {
+class AlignmentEditorModel : public RecordEditor {
  public:
   static constexpr int kParams = 3;
-  using ShowFind = std::function<void(FindSectionModel&)>;
+  static constexpr std::array<AlignmentField, kParams> kParamFields = {
+      AlignmentField::Param1, AlignmentField::Param2, AlignmentField::Param3};
 
-  AlignmentEditorModel(ProjectState& state, UserDialogs& dialogs)
-      : state_(state), dialogs_(dialogs) {}
+  AlignmentEditorModel(ProjectState& state, UserDialogs& dialogs);
 
   // The code list: an empty item, then the code texts, at the positions of their codes.
   static std::array<std::string, kPointCodeCount> CodeItems();
 
-  // Opening the window: record 1.
-  void Open();
-  // Shows record AlignCurrent; beyond the last one asks "New Record ?".
-  void LoadRecord();
-  // Writes the fields as record AlignCurrent when they changed and the person agrees. False when
-  // a field cannot be stored (after a message naming it) or the write was cancelled.
-  bool SaveRecord();
-  // Empties the fields and selects the empty code.
-  void EmptyRecord();
-  // A tool bar button: saves first, then acts. True when the window is to close.
-  bool Press(EditorKey key, const ShowFind& showFind);
-  bool Close() { return SaveRecord(); }
-
   void Type(AlignmentField field, const std::string& text);
   // cmbCode: the list position chosen is the code.
-  void ChooseCode(int position);
+  void ChooseCode(int position) { ShowCode(position); }
 
   const std::string& Text(AlignmentField field) const {
     return texts_[static_cast<std::size_t>(field)];
@@ -55,23 +40,21 @@ class AlignmentEditorModel {
   bool ParamVisible(int param) const { return !ParamLabel(param).empty(); }
   // The station fields are hidden for "Simple X-Y coordinate".
   bool StationVisible() const { return code_ != static_cast<int>(PointCode::XYCoordinate); }
-  // fraMain's caption: "Record No. 3 of 12 ".
-  std::string Caption() const;
-  bool Changed() const { return changed_; }
 
  private:
-  void ShowCode(int code);
-  void SetParams(const std::string& p1, const std::string& p2, const std::string& p3);
-  void InsertRecord();
-  void DeleteRecord();
+  void ReadBuffer(int n) override;
+  void WriteBuffer(int n) override;
+  void ShowBuffer() override;
+  std::string StoreFields() override;
+  // Empties the fields and selects the empty code.
+  void Empty() override;
 
-  ProjectState& state_;
-  UserDialogs& dialogs_;
-  FindSectionModel find_;
+  // The labels of the code (setParams); the station fields emptied for code 8.
+  void ShowCode(int code);
+
   std::array<std::string, 5> texts_;
   std::array<std::string, kParams> labels_;
   int code_ = 0;  // as stored: a code outside 0..10 is kept until another is chosen
-  bool changed_ = false;
 };
 
 }  // namespace calvora

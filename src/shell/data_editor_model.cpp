@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "numbers/number_text.h"
-#include "project/scratch_output.h"
-#include "shell/confirmed_file_change.h"
 #include "shell/field_reader.h"
 
 namespace calvora {
@@ -47,29 +45,23 @@ const std::array<SectionFieldControl, 7>& SectionFieldControls() {
   return kControls;
 }
 
-void DataEditorModel::Open() {
-  state_.Data.Current = 1;
-  LoadSection();
+const RecordEditorWords kSectionWords = {"Section No. ", "New Section ?",
+                                         "Insert a section in current position ?",
+                                         "Delete current Section ?", kDataFindTag};
+
+DataEditorModel::DataEditorModel(ProjectState& state, UserDialogs& dialogs)
+    : RecordEditor(state, dialogs, state.Data, kSectionWords) {}
+
+void DataEditorModel::ReadBuffer(int n) {
+  state_.DataRec = ReadRecord<SectionRecord>(*state_.Data.File, n);
 }
 
-void DataEditorModel::LoadSection() {
-  WorkingFile& data = state_.Data;
-  if (data.Current > data.Count()) {
-    if (dialogs_.YesNo(QuestionId::NewRecord, "New Section ?")) {
-      EmptySection();
-      return;
-    }
-    --data.Current;
-  }
-  if (data.Current != 0 && data.Loaded()) {
-    RunRetryingFileErrors(
-        dialogs_, [&] { state_.DataRec = ReadRecord<SectionRecord>(*data.File, data.Current); });
-  }
-  Show(state_.DataRec);
-  dirty_ = false;
+void DataEditorModel::WriteBuffer(int n) {
+  WriteRecord(*state_.Data.File, n, state_.DataRec);
 }
 
-void DataEditorModel::Show(const SectionRecord& record) {
+void DataEditorModel::ShowBuffer() {
+  const SectionRecord& record = state_.DataRec;
   SetText(SectionField::Kilo, std::to_string(record.Kilo));
   SetText(SectionField::Meter, SingleText(record.Meter));
   SetText(SectionField::Var, std::to_string(record.Var));
@@ -88,31 +80,15 @@ void DataEditorModel::Show(const SectionRecord& record) {
   }
 }
 
-bool DataEditorModel::SaveSection() {
-  if (!dirty_) {
-    return true;
-  }
-  if (!dialogs_.YesNo(QuestionId::SaveChanges, "Save changes ?")) {
-    dirty_ = false;
-    return true;
-  }
+std::string DataEditorModel::StoreFields() {
   const TypedSection typed = Typed();
-  if (!typed.refusal.empty()) {
-    dialogs_.Message(typed.refusal);
-    return false;
+  if (typed.refusal.empty()) {
+    state_.DataRec = typed.record;
   }
-  WorkingFile& data = state_.Data;
-  data.Current = std::max(data.Current, 1);
-  state_.DataRec = typed.record;
-  if (!RunRetryingFileErrors(dialogs_,
-                             [&] { WriteRecord(*data.File, data.Current, state_.DataRec); })) {
-    return false;
-  }
-  dirty_ = false;
-  return true;
+  return typed.refusal;
 }
 
-void DataEditorModel::EmptySection() {
+void DataEditorModel::Empty() {
   for (const SectionFieldControl& control : SectionFieldControls()) {
     SetText(control.field, "");
   }
@@ -120,58 +96,8 @@ void DataEditorModel::EmptySection() {
   ShowRows(1);
 }
 
-bool DataEditorModel::Press(EditorKey key, const ShowFind& showFind) {
-  if (!SaveSection()) {
-    return false;
-  }
-  switch (key) {
-    case EditorKey::Exit:
-      return true;
-    case EditorKey::Delete:
-      DeleteSection();
-      return false;
-    case EditorKey::Insert:
-      InsertSection();
-      break;
-    case EditorKey::Find:
-      find_.Tag = kDataFindTag;
-      showFind(find_);
-      break;
-    default:
-      state_.Data.Current = MovedRecord(key, state_.Data.Current, state_.Data.Count());
-      break;
-  }
-  LoadSection();
-  return false;
-}
-
-void DataEditorModel::InsertSection() {
-  WorkingFile& data = state_.Data;
-  const int at = std::max(data.Current, 1);
-  if (ConfirmedFileChange(dialogs_, QuestionId::InsertRecord,
-                          "Insert a section in current position ?",
-                          [&] { data.File->Insert(at); })) {
-    data.Current = at;
-    EmptySection();
-    dirty_ = false;
-  }
-}
-
-bool DataEditorModel::DeleteSection() {
-  WorkingFile& data = state_.Data;
-  if (data.Current < 1 || data.Current > data.Count()) {
-    return false;  // a new section not yet written: nothing on disk to delete
-  }
-  if (!ConfirmedFileChange(dialogs_, QuestionId::DeleteRecord, "Delete current Section ?",
-                           [&] { data.File->Delete(data.Current); })) {
-    return false;
-  }
-  LoadSection();
-  return true;
-}
-
 void DataEditorModel::BeforeRewrite() {
-  SaveSection();
+  Save();
   rewritten_ = state_.Data.Current;
 }
 
@@ -180,7 +106,7 @@ void DataEditorModel::AfterRewrite() {
     return;
   }
   state_.Data.Current = rewritten_;
-  LoadSection();
+  Load();
 }
 
 void DataEditorModel::Type(SectionField field, const std::string& text) {
@@ -232,11 +158,6 @@ const PointRow& DataEditorModel::Row(int side, int row) const {
 
 PointRow& DataEditorModel::MutableRow(int side, int row) {
   return (side < 0 ? left_ : right_).at(static_cast<std::size_t>(row));
-}
-
-std::string DataEditorModel::PositionText() const {
-  return "Section No. " + std::to_string(state_.Data.Current) + " of " +
-         std::to_string(state_.Data.Count()) + " ";
 }
 
 TypedSection DataEditorModel::Typed() const {

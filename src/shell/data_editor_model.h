@@ -3,14 +3,12 @@
 // changed, appended, inserted, deleted and found, every change confirmed before it is written.
 
 #include <array>
-#include <functional>
 #include <string>
 
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
 #include "records/section_record.h"
-#include "shell/editor_keys.h"
-#include "shell/find_section_model.h"
+#include "shell/record_editor.h"
 
 namespace calvora {
 
@@ -39,28 +37,11 @@ struct TypedSection {
   std::string refusal;
 };
 
-class DataEditorModel {
+class DataEditorModel : public RecordEditor {
  public:
   static constexpr int kRows = SectionRecord::kMaxPointsPerSide;
-  // Shows the find dialog modally on the model given (its tag set to "Data-Find").
-  using ShowFind = std::function<void(FindSectionModel&)>;
 
-  DataEditorModel(ProjectState& state, UserDialogs& dialogs) : state_(state), dialogs_(dialogs) {}
-
-  // Opening the window: section 1.
-  void Open();
-  // Shows section DataCurrent; beyond the last one asks "New Section ?".
-  void LoadSection();
-  // Writes the fields as section DataCurrent when they changed and the person agrees. False when
-  // a field cannot be stored (after a message naming it) or the write was cancelled: the
-  // fields stay as typed.
-  bool SaveSection();
-  // Empties every field and hides the point rows; a field that changes marks the section dirty.
-  void EmptySection();
-  // A tool bar button: saves first, then acts. True when the window is to close.
-  bool Press(EditorKey key, const ShowFind& showFind);
-  // Closing the window offers to save; false keeps it open.
-  bool Close() { return SaveSection(); }
+  DataEditorModel(ProjectState& state, UserDialogs& dialogs);
 
   // A computation is about to rewrite the data file: offer to save, remember the section shown.
   void BeforeRewrite();
@@ -76,28 +57,24 @@ class DataEditorModel {
     return texts_[static_cast<std::size_t>(field)];
   }
   const PointRow& Row(int side, int row) const;
-  // fraMain's caption: "Section No. 3 of 12 ".
-  std::string PositionText() const;
-  bool Dirty() const { return dirty_; }
   TypedSection Typed() const;
-  int Current() const { return state_.Data.Current; }
 
  private:
-  void Show(const SectionRecord& record);
+  void ReadBuffer(int n) override;
+  void WriteBuffer(int n) override;
+  void ShowBuffer() override;
+  std::string StoreFields() override;
+  // Empties every field and hides the point rows; a field that changes marks the section dirty.
+  void Empty() override;
+
   void SetText(SectionField field, const std::string& text);
   void SetPoint(int side, int row, bool elevation, const std::string& text);
   void ShowRows(int side);
   PointRow& MutableRow(int side, int row);
-  void InsertSection();
-  bool DeleteSection();
 
-  ProjectState& state_;
-  UserDialogs& dialogs_;
-  FindSectionModel find_;
   std::array<std::string, 7> texts_;
   std::array<PointRow, kRows> left_;
   std::array<PointRow, kRows> right_;
-  bool dirty_ = false;
   int rewritten_ = 0;
 };
 

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 
@@ -132,7 +133,7 @@ TEST(AlignmentEditor, CodeListSetsParameterLabelsAndHidesTheStation) {
   EXPECT_EQ(Named<QLabel>(editor, "lblParam1")->text(), QStringLiteral("X:"));
   EXPECT_FALSE(Named<QLineEdit>(editor, "txtParam3")->isVisible());
   EXPECT_FALSE(Named<QLineEdit>(editor, "txtKilo")->isVisible());
-  EXPECT_TRUE(editor.Model().Changed());
+  EXPECT_TRUE(editor.Model().Dirty());
   f.dialogs.ExpectYesNo("Save changes ?", false);
   EXPECT_TRUE(editor.close());
 }
@@ -172,6 +173,34 @@ TEST(EditorWindows, MenuOpensEachEditorOnceAndBringsItToTheFront) {
   EXPECT_EQ(window.Children().activeSubWindow()->widget(), editors.Data());
   EXPECT_EQ(editors.Data()->windowTitle(), QStringLiteral("Data"));
   EXPECT_EQ(editors.Alignment()->windowTitle(), QStringLiteral("Alignment"));
+  window.Children().closeAllSubWindows();
+}
+
+TEST(EditorWindows, DataEditorFollowsAComputationThatRewritesTheFile) {
+  Files f;
+  MainWindow window(f.state, f.folder / "config", &f.dialogs);
+  EditorWindows editors(window, f.dialogs);
+  window.findChild<QAction*>(QStringLiteral("mnuEditData"))->trigger();
+  QTest::keyClicks(Named<QLineEdit>(*editors.Data(), "txtPRElev"), "5");  // "05"
+  f.dialogs.ExpectYesNo("Save changes ?", true);
+  emit window.dataFileAboutToBeRewritten();
+  EXPECT_EQ(ReadRecord<SectionRecord>(*f.state.Data.File, 1).PRElev, 5.0f);
+  SectionRecord rewritten;
+  rewritten.Kilo = 9;
+  WriteRecord(*f.state.Data.File, 1, rewritten);
+  f.state.Data.Current = 0;  // computations walk the current record
+  emit window.dataFileRewritten();
+  EXPECT_EQ(editors.Data()->Model().Current(), 1);
+  EXPECT_EQ(Named<QLineEdit>(*editors.Data(), "txtKilo")->text(), QStringLiteral("9"));
+
+  // The menu items of those computations signal around them (here their guard stops them).
+  QSignalSpy before(&window, &MainWindow::dataFileAboutToBeRewritten);
+  QSignalSpy after(&window, &MainWindow::dataFileRewritten);
+  f.state.Data = {};
+  f.dialogs.ExpectMessage("Data file not loaded.");
+  window.findChild<QAction*>(QStringLiteral("mnuToolWid"))->trigger();
+  EXPECT_EQ(before.count(), 1);
+  EXPECT_EQ(after.count(), 1);
   window.Children().closeAllSubWindows();
 }
 

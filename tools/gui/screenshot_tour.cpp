@@ -83,7 +83,7 @@ void PhotographEditors(MainWindow& window, UserDialogs& answers, const QString& 
   dialog.show();
   Save(dialog, folder, QStringLiteral("find-section"));
   dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-  data->LoadSection();
+  data->Load();
   Save(*data->parentWidget(), folder, QStringLiteral("data-editor"));
 
   window.findChild<QAction*>(QStringLiteral("mnuEditCRV"))->trigger();
@@ -95,7 +95,7 @@ void PhotographEditors(MainWindow& window, UserDialogs& answers, const QString& 
       break;
     }
   }
-  alignment->LoadRecord();
+  alignment->Load();
   Save(*alignment->parentWidget(), folder, QStringLiteral("alignment-editor"));
 }
 

@@ -1,6 +1,5 @@
 #include "shell/gui/alignment_editor.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,23 +8,12 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "shell/gui/editor_tool_bar.h"
-#include "shell/gui/find_section_dialog.h"
-
 namespace calvora {
 
-namespace {
-
-constexpr AlignmentField kParamFields[] = {AlignmentField::Param1, AlignmentField::Param2,
-                                           AlignmentField::Param3};
-
-}  // namespace
-
 AlignmentEditor::AlignmentEditor(ProjectState& state, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs), model_(state, dialogs) {
+    : RecordEditorWindow(model_, state, dialogs, parent), model_(state, dialogs) {
   setObjectName(QStringLiteral("frmCRV"));
   setWindowTitle(tr("Alignment"));
-  QToolBar* bar = MakeEditorToolBar(this, [this](EditorKey key) { Press(key); });
 
   fraMain_ = new QGroupBox(this);
   fraMain_->setObjectName(QStringLiteral("fraMain"));
@@ -66,9 +54,10 @@ AlignmentEditor::AlignmentEditor(ProjectState& state, UserDialogs& dialogs, QWid
   grid->addWidget(codeLabel, 1, 0);
   grid->addWidget(cmbCode_, 1, 1, 1, 3);
   for (int i = 0; i < AlignmentEditorModel::kParams; ++i) {
-    QLineEdit* param = box(kParamFields[i], i == 0   ? "txtParam1"
-                                            : i == 1 ? "txtParam2"
-                                                     : "txtParam3");
+    QLineEdit* param =
+        box(AlignmentEditorModel::kParamFields[std::size_t(i)], i == 0   ? "txtParam1"
+                                                                : i == 1 ? "txtParam2"
+                                                                         : "txtParam3");
     QLabel*& label = paramLabels_[std::size_t(i)];
     label = new QLabel(fraMain_);
     label->setObjectName(QStringLiteral("lblParam%1").arg(i + 1));
@@ -81,38 +70,14 @@ AlignmentEditor::AlignmentEditor(ProjectState& state, UserDialogs& dialogs, QWid
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 0, 4, 4);
-  layout->addWidget(bar);
+  layout->addWidget(toolBar_);
   layout->addWidget(fraMain_, 1);
 }
 
-void AlignmentEditor::Open() {
-  model_.Open();
-  ShowModel();
-}
-
-void AlignmentEditor::LoadRecord() {
-  model_.LoadRecord();
-  ShowModel();
-}
-
-void AlignmentEditor::Press(EditorKey key) {
-  const bool close = model_.Press(key, [this](FindSectionModel& find) {
-    FindSectionDialog dialog(find, state_, dialogs_, this);
-    dialog.exec();
-  });
-  ShowModel();
-  if (close) {
-    (parentWidget() != nullptr ? parentWidget() : this)->close();
-  }
-}
-
 void AlignmentEditor::ShowModel() {
-  fraMain_->setTitle(QString::fromStdString(model_.Caption()));
+  fraMain_->setTitle(QString::fromStdString(model_.PositionText()));
   for (const auto& [field, edit] : fields_) {
-    const QString text = QString::fromStdString(model_.Text(field));
-    if (edit->text() != text) {
-      edit->setText(text);
-    }
+    ShowText(edit, model_.Text(field));
   }
   cmbCode_->setCurrentIndex(model_.CodePosition().value_or(-1));
   const bool station = model_.StationVisible();
@@ -124,13 +89,8 @@ void AlignmentEditor::ShowModel() {
   for (int i = 0; i < AlignmentEditorModel::kParams; ++i) {
     paramLabels_[std::size_t(i)]->setText(QString::fromStdString(model_.ParamLabel(i)));
     paramLabels_[std::size_t(i)]->setVisible(model_.ParamVisible(i));
-    fields_[kParamFields[i]]->setVisible(model_.ParamVisible(i));
+    fields_[AlignmentEditorModel::kParamFields[std::size_t(i)]]->setVisible(model_.ParamVisible(i));
   }
-}
-
-void AlignmentEditor::closeEvent(QCloseEvent* event) {
-  event->setAccepted(model_.Close());
-  ShowModel();
 }
 
 }  // namespace calvora

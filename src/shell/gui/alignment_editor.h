@@ -2,13 +2,13 @@
 // frmCRV: the alignment record editor, a child window of the main window. Binds the station,
 // the point code list and the parameters of the code to its model.
 
-#include <QWidget>
 #include <array>
 #include <map>
 
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
 #include "shell/alignment_editor_model.h"
+#include "shell/gui/record_editor_window.h"
 
 class QComboBox;
 class QGroupBox;
@@ -17,27 +17,17 @@ class QLineEdit;
 
 namespace calvora {
 
-class AlignmentEditor : public QWidget {
+class AlignmentEditor : public RecordEditorWindow {
   Q_OBJECT
 
  public:
   AlignmentEditor(ProjectState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
 
   AlignmentEditorModel& Model() { return model_; }
-  // Opening: record 1.
-  void Open();
-  // Shows record AlignCurrent again (after it was moved from outside).
-  void LoadRecord();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Press(EditorKey key);
-  void ShowModel();
+  void ShowModel() override;
 
-  ProjectState& state_;
-  UserDialogs& dialogs_;
   AlignmentEditorModel model_;
   QGroupBox* fraMain_ = nullptr;
   std::map<AlignmentField, QLineEdit*> fields_;

@@ -1,6 +1,5 @@
 #include "shell/gui/data_editor.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,8 +9,6 @@
 #include <QVBoxLayout>
 
 #include "drawing/gui/section_sketch_view.h"
-#include "shell/gui/editor_tool_bar.h"
-#include "shell/gui/find_section_dialog.h"
 
 namespace calvora {
 
@@ -24,21 +21,12 @@ QLineEdit* NumberBox(const QString& name, QWidget* parent) {
   return box;
 }
 
-// Sets the text only when it differs, so the cursor of the field being typed in stays.
-void ShowText(QLineEdit* box, const std::string& text) {
-  const QString shown = QString::fromStdString(text);
-  if (box->text() != shown) {
-    box->setText(shown);
-  }
-}
-
 }  // namespace
 
 DataEditor::DataEditor(ProjectState& state, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs), model_(state, dialogs) {
+    : RecordEditorWindow(model_, state, dialogs, parent), model_(state, dialogs) {
   setObjectName(QStringLiteral("frmData"));
   setWindowTitle(tr("Data"));
-  QToolBar* bar = MakeEditorToolBar(this, [this](EditorKey key) { Press(key); });
 
   fraMain_ = new QGroupBox(this);
   fraMain_->setObjectName(QStringLiteral("fraMain"));
@@ -73,7 +61,7 @@ DataEditor::DataEditor(ProjectState& state, UserDialogs& dialogs, QWidget* paren
   sketchView_ = new SectionSketchView(sketch_, this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 0, 4, 4);
-  layout->addWidget(bar);
+  layout->addWidget(toolBar_);
   layout->addWidget(fraMain_);
   layout->addWidget(sketchView_, 1);
 }
@@ -107,16 +95,6 @@ QGroupBox* DataEditor::MakePointsFrame(int side, const QString& title) {
   return frame;
 }
 
-void DataEditor::Open() {
-  model_.Open();
-  ShowModel();
-}
-
-void DataEditor::LoadSection() {
-  model_.LoadSection();
-  ShowModel();
-}
-
 void DataEditor::BeforeRewrite() {
   model_.BeforeRewrite();
   ShowModel();
@@ -125,17 +103,6 @@ void DataEditor::BeforeRewrite() {
 void DataEditor::AfterRewrite() {
   model_.AfterRewrite();
   ShowModel();
-}
-
-void DataEditor::Press(EditorKey key) {
-  const bool close = model_.Press(key, [this](FindSectionModel& find) {
-    FindSectionDialog dialog(find, state_, dialogs_, this);
-    dialog.exec();
-  });
-  ShowModel();
-  if (close) {
-    (parentWidget() != nullptr ? parentWidget() : this)->close();
-  }
 }
 
 void DataEditor::ShowModel() {
@@ -163,11 +130,6 @@ void DataEditor::ShowModel() {
     sketch_.ShowProblem(typed.refusal);
   }
   sketchView_->update();
-}
-
-void DataEditor::closeEvent(QCloseEvent* event) {
-  event->setAccepted(model_.Close());
-  ShowModel();
 }
 
 }  // namespace calvora

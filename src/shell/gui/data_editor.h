@@ -2,7 +2,6 @@
 // frmData: the section data editor, a child window of the main window. Binds the fields, point
 // rows and tool bar to its model and sketches the section as it is typed.
 
-#include <QWidget>
 #include <array>
 #include <map>
 
@@ -10,6 +9,7 @@
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
 #include "shell/data_editor_model.h"
+#include "shell/gui/record_editor_window.h"
 
 class QGroupBox;
 class QLabel;
@@ -19,22 +19,15 @@ namespace calvora {
 
 class SectionSketchView;
 
-class DataEditor : public QWidget {
+class DataEditor : public RecordEditorWindow {
   Q_OBJECT
 
  public:
   DataEditor(ProjectState& state, UserDialogs& dialogs, QWidget* parent = nullptr);
 
   DataEditorModel& Model() { return model_; }
-  // Opening: section 1.
-  void Open();
-  // Shows section DataCurrent again (after a find from outside, or a rewrite of the file).
-  void LoadSection();
   void BeforeRewrite();
   void AfterRewrite();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   struct Row {
@@ -43,11 +36,8 @@ class DataEditor : public QWidget {
     QLineEdit* elevation = nullptr;
   };
   QGroupBox* MakePointsFrame(int side, const QString& title);
-  void Press(EditorKey key);
-  void ShowModel();
+  void ShowModel() override;
 
-  ProjectState& state_;
-  UserDialogs& dialogs_;
   DataEditorModel model_;
   SectionSketch sketch_;
   QGroupBox* fraMain_ = nullptr;
