@@ -27,9 +27,12 @@ constexpr std::array<ParamLabels, kPointCodeCount> kCodeParams = {{
 // A code the list does not know shows every parameter under its field name.
 constexpr ParamLabels kUnknownCodeParams = {"Param1:", "Param2:", "Param3:"};
 
-const RecordEditorWords kRecordWords = {"Record No. ", "New Record ?",
+const RecordEditorWords kRecordWords = {"Record No. ",
+                                        "New Record ?",
                                         "Insert a record in current position ?",
-                                        "Delete current record ?", kAlignFindTag};
+                                        "Delete current record ?",
+                                        kAlignFindTag,
+                                        "Alignment file not loaded."};
 
 }  // namespace
 

@@ -45,9 +45,12 @@ const std::array<SectionFieldControl, 7>& SectionFieldControls() {
   return kControls;
 }
 
-const RecordEditorWords kSectionWords = {"Section No. ", "New Section ?",
+const RecordEditorWords kSectionWords = {"Section No. ",
+                                         "New Section ?",
                                          "Insert a section in current position ?",
-                                         "Delete current Section ?", kDataFindTag};
+                                         "Delete current Section ?",
+                                         kDataFindTag,
+                                         "Data file not loaded."};
 
 DataEditorModel::DataEditorModel(ProjectState& state, UserDialogs& dialogs)
     : RecordEditor(state, dialogs, state.Data, kSectionWords) {}

@@ -35,6 +35,11 @@ bool RecordEditor::Save() {
     dirty_ = false;
     return true;
   }
+  if (!file_.Loaded()) {
+    dialogs_.Message(words_.notLoaded);  // the project was closed under the editor
+    dirty_ = false;
+    return true;
+  }
   const std::string refusal = StoreFields();
   if (!refusal.empty()) {
     dialogs_.Message(refusal);
@@ -56,10 +61,10 @@ bool RecordEditor::Press(EditorKey key, const ShowFind& showFind) {
     case EditorKey::Exit:
       return true;
     case EditorKey::Delete:
-      Delete();
-      break;
     case EditorKey::Insert:
-      Insert();
+      if (file_.Loaded()) {
+        key == EditorKey::Insert ? Insert() : Delete();
+      }
       break;
     case EditorKey::Find:
       find_.Tag = words_.findTag;

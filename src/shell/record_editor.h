@@ -20,6 +20,7 @@ struct RecordEditorWords {
   const char* insertQuestion;  // "Insert a section in current position ?"
   const char* deleteQuestion;  // "Delete current Section ?"
   const char* findTag;         // kDataFindTag
+  const char* notLoaded;       // "Data file not loaded."
 };
 
 class RecordEditor {

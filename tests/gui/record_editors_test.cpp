@@ -201,6 +201,9 @@ TEST(EditorWindows, DataEditorFollowsAComputationThatRewritesTheFile) {
   window.findChild<QAction*>(QStringLiteral("mnuToolWid"))->trigger();
   EXPECT_EQ(before.count(), 1);
   EXPECT_EQ(after.count(), 1);
+  // With its file gone, the editor drops what it cannot write.
+  QTest::keyClicks(Named<QLineEdit>(*editors.Data(), "txtVar"), "2");
+  f.dialogs.ExpectYesNo("Save changes ?", true).ExpectMessage("Data file not loaded.");
   window.Children().closeAllSubWindows();
 }
 

@@ -50,6 +50,7 @@ QToolBar* MakeEditorToolBar(QWidget* parent, const std::function<void(EditorKey)
     action->setShortcut(QKeySequence::mnemonic(action->text()));
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     parent->addAction(action);
+    bar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
     const EditorKey key = button.key;
     QObject::connect(action, &QAction::triggered, parent, [pressed, key] { pressed(key); });
   }
