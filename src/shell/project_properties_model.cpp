@@ -1,10 +1,6 @@
 #include "shell/project_properties_model.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
-#include <optional>
-#include <vector>
 
 #include "numbers/number_text.h"
 #include "project/project_commands.h"
