@@ -114,6 +114,8 @@ TEST(DataEditor, BindsNamedFieldsRowsAndSketch) {
   left->selectAll();
   QTest::keyClicks(left, "0");
   EXPECT_FALSE(Named<QLineEdit>(editor, "txtLeftDist(0)")->isVisible());
+  QTest::keyClicks(Named<QLineEdit>(editor, "txtKilo"), "99999");
+  EXPECT_TRUE(Named<QLabel>(editor, "lblSketch")->text().startsWith("KM: 199999 cannot be stored"));
   f.dialogs.ExpectYesNo("Save changes ?", false);
   EXPECT_TRUE(editor.close());
 }

@@ -59,11 +59,16 @@ DataEditor::DataEditor(ProjectState& state, UserDialogs& dialogs, QWidget* paren
   main->addStretch();
 
   sketchView_ = new SectionSketchView(sketch_, this);
+  sketchView_->setAccessibleName(tr("Sketch of the section"));
+  sketchMessages_ = new QLabel(this);
+  sketchMessages_->setObjectName(QStringLiteral("lblSketch"));
+  sketchMessages_->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 0, 4, 4);
   layout->addWidget(toolBar_);
   layout->addWidget(fraMain_);
   layout->addWidget(sketchView_, 1);
+  layout->addWidget(sketchMessages_);
 }
 
 QGroupBox* DataEditor::MakePointsFrame(int side, const QString& title) {
@@ -130,6 +135,12 @@ void DataEditor::ShowModel() {
     sketch_.ShowProblem(typed.refusal);
   }
   sketchView_->update();
+  QStringList messages;
+  for (const std::string& line : sketch_.Messages()) {
+    messages << QString::fromStdString(line);
+  }
+  sketchMessages_->setText(messages.join(QLatin1Char('\n')));
+  sketchMessages_->setVisible(!messages.isEmpty());
 }
 
 }  // namespace calvora

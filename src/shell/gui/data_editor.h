@@ -45,6 +45,7 @@ class DataEditor : public RecordEditorWindow {
   std::array<Row, DataEditorModel::kRows> left_;
   std::array<Row, DataEditorModel::kRows> right_;
   SectionSketchView* sketchView_ = nullptr;
+  QLabel* sketchMessages_ = nullptr;  // what the sketch says, also for screen readers
 };
 
 }  // namespace calvora
