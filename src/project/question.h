@@ -8,6 +8,10 @@ enum class QuestionId {
   CreateMissingFile,  // "Data file not found.Create New ?" and the other working files
   ChangeFile,         // "... will be changed. Continue ?"
   CancelDesign,       // "Cancel the design process?"
+  SaveChanges,        // the record editors: "Save changes ?"
+  NewRecord,          // "New Section ?", "New Record ?"
+  InsertRecord,       // "Insert a section in current position ?" and the alignment's
+  DeleteRecord,       // "Delete current Section ?", "Delete current record ?"
   // Input boxes
   DesignSpeed,       // "Design speed (km/h):"
   ConfirmDesign,     // the designed curve or spiral, its value to confirm

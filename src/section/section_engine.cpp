@@ -171,22 +171,30 @@ void SectionEngine::ClearResults() {
 
 float SectionEngine::ComputeSection(const RecordFile& dataFile, const RecordFile& varFile,
                                     const ProjectRecord& project, int record) {
-  return Compute(dataFile, &varFile, project, record);
+  ClearResults();
+  DecodeRecord(sectionBytes_.Bytes(dataFile, record), results_.Section);
+  return Compute(&varFile, project, record);
+}
+
+float SectionEngine::ComputeSection(const SectionRecord& section, const RecordFile* varFile,
+                                    const ProjectRecord& project, int record) {
+  ClearResults();
+  results_.Section = section;
+  return Compute(varFile, project, record);
 }
 
 float SectionEngine::ComputeSection(const ProjectState& state, int record) {
   if (!state.Data.Loaded()) {
     throw FileError(state.Data.FileName, "Data file not loaded.");
   }
-  return Compute(*state.Data.File, state.Var.Loaded() ? &*state.Var.File : nullptr, state.Project,
-                 record);
+  ClearResults();
+  DecodeRecord(sectionBytes_.Bytes(*state.Data.File, record), results_.Section);
+  return Compute(state.Var.Loaded() ? &*state.Var.File : nullptr, state.Project, record);
 }
 
-float SectionEngine::Compute(const RecordFile& dataFile, const RecordFile* varFile,
-                             const ProjectRecord& project, int record) {
-  ClearResults();
+// On the section already in the results.
+float SectionEngine::Compute(const RecordFile* varFile, const ProjectRecord& project, int record) {
   results_.Record = record;
-  DecodeRecord(sectionBytes_.Bytes(dataFile, record), results_.Section);
   const SectionRecord& section = results_.Section;
   const int variants = varFile != nullptr ? varFile->Count() : 0;
   if (section.Var < 1 || section.Var > variants) {

@@ -26,12 +26,15 @@ class SectionEngine {
   // The same on the project's open working files; never touches DataRec or VarRec. With no
   // typical cross-section file loaded every variant number is bad.
   float ComputeSection(const ProjectState& state, int record);
+  // The same on a section given rather than read (a section being typed, not yet saved): no
+  // data file is read; record is the number its messages name.
+  float ComputeSection(const SectionRecord& section, const RecordFile* varFile,
+                       const ProjectRecord& project, int record);
 
   const SectionResults& Results() const { return results_; }
 
  private:
-  float Compute(const RecordFile& dataFile, const RecordFile* varFile, const ProjectRecord& project,
-                int record);
+  float Compute(const RecordFile* varFile, const ProjectRecord& project, int record);
   void ClearResults();
 
   SectionResults results_;

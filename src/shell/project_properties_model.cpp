@@ -1,69 +1,19 @@
 #include "shell/project_properties_model.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
-#include <optional>
-#include <vector>
 
 #include "numbers/number_text.h"
 #include "project/project_commands.h"
 #include "project/working_files.h"
+#include "shell/field_reader.h"
 
 namespace calvora {
 
 namespace {
 
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::int16_t Flag(bool value) {
   return value ? -1 : 0;
 }
-
-// Reads typed numbers with the leading-number rule and refuses, with one message naming the
-// field, what the record cannot hold.
-class FieldReader {
- public:
-  explicit FieldReader(UserDialogs& dialogs) : dialogs_(dialogs) {}
-
-  float Single(const std::string& text, const std::string& label) {
-    const double value = LeadingNumber(text);
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
-      Refuse(label + ": " + Trimmed(text) + " is too large to be stored.");
-      return 0;
-    }
-    return static_cast<float>(value);
-  }
-
-  std::int16_t Whole(double value, const std::string& label, const std::string& shown) {
-    const auto whole = ToInt16(value);
-    if (!whole) {
-      Refuse(label + ": " + shown +
-             " cannot be stored; enter a whole number from -32768 to 32767.");
-      return 0;
-    }
-    return *whole;
-  }
-
-  bool Refused() const { return refused_; }
-
- private:
-  void Refuse(const std::string& message) {
-    if (!refused_) {
-      dialogs_.Message(message);
-    }
-    refused_ = true;
-  }
-
-  UserDialogs& dialogs_;
-  bool refused_ = false;
-};
 
 constexpr std::array<const char*, 4> kMarginLabels = {"Top Margin", "Bottom Margin", "Left Margin",
                                                       "Right Margin"};
@@ -128,7 +78,7 @@ void ProjectPropertiesModel::SetSectionsPerSheet(int value) {
 
 bool ProjectPropertiesModel::Ok(ProjectState& state, UserDialogs& dialogs) const {
   ProjectRecord updated = state.Project;
-  FieldReader read(dialogs);
+  FieldReader read;
   updated.DataFile = Trimmed(txtDatFile);
   updated.VariantFile = Trimmed(txtVarFile);
   updated.AlignFile = Trimmed(txtAlignFile);
@@ -150,8 +100,7 @@ bool ProjectPropertiesModel::Ok(ProjectState& state, UserDialogs& dialogs) const
   updated.CalcMethod = optCalcMethod == 0 ? 0 : 1;
   updated.DecaMethod = optDeca == 0 ? 0 : 1;
   updated.DecaThick = read.Single(txtDecaThick, "Decapaje width");
-  updated.NumLines = read.Whole(LeadingNumber(txtNumLines),
-                                "Number of lines of tables in each page", Trimmed(txtNumLines));
+  updated.NumLines = read.Whole(txtNumLines, "Number of lines of tables in each page");
   for (std::size_t i = 0; i < txtPen.size(); ++i) {
     updated.Pen[i] = read.Single(txtPen[i], kPenLabels[i]);
   }
@@ -159,6 +108,7 @@ bool ProjectPropertiesModel::Ok(ProjectState& state, UserDialogs& dialogs) const
     updated.Margin[i] = read.Single(txtMargin[i], kMarginLabels[i]);
   }
   if (read.Refused()) {
+    dialogs.Message(read.Refusal());
     return false;
   }
   const ProjectRecord previous = state.Project;

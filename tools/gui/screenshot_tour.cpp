@@ -1,6 +1,8 @@
 // calvora-screenshots DIR PROJECT.PRJ: pictures of the application for its documentation. It
 // photographs the main window, each tab of the properties dialog, the cross-section window, the
-// about box and the progress dialog during a volume run into DIR, then ends. Run it under a display
+// about box, the find dialog, the section data editor on section 10 with its sketch, the
+// alignment editor on a curve record and the progress dialog during a volume run into DIR, then
+// ends. Run it under a display
 // (scripts/screenshot).
 
 #include <QAction>
@@ -8,6 +10,7 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
 #include <filesystem>
@@ -19,6 +22,10 @@
 #include "drawing/gui/sheet_range_dialog.h"
 #include "quantities/calc_volumes.h"
 #include "shell/gui/about_dialog.h"
+#include "shell/gui/alignment_editor.h"
+#include "shell/gui/data_editor.h"
+#include "shell/gui/editor_windows.h"
+#include "shell/gui/find_section_dialog.h"
 #include "shell/gui/main_window.h"
 #include "shell/gui/project_properties_dialog.h"
 #include "shell/gui/run_gui.h"
@@ -82,6 +89,41 @@ void PhotographCrossSections(MainWindow& window, const QString& folder) {
   window.Children().closeAllSubWindows();
 }
 
+// The data editor found on section 10 through the find dialog, and the alignment editor on its
+// first curve record.
+void PhotographEditors(MainWindow& window, UserDialogs& answers, const QString& folder) {
+  ProjectState& state = window.State();
+  auto* editors = window.findChild<EditorWindows*>();
+  if (editors == nullptr || !state.Data.Loaded() || !state.Align.Loaded()) {
+    return;
+  }
+  window.resize(1240, 860);
+  window.findChild<QAction*>(QStringLiteral("mnuEditData"))->trigger();
+  DataEditor* data = editors->Data();
+  data->parentWidget()->resize(1000, 760);
+  FindSectionModel find;
+  find.Tag = kDataFindTag;
+  find.txtFromSec = "10";
+  FindSectionDialog dialog(find, state, answers, data);
+  dialog.show();
+  Save(dialog, folder, QStringLiteral("find-section"));
+  dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  data->Load();
+  Save(*data->parentWidget(), folder, QStringLiteral("data-editor"));
+
+  window.findChild<QAction*>(QStringLiteral("mnuEditCRV"))->trigger();
+  AlignmentEditor* alignment = editors->Alignment();
+  for (int n = 1; n <= state.Align.Count(); ++n) {
+    const auto point = ReadRecord<AlignmentRecord>(*state.Align.File, n);
+    if (point.Is(PointCode::LeftTurnStart) || point.Is(PointCode::RightTurnStart)) {
+      state.Align.Current = n;
+      break;
+    }
+  }
+  alignment->Load();
+  Save(*alignment->parentWidget(), folder, QStringLiteral("alignment-editor"));
+}
+
 void TakePictures(MainWindow& window, const QString& folder) {
   QDir().mkpath(folder);
   Save(window, folder, QStringLiteral("main-window"));
@@ -103,6 +145,7 @@ void TakePictures(MainWindow& window, const QString& folder) {
   if (state.ProjectOpen()) {
     PhotographCrossSections(window, folder);
   }
+  PhotographEditors(window, answers, folder);
 
   AboutDialog about(answers, &window);
   about.show();

@@ -13,6 +13,7 @@
 #include "drawing/gui/cross_window.h"
 #include "shell/gui/about_dialog.h"
 #include "shell/gui/app_icons.h"
+#include "shell/gui/find_section_dialog.h"
 #include "shell/gui/project_properties_dialog.h"
 #include "shell/main_window_model.h"
 
@@ -331,6 +332,20 @@ void MainWindow::ShowCrossSections() {
   if (crossSections_ == nullptr) {
     auto* window = new CrossWindow(state_, dialogs_, printer_, *progress_);
     connect(this, &MainWindow::dataFileRewritten, window, &CrossWindow::Redraw);
+    connect(window, &CrossWindow::findRequested, this, [this, window] {
+      FindSectionModel find;
+      find.Tag = kDataFindTag;
+      FindSectionDialog dialog(find, state_, dialogs_, window);
+      dialog.exec();
+      if (find.Found()) {
+        window->ShowSection(state_.Data.Current);
+      }
+    });
+    connect(window, &CrossWindow::sectionActivated, this, [this](int record) {
+      if (commands_->MayEdit(WorkingFileKind::Data)) {
+        emit sectionEditRequested(record);
+      }
+    });
     crossSections_ = children_->addSubWindow(window);
     crossSections_->setAttribute(Qt::WA_DeleteOnClose);
   }

@@ -56,9 +56,12 @@ class MainWindow : public QMainWindow, public ShellWindow {
   // The editors and the drawing window, when their files are loaded; they attach here.
   void editorRequested(calvora::WorkingFileKind kind);
   void crossSectionsRequested();
-  // Around a command that replaces the survey data file: an editor saves first, reloads after.
+  // Around a computation that rewrites the survey data file ("&Calculate proj. elev.", "&Widen
+  // ground"): an open data editor offers to save before and shows the file as it is after.
   void dataFileAboutToBeRewritten();
   void dataFileRewritten();
+  // A section chosen in a drawing (a double-click) for the data editor.
+  void sectionEditRequested(int record);
 
  protected:
   // Closes the child windows first (editors ask about unsaved changes); one that stays open

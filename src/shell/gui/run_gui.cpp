@@ -8,7 +8,9 @@
 #include <string>
 #include <system_error>
 
+#include "shell/gui/editor_windows.h"
 #include "shell/gui/main_window.h"
+#include "shell/gui/qt_user_dialogs.h"
 
 namespace calvora {
 
@@ -66,6 +68,8 @@ int RunGui(int argc, char** argv, const std::filesystem::path& programDir,
   const std::filesystem::path configFolder =
       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
   MainWindow window(state, configFolder);
+  QtUserDialogs editorDialogs(&window);
+  new EditorWindows(window, editorDialogs);
   window.show();
   if (!projectPath.empty()) {
     QTimer::singleShot(0, &window, [&window, projectPath] { window.OpenProjectPath(projectPath); });
