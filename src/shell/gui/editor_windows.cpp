@@ -42,15 +42,12 @@ QMdiSubWindow* EditorWindows::AddChild(QWidget* editor) {
 }
 
 void EditorWindows::EditSection(int record) {
-  DataEditor* editor = Data();
-  if (editor != nullptr && !editor->Model().Save()) {
+  if (Data() != nullptr && !Data()->Model().Save()) {
     return;
   }
+  Open(WorkingFileKind::Data);  // a new editor starts on the first section
   window_.State().Data.Current = record;
-  if (editor != nullptr) {
-    editor->Load();
-  }
-  Open(WorkingFileKind::Data);
+  Data()->Load();
 }
 
 void EditorWindows::Open(WorkingFileKind kind) {
