@@ -6,7 +6,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSize>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QStyle>
 #include <QToolBar>
 
@@ -93,6 +95,9 @@ MainWindow::MainWindow(ProjectState& state, const std::filesystem::path& configF
   resize(960, 680);
   CreateMenus();
   CreateToolBar();
+  if (QPrinterInfo::availablePrinters().isEmpty()) {
+    printer_.setPageSize(QPageSize(QPageSize::A4));  // no printer: the PDF printer's A4 page
+  }
   connect(this, &MainWindow::crossSectionsRequested, this, &MainWindow::ShowCrossSections);
   EnableProperties(false);
   recent_.Load();
