@@ -1,9 +1,13 @@
-// The cross-section window in the main window: a double-click on a section opens the data
-// editor on it.
+// The cross-section window in the main window: "Find" goes to the sheet of the section found, a
+// double-click on a section opens the data editor on it.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 #include "drawing/gui/cross_window.h"
 #include "shell/gui/data_editor.h"
@@ -32,6 +36,23 @@ TEST(CrossWindowEditing, ADoubleClickedSectionOpensInTheDataEditor) {
               0u);
   }
   EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(CrossWindowEditing, FindShowsTheSheetOfTheSectionFound) {
+  testing::Road road(testing::SampleRoad());  // 4 sections a sheet
+  testing::RecordingDialogs dialogs;
+  MainWindow window(road.state, road.folder / "config", &dialogs);
+  window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
+  auto* cross = window.findChild<CrossWindow*>();
+  QTimer::singleShot(0, [] {
+    QWidget* find = QApplication::activeModalWidget();
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(find->objectName(), QStringLiteral("frmFindSec"));
+    find->findChild<QLineEdit*>(QStringLiteral("txtFromSec"))->setText(QStringLiteral("9"));
+    find->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  cross->findChild<QAction*>(QStringLiteral("Find"))->trigger();
+  EXPECT_EQ(cross->Model().PageText(), "Page: 3 of 3");
 }
 
 }  // namespace
