@@ -14,14 +14,16 @@ MainCommands::MainCommands(ProjectState& state, ShellWindow& shell, UserDialogs&
 
 void MainCommands::New() {
   const std::string path = dialogs_.SaveFileName(NewProjectRequest());
-  if (!path.empty() && CreateProject(state_, path, shell_, dialogs_)) {
+  if (!path.empty() && shell_.CloseProjectWindows() &&
+      CreateProject(state_, path, shell_, dialogs_)) {
     recent_.Update(path, dialogs_);
   }
 }
 
 void MainCommands::Open() {
   const std::string path = dialogs_.OpenFileName(OpenProjectRequest());
-  if (!path.empty() && OpenExistingProject(state_, path, shell_, dialogs_)) {
+  if (!path.empty() && shell_.CloseProjectWindows() &&
+      OpenExistingProject(state_, path, shell_, dialogs_)) {
     recent_.Update(path, dialogs_);
   }
 }
@@ -39,7 +41,7 @@ void MainCommands::OpenPath(const std::string& path) {
     dialogs_.Message("File Not found.");
     return;
   }
-  if (OpenExistingProject(state_, path, shell_, dialogs_)) {
+  if (shell_.CloseProjectWindows() && OpenExistingProject(state_, path, shell_, dialogs_)) {
     recent_.Update(path, dialogs_);
   }
 }

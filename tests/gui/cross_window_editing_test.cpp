@@ -6,8 +6,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 
 #include "drawing/gui/cross_window.h"
 #include "shell/gui/data_editor.h"
@@ -53,6 +55,32 @@ TEST(CrossWindowEditing, FindShowsTheSheetOfTheSectionFound) {
   });
   cross->findChild<QAction*>(QStringLiteral("Find"))->trigger();
   EXPECT_EQ(cross->Model().PageText(), "Page: 3 of 3");
+}
+
+// Another project closes the windows of the open one first; an editor that cannot store what
+// it holds keeps the project open.
+TEST(CrossWindowEditing, AnotherProjectClosesTheWindowsOfTheOpenOneFirst) {
+  testing::Road road(testing::SampleRoad());
+  testing::RecordingDialogs dialogs;
+  MainWindow window(road.state, road.folder / "config", &dialogs);
+  auto* editors = new EditorWindows(window, dialogs);
+  window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
+  window.findChild<QAction*>(QStringLiteral("mnuEditData"))->trigger();
+  const std::string project = road.state.ProjectPath;
+  const std::string other = (road.folder / "OTHER.PRJ").string();
+  for (const char* kilo : {"40000", "7"}) {  // not storable, then storable
+    editors->Data()->Model().Type(SectionField::Kilo, kilo);
+    dialogs.yesNoAnswers.push_back(true);  // "Save changes ?"
+    dialogs.fileAnswers.push_back(other);
+    window.findChild<QAction*>(QStringLiteral("mnuProjNew"))->trigger();
+    if (kilo[1] != '\0') {
+      EXPECT_EQ(road.state.ProjectPath, project);
+      EXPECT_FALSE(std::filesystem::exists(other));
+      EXPECT_EQ(window.Children().subWindowList().size(), 1);  // the editor; the drawing closed
+    }
+  }
+  EXPECT_TRUE(window.Children().subWindowList().isEmpty());
+  EXPECT_EQ(road.state.ProjectPath, other);
 }
 
 }  // namespace

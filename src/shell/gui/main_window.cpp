@@ -110,6 +110,11 @@ void MainWindow::SetCaption(const std::string& caption) {
   setWindowTitle(QString::fromStdString(caption));
 }
 
+bool MainWindow::CloseProjectWindows() {
+  children_->closeAllSubWindows();
+  return children_->subWindowList().isEmpty();
+}
+
 void MainWindow::EnableProperties(bool enabled) {
   propertiesButton_->setEnabled(enabled);
 }

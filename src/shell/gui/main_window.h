@@ -35,6 +35,7 @@ class MainWindow : public QMainWindow, public ShellWindow {
 
   void SetCaption(const std::string& caption) override;
   void EnableProperties(bool enabled) override;
+  bool CloseProjectWindows() override;
 
   ProjectState& State() { return state_; }
   MainCommands& Commands() { return *commands_; }
