@@ -13,13 +13,6 @@
 namespace calvora {
 namespace {
 
-class SilentProgress : public Progress {
- public:
-  void Start(int) override {}
-  bool Step(int) override { return false; }
-  void Finish() override {}
-};
-
 TEST(CrossWindowExport, WritesTheBytesTheBatchCommandWrites) {
   testing::TempFolder folder;
   const auto project =

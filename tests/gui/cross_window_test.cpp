@@ -25,13 +25,6 @@
 namespace calvora {
 namespace {
 
-class NoProgress : public Progress {
- public:
-  void Start(int) override {}
-  bool Step(int) override { return false; }
-  void Finish() override {}
-};
-
 class CrossWindowTest : public ::testing::Test {
  protected:
   CrossWindowTest() {
@@ -60,7 +53,7 @@ class CrossWindowTest : public ::testing::Test {
   std::filesystem::path folder = road.folder.Path();
   testing::RecordingDialogs dialogs;
   QPrinter printer{QPrinter::HighResolution};
-  NoProgress progress;
+  SilentProgress progress;
   std::optional<CrossWindow> window;
 };
 
