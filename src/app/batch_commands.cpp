@@ -17,6 +17,7 @@ std::vector<std::unique_ptr<BatchCommand>> MakeBatchCommands() {
   commands.push_back(MakeElevationsCommand());
   commands.push_back(MakeWidenCommand());
   commands.push_back(MakeSectionCommand());
+  commands.push_back(MakeProfileCommand());
   commands.push_back(MakeMassHaulCommand());
   commands.push_back(MakeReportCommand());
   return commands;

@@ -20,6 +20,7 @@ std::unique_ptr<BatchCommand> MakeElevationsCommand();
 std::unique_ptr<BatchCommand> MakeWidenCommand();
 std::unique_ptr<BatchCommand> MakeSectionCommand();
 std::unique_ptr<BatchCommand> MakeMassHaulCommand();
+std::unique_ptr<BatchCommand> MakeProfileCommand();
 std::unique_ptr<BatchCommand> MakeReportCommand();
 
 }  // namespace calvora
