@@ -12,13 +12,6 @@
 namespace calvora {
 namespace {
 
-class SilentProgress : public Progress {
- public:
-  void Start(int) override {}
-  bool Step(int) override { return false; }
-  void Finish() override {}
-};
-
 // Ordinates of 100 m intervals rising to +100, down to -100 and back to 0: two triangles of
 // 5,000 m3 m on each side of the crossing at 150, one more from 200 to 300.
 TEST(MassCurve, CrestsTroughsBalancePointsAndMomentByHand) {
