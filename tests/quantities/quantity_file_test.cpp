@@ -1,5 +1,6 @@
 #include "quantities/quantity_file.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "quantities/report_file.h"
@@ -110,12 +111,8 @@ TEST(QuantityFile, ALineWithoutItsFieldsIsAnErrorNamingTheLine) {
   QuantitySection section;
   ASSERT_TRUE(reader.NextSection(section));
   QuantityInterval interval;
-  try {
-    reader.NextInterval(interval);
-    FAIL() << "no error";
-  } catch (const FileError& error) {
-    EXPECT_NE(std::string(error.what()).find("Line 2"), std::string::npos) << error.what();
-  }
+  EXPECT_THAT([&] { reader.NextInterval(interval); },
+              ::testing::ThrowsMessage<FileError>(::testing::HasSubstr("Line 2")));
 }
 
 TEST(ReportFile, TheTargetKeepsItsOldTextUntilCommit) {
