@@ -16,6 +16,13 @@ const SectionResults& ComputeOn(Road& road, SectionEngine& engine, const Section
 SectionResults ComputeOne(const SectionRecord& section, const VariantRecord& variant,
                           const ProjectRecord& project = {});
 
+// A copy of the record with a change made to it.
+template <typename Record>
+Record With(Record record, auto change) {
+  change(record);
+  return record;
+}
+
 // Every number the engine left is finite (points, lines, lengths, wall results).
 bool AllNumbersFinite(const SectionResults& results);
 

@@ -19,6 +19,7 @@ using testing::ComputeOne;
 using testing::MakeSection;
 using testing::MakeVariant;
 using testing::SumOfArea;
+using testing::With;
 using Line = std::vector<SectionPoint>;
 
 // The project line at this elevation over flat ground at 100.
@@ -32,11 +33,6 @@ const SectionRecord kFallingRight = MakeSection(102, 100, {{20, 100}}, {{20, 80}
 // Nine surveyed points a side, the most a section holds.
 const testing::OutwardPoints kNine{{2, 100},  {4, 100},  {6, 100},  {8, 100}, {10, 100},
                                    {12, 100}, {14, 100}, {16, 100}, {18, 100}};
-VariantRecord With(VariantRecord variant, auto change) {
-  change(variant);
-  return variant;
-}
-
 const VariantRecord kFour = MakeVariant({{4, 0}}, 0.5);
 const VariantRecord kFive = MakeVariant({{5, 0}}, 0.5);
 const VariantRecord kFiveCut = MakeVariant({{5, 0}}, 0.5, {{3, 3}});  // 1:1 cut slopes
