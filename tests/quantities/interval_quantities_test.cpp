@@ -36,8 +36,14 @@ TEST(ComputeVolumes, EachMethodCoversEveryRowOfTheWedgeTable) {
     Areas first, second;
     double cut, fill;
     int method = kPreciseMethod;
+    std::array<double, 2> layers = {};
   };
   const Areas threeBodies{.cut = 4, .polygons = 3};
+  const Areas mixedOver{.cut = 2, .fill = 4, .leftSide = "P over   G"};
+  // The road swapping sides: fill of 1 wedges out towards the cut of 2 (t1 on) and fill of 2
+  // towards the cut of 1 (t2 back).
+  const double t1 = 20.0 * 4 / (4 + 6);
+  const double t2 = 20.0 * 8 / (8 + 2);
   // d = 20 throughout.
   const Row rows[] = {
       {"fill to fill", {.fill = 3}, {.fill = 5}, 0, 80},
@@ -53,7 +59,31 @@ TEST(ComputeVolumes, EachMethodCoversEveryRowOfTheWedgeTable) {
       {"fill to cut, median: averaged", {.fill = 12}, {.cut = 4}, 40, 120, kMedianMethod},
       {"fill to three bodies: averaged", {.fill = 12}, threeBodies, 40, 120},
       {"three bodies to fill: averaged", threeBodies, {.fill = 12}, 40, 120},
-      {"cut to fill held wholly by the first layer", {.cut = 4}, {.cut = 2, .layer = {6}}, 60, 0},
+      {"cut to fill held wholly by the first layer",
+       {.cut = 4},
+       {.cut = 2, .layer = {6}},
+       60,
+       0,
+       kPreciseMethod,
+       {6 * (20.0 * 6 / 10) / 2}},
+      // Whole fill of 2: 6 + 2 + 4 = 12, so the wedge point lies 15 m from it.
+      {"cut to fill with layers",
+       {.cut = 4},
+       {.fill = 6, .layer = {2, 4}},
+       10,
+       45,
+       kPreciseMethod,
+       {15, 30}},
+      {"mixed to mixed, the left side keeping its state",
+       mixedOver,
+       {.cut = 6, .fill = 8, .leftSide = "P over   G"},
+       80,
+       120},
+      {"mixed to mixed, the sides swapped",
+       mixedOver,
+       {.cut = 6, .fill = 8},
+       6 * (20 - t1) / 2 + 2 * (20 - t2) / 2,
+       4 * t1 / 2 + 8 * t2 / 2},
   };
   // Stations that run backwards enclose the same volumes.
   for (const float distance : {20.0f, -20.0f}) {
@@ -63,37 +93,10 @@ TEST(ComputeVolumes, EachMethodCoversEveryRowOfTheWedgeTable) {
       EXPECT_FLOAT_EQ(q.Distance, distance);
       EXPECT_DOUBLE_EQ(q.CutVolume, row.cut);
       EXPECT_DOUBLE_EQ(q.FillVolume, row.fill);
+      EXPECT_DOUBLE_EQ(q.LayerVolume[0], row.layers[0]);
+      EXPECT_DOUBLE_EQ(q.LayerVolume[1], row.layers[1]);
     }
   }
-}
-
-TEST(ComputeVolumes, WedgesCountTheLayersInTheFill) {
-  // Whole fill of section 2: 6 + 2 + 4 = 12, so the wedge point lies 15 m from section 2.
-  IntervalQuantities q = Between({.cut = 4}, {.fill = 6, .layer = {2, 4}}, kPreciseMethod);
-  EXPECT_DOUBLE_EQ(q.FillVolume, 6 * 15 / 2.0);
-  EXPECT_DOUBLE_EQ(q.LayerVolume[0], 2 * 15 / 2.0);
-  EXPECT_DOUBLE_EQ(q.LayerVolume[1], 4 * 15 / 2.0);
-  EXPECT_DOUBLE_EQ(q.CutVolume, 4 * 5 / 2.0);
-  // All cut, then a section whose fill lies within the first layer only.
-  q = Between({.cut = 4}, {.cut = 2, .layer = {6}}, kPreciseMethod);
-  EXPECT_DOUBLE_EQ(q.LayerVolume[0], 6 * (20.0 * 6 / 10) / 2);
-}
-
-TEST(ComputeVolumes, MixedSectionsAverageWhileTheLeftSideKeepsItsState) {
-  const Areas first{.cut = 2, .fill = 4, .leftSide = "P over   G"};
-  Areas second{.cut = 6, .fill = 8, .leftSide = "P over   G"};
-  IntervalQuantities q = Between(first, second, kPreciseMethod);
-  EXPECT_DOUBLE_EQ(q.CutVolume, 80);
-  EXPECT_DOUBLE_EQ(q.FillVolume, 120);
-
-  // The road swaps sides: fill of 1 wedges out towards the cut of 2, and fill of 2 towards
-  // the cut of 1.
-  second.leftSide = "P under G";
-  q = Between(first, second, kPreciseMethod);
-  const double t1 = 20.0 * 4 / (4 + 6);
-  const double t2 = 20.0 * 8 / (8 + 2);
-  EXPECT_DOUBLE_EQ(q.FillVolume, 4 * t1 / 2 + 8 * t2 / 2);
-  EXPECT_DOUBLE_EQ(q.CutVolume, 6 * (20 - t1) / 2 + 2 * (20 - t2) / 2);
 }
 
 TEST(ComputeVolumes, SurfacesAndTopsoilAverageInBothMethods) {

@@ -19,9 +19,5 @@ TEST(ReportText, TitleIsWrittenInTheCodePage) {
   EXPECT_EQ(PageTitleLine("Vía Ñ \u2713", 1).size(), 60u + 9);
 }
 
-TEST(ReportText, BoxCharactersAreSingleBytes) {
-  EXPECT_EQ(ReportBytes("ÉÍËº»ÌÎ¹ÇÄ×¶û"), "\xC9\xCD\xCB\xBA\xBB\xCC\xCE\xB9\xC7\xC4\xD7\xB6\xFB");
-}
-
 }  // namespace
 }  // namespace calvora

@@ -51,17 +51,6 @@ TEST(SectionsAhead, HandsOverEverySectionInOrderAsTheEngineComputesIt) {
   EXPECT_THROW(ahead.Next(), std::logic_error);  // all 150 were handed over
 }
 
-TEST(SectionsAhead, ADataErrorTravelsWithItsSection) {
-  Road road(RollingRoad(3));
-  road.Rewrite(2, TwoLaneSection(2, 101, 2));
-  SectionsAhead ahead(road.state, 3);
-  EXPECT_TRUE(ahead.Next().Messages.empty());
-  const AheadSection second = ahead.Next();
-  EXPECT_FALSE(second.Valid);
-  ASSERT_EQ(second.Messages.size(), 1u);
-  EXPECT_TRUE(ahead.Next().Valid);
-}
-
 TEST(SectionsAhead, NothingFollowsABadVariantNumber) {
   Road road(RollingRoad(100));
   SectionRecord bad = TwoLaneSection(40, 101);

@@ -23,6 +23,8 @@
 namespace calvora {
 namespace {
 
+using testing::SetRows;
+
 constexpr double kReportable = 0.005;  // the smallest area a two-decimal report shows
 constexpr double kSame = 1e-6;         // lines closer than this touch
 
@@ -85,11 +87,7 @@ class SectionGenerator {
       templ.emplace_back(x, h);
     }
     v.LineCount[side] = static_cast<float>(side * static_cast<int>(templ.size()));
-    for (std::size_t k = 0; k < templ.size(); ++k) {
-      const int i = side * static_cast<int>(k + 1);
-      v.Point(i, 0) = static_cast<float>(side * templ[k].first);
-      v.Point(i, 1) = static_cast<float>(templ[k].second);
-    }
+    SetRows(v.Point, side, templ);
     const double slopes[] = {0.25, 0.5, 1, 2};
     const double q = exact_ ? slopes[Whole(0, 3)] : Uniform(0.3, 1.5);
     v.FillSlope[side] = static_cast<float>(q);
@@ -146,54 +144,17 @@ class SectionGenerator {
       g.project.DecaThick = static_cast<float>(2 * vertex);
     }
     g.section.PointCount[side] = static_cast<std::int16_t>(side * static_cast<int>(ground.size()));
-    for (std::size_t k = 0; k < ground.size(); ++k) {
-      const int i = side * static_cast<int>(k + 1);
-      g.section.GroundPoints(i, 0) = static_cast<float>(side * ground[k].first);
-      g.section.GroundPoints(i, 1) = static_cast<float>(ground[k].second);
-    }
-  }
-
-  template <typename Table>
-  static void SetRows(Table& table, int side, const testing::OutwardPoints& rows) {
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-      const int i = side * static_cast<int>(k + 1);
-      table(i, 0) = static_cast<float>(side * rows[k].first);
-      table(i, 1) = static_cast<float>(rows[k].second);
-    }
+    SetRows(g.section.GroundPoints, side, ground);
   }
 
   std::mt19937 rng_;
   bool exact_ = false;
 };
 
-// A line of the section left to right, read from the left (In) or from the right (Out) of an
-// offset where it may run vertically.
-using Line = std::vector<SectionPoint>;
-
-double ReadLine(const Line& line, double x, bool fromRight) {
-  std::size_t i = 0;
-  while (i < line.size() && (line[i].x < x || (fromRight && line[i].x == x))) {
-    ++i;
-  }
-  if (i == 0) {
-    return line.front().y;
-  }
-  if (i == line.size()) {
-    return line.back().y;
-  }
-  const SectionPoint a = line[i - 1];
-  const SectionPoint b = line[i];
-  if (b.x == x && !fromRight) {
-    return b.y;
-  }
-  return a.x == b.x ? b.y : a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
-}
-
-Line Joined(const SignedArray<std::vector<SectionPoint>, -1, 1>& sides) {
-  Line line(sides[-1].rbegin(), sides[-1].rend());
-  line.insert(line.end(), sides[1].begin() + 1, sides[1].end());
-  return line;
-}
+using testing::BreakPoints;
+using testing::Joined;
+using testing::Line;
+using testing::ReadLine;
 
 int SideOf(double d) {
   return d > kSame ? 1 : d < -kSame ? -1 : 0;
@@ -209,15 +170,8 @@ struct Stretch {
 // stretch down to the reference surface, a cut stretch up to the ground. Stretches too small
 // for a report are left out.
 std::vector<Stretch> Stretches(const Line& design, const Line& reference, const Line& ground) {
-  std::vector<double> xs;
-  for (const Line* line : {&design, &reference, &ground}) {
-    for (const SectionPoint& p : *line) {
-      if (p.x >= design.front().x && p.x <= design.back().x) {
-        xs.push_back(p.x);
-      }
-    }
-  }
-  std::sort(xs.begin(), xs.end());
+  const std::vector<double> xs =
+      BreakPoints({&design, &reference, &ground}, design.front().x, design.back().x);
   std::vector<Stretch> stretches;
   double touching = 0;  // cut over pieces where the design line lies on a stripped surface
   const auto add = [&](int sign, double area) {
@@ -321,14 +275,6 @@ double Shoelace(const std::vector<SectionPoint>& ring) {
   return std::fabs(twice) / 2;
 }
 
-std::string Ring(const SectionPolygon& body) {
-  std::string text;
-  for (const SectionPoint& p : body.Points) {
-    text += " (" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")";
-  }
-  return text;
-}
-
 int SectionCount() {
   const char* count = std::getenv("CALVORA_GENERATED_SECTIONS");
   return count != nullptr ? std::atoi(count) : 5000;
@@ -341,18 +287,12 @@ void ExpectSoundBodies(const std::vector<SectionPolygon>& bodies, const std::vec
   if (areas != nullptr) {
     ASSERT_EQ(bodies.size(), areas->size()) << what;
   }
+  ASSERT_NO_FATAL_FAILURE(testing::ExpectClosedRingsWithin(bodies, r.GroundLine[-1].back().x,
+                                                           r.GroundLine[1].back().x, what));
   for (std::size_t p = 0; p < bodies.size(); ++p) {
-    const std::vector<SectionPoint>& ring = bodies[p].Points;
-    ASSERT_GE(ring.size(), 4u) << what;
-    EXPECT_EQ(ring.front(), ring.back()) << what << " body " << p + 1;
-    for (const SectionPoint& point : ring) {
-      EXPECT_GE(point.x, r.GroundLine[-1].back().x - 1e-9) << what << " body " << p + 1;
-      EXPECT_LE(point.x, r.GroundLine[1].back().x + 1e-9) << what << " body " << p + 1;
-    }
-    const double area = Shoelace(ring);
+    const double area = Shoelace(bodies[p].Points);
     EXPECT_GE(area, kReportable) << what << " body " << p + 1;
-    EXPECT_FALSE(testing::HasSpike(bodies[p].Points))
-        << what << " body " << p + 1 << ":" << Ring(bodies[p]);
+    EXPECT_FALSE(testing::HasSpike(bodies[p].Points)) << what << " body " << p + 1;
     if (areas != nullptr) {
       EXPECT_NEAR((*areas)[p], area, 1e-9 * (1 + area)) << what << " body " << p + 1;
     }

@@ -24,13 +24,6 @@ SectionResults Computed() {
   return results;
 }
 
-TEST(SectionAreas, ShoelaceAreaOfAClosedRingInEitherDirection) {
-  const std::vector<SectionPoint> ring{{0, 100}, {4, 100}, {4, 103}, {0, 100}};
-  EXPECT_DOUBLE_EQ(PolygonArea(ring), 6);
-  EXPECT_DOUBLE_EQ(PolygonArea({ring.rbegin(), ring.rend()}), 6);
-  EXPECT_EQ(PolygonArea({}), 0);
-}
-
 TEST(SectionAreas, CutAndFillAreSummedByKindAndRoundedToTwoDecimals) {
   SectionResults r = Computed();
   r.SectionPolygons = {Rectangle(PolygonKind::Cut, 0, 1, 0, 1.0049),

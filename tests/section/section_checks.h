@@ -1,6 +1,7 @@
 #pragma once
 // Computing one section for the engine's tests, and what is checked of its results.
 
+#include <string>
 #include <vector>
 
 #include "section/section_engine.h"
@@ -15,10 +16,31 @@ const SectionResults& ComputeOn(Road& road, SectionEngine& engine, const Section
 SectionResults ComputeOne(const SectionRecord& section, const VariantRecord& variant,
                           const ProjectRecord& project = {});
 
+// A copy of the record with a change made to it.
+template <typename Record>
+Record With(Record record, auto change) {
+  change(record);
+  return record;
+}
+
 // Every number the engine left is finite (points, lines, lengths, wall results).
 bool AllNumbersFinite(const SectionResults& results);
 
 double SumOfArea(const std::vector<SectionPolygon>& polygons, PolygonKind kind);
+
+using Line = std::vector<SectionPoint>;
+
+// The height of a line (left to right) at an offset, read from the left of it or (fromRight)
+// from the right where the line runs vertically there.
+double ReadLine(const Line& line, double x, bool fromRight);
+// A pair of outward halves of a line joined left to right.
+Line Joined(const SignedArray<Line, -1, 1>& sides);
+// The offsets of the lines' points from `from` to `to`, sorted.
+std::vector<double> BreakPoints(std::initializer_list<const Line*> lines, double from, double to);
+
+// Every body is a closed ring of at least three corners between the offsets left and right.
+void ExpectClosedRingsWithin(const std::vector<SectionPolygon>& bodies, double left, double right,
+                             const std::string& what);
 
 // A point a body's ring (its last point repeating the first) goes out to and comes straight
 // back from.

@@ -18,6 +18,7 @@ namespace {
 
 using testing::MakeSection;
 using testing::MakeVariant;
+using testing::With;
 
 const testing::OutwardPoints kFlatGround{{20, 100}};
 const VariantRecord kFour = MakeVariant({{4, 0}}, 0.5);
@@ -33,17 +34,13 @@ TEST(SectionFailures, RefusedSectionsAreNamedAndComputeNothing) {
     std::string message;
     bool shown = true;  // DataErrorShown
   };
-  const auto with = [](auto record, auto change) {
-    change(record);
-    return record;
-  };
   const SectionRecord fill = MakeSection(102, 100, kFlatGround);
   const Case cases[] = {
-      {"variant 0", with(fill, [](auto& s) { s.Var = 0; }), kFour, {}, kBadVariant, false},
-      {"variant 2 of 1", with(fill, [](auto& s) { s.Var = 2; }), kFour, {}, kBadVariant, false},
-      {"variant -3", with(fill, [](auto& s) { s.Var = -3; }), kFour, {}, kBadVariant, false},
+      {"variant 0", With(fill, [](auto& s) { s.Var = 0; }), kFour, {}, kBadVariant, false},
+      {"variant 2 of 1", With(fill, [](auto& s) { s.Var = 2; }), kFour, {}, kBadVariant, false},
+      {"variant -3", With(fill, [](auto& s) { s.Var = -3; }), kFour, {}, kBadVariant, false},
       {"a negative kilometre has no leading blank",
-       with(fill, [](auto& s) { s.Kilo = -1, s.Meter = 0.25f, s.Var = 9; }),
+       With(fill, [](auto& s) { s.Kilo = -1, s.Meter = 0.25f, s.Var = 9; }),
        kFour,
        {},
        "Bad Variant number at station : -1+0.25Section No. =( 1)",
@@ -51,7 +48,7 @@ TEST(SectionFailures, RefusedSectionsAreNamedAndComputeNothing) {
       {"template wider than the ground", MakeSection(102, 100, {{3, 100}}), kFour, {}, kDataError},
       {"a side slope as steep as the last line (1:2): the subgrade line never meets it",
        MakeSection(106, 100, kFlatGround),
-       with(MakeVariant({{5, -2.5}}, 0.5), [](auto& v) { v.SubG = 0.3f; }),
+       With(MakeVariant({{5, -2.5}}, 0.5), [](auto& v) { v.SubG = 0.3f; }),
        {},
        kDataError},
       {"a fill ditch that never returns to the ground",
@@ -75,8 +72,8 @@ TEST(SectionFailures, RefusedSectionsAreNamedAndComputeNothing) {
        kFour,
        {},
        kDataError},
-      {"a stripping edge beyond the ground", fill, with(kFour, [](auto& v) { v.Deco = 0.2f; }),
-       with(ProjectRecord{}, [](auto& p) { p.DecaMethod = 1, p.DecaThick = 60; }), kDataError},
+      {"a stripping edge beyond the ground", fill, With(kFour, [](auto& v) { v.Deco = 0.2f; }),
+       With(ProjectRecord{}, [](auto& p) { p.DecaMethod = 1, p.DecaThick = 60; }), kDataError},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -96,21 +93,13 @@ TEST(SectionFailures, RefusedSectionsAreNamedAndComputeNothing) {
   }
 }
 
-TEST(SectionFailures, ABadVariantGivesMinusOneAndARecordOutsideTheFileAFileError) {
-  SectionRecord section = MakeSection(102, 100, kFlatGround);
-  section.Var = 2;
-  testing::Road road({{}, {section}, {kFour}});
-  SectionEngine engine;
-  EXPECT_EQ(engine.ComputeSection(road.state, 1), -1);
-  EXPECT_THROW(engine.ComputeSection(road.state, 2), FileError);
-}
-
-TEST(SectionFailures, EngineWorksWithoutAnOpenTypicalSectionFile) {
+TEST(SectionFailures, ABadVariantGivesMinusOneEvenWithoutATypicalSectionFile) {
   testing::Road road({{}, {MakeSection(102, 100, kFlatGround)}, {MakeVariant({{5, 0}}, 0.5)}});
   road.state.Var.File.reset();
   SectionEngine engine;
   EXPECT_EQ(engine.ComputeSection(road.state, 1), -1);
   EXPECT_EQ(engine.Results().Messages, std::vector<std::string>{kBadVariant});
+  EXPECT_THROW(engine.ComputeSection(road.state, 2), FileError);  // a record outside the file
 
   road.state.Var.File.emplace(road.File(".VAR"), VariantRecord::kLength);
   road.state.DataRec.PRElev = 555;  // an editor's unsaved buffer must not matter

@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <random>
+#include <string>
 
 #include "section/section_areas.h"
 #include "section/section_engine.h"
@@ -15,6 +14,9 @@
 
 namespace calvora {
 namespace {
+
+using testing::Line;
+using testing::ReadLine;
 
 struct RandomSection {
   SectionRecord section;
@@ -66,101 +68,45 @@ RandomSection PlainSection(std::mt19937& rng) {
   return r;
 }
 
-// The ground of the record as a function of the offset (a vertical step counts from outside).
-double GroundAt(const SectionRecord& section, double x) {
-  const int side = x < 0 ? -1 : 1;
-  double innerX = 0;
-  double innerY = section.GRElev;
-  for (int k = 1; k <= side * section.PointCount[side]; ++k) {
-    const double outerX = section.GroundPoints(side * k, 0);
-    const double outerY = section.GroundPoints(side * k, 1);
-    if (side * x <= side * outerX + 1e-12) {
-      if (outerX == innerX) {
-        return outerY;
-      }
-      return innerY + (x - innerX) * (outerY - innerY) / (outerX - innerX);
-    }
-    innerX = outerX;
-    innerY = outerY;
+// The ground of the record left to right.
+Line GroundOf(const SectionRecord& section) {
+  Line ground;
+  for (int i = section.PointCount[-1]; i <= section.PointCount[1]; ++i) {
+    ground.push_back(i == 0 ? SectionPoint{0, section.GRElev}
+                            : SectionPoint{section.GroundPoints(i, 0), section.GroundPoints(i, 1)});
   }
-  return innerY;
+  return ground;
 }
 
 // The design line rebuilt from the records: template vertices at PRElev, then straight to the
 // catch point of each side.
-std::vector<SectionPoint> DesignFromRecords(const RandomSection& r, const SectionResults& results) {
-  std::vector<SectionPoint> line;
+Line DesignFromRecords(const RandomSection& r, const SectionResults& results) {
+  SignedArray<Line, -1, 1> sides;
   for (const int side : {-1, 1}) {
-    std::vector<SectionPoint> half{{0, r.section.PRElev}};
+    sides[side].push_back({0, r.section.PRElev});
     for (int k = 1; k <= r.variant.LinesOnSide(side); ++k) {
-      half.push_back({r.variant.Point(side * k, 0),
-                      static_cast<double>(r.section.PRElev) + r.variant.Point(side * k, 1)});
+      sides[side].push_back({r.variant.Point(side * k, 0),
+                             static_cast<double>(r.section.PRElev) + r.variant.Point(side * k, 1)});
     }
-    half.push_back(results.CatchPoint[side]);
-    if (side < 0) {
-      line.assign(half.rbegin(), half.rend());
-    } else {
-      line.insert(line.end(), half.begin() + 1, half.end());
-    }
+    sides[side].push_back(results.CatchPoint[side]);
   }
-  return line;
-}
-
-double Interpolate(const std::vector<SectionPoint>& line, double x) {
-  for (std::size_t i = 1; i < line.size(); ++i) {
-    if (x <= line[i].x) {
-      const SectionPoint a = line[i - 1];
-      const SectionPoint b = line[i];
-      return b.x == a.x ? b.y : a.y + (x - a.x) * (b.y - a.y) / (b.x - a.x);
-    }
-  }
-  return line.back().y;
+  return testing::Joined(sides);
 }
 
 // Integral of (design - ground) over the design line's extent: both are straight between the
 // merged break points, so the trapezoid rule on them is exact.
-double IntegralOfDesignOverGround(const SectionRecord& section,
-                                  const std::vector<SectionPoint>& design) {
-  std::vector<double> xs;
-  for (const SectionPoint& p : design) {
-    xs.push_back(p.x);
-  }
-  for (const int side : {-1, 1}) {
-    for (int k = 1; k <= side * section.PointCount[side]; ++k) {
-      xs.push_back(section.GroundPoints(side * k, 0));
-    }
-  }
-  const double left = design.front().x;
-  const double right = design.back().x;
-  std::sort(xs.begin(), xs.end());
+double IntegralOfDesignOverGround(const Line& design, const Line& ground) {
+  const std::vector<double> xs =
+      testing::BreakPoints({&design, &ground}, design.front().x, design.back().x);
   double integral = 0;
   for (std::size_t i = 1; i < xs.size(); ++i) {
-    const double a = std::max(xs[i - 1], left);
-    const double b = std::min(xs[i], right);
-    if (b <= a) {
-      continue;
-    }
-    // Values just inside (a, b): steps at a or b do not belong to this piece.
-    const double e = (b - a) * 1e-9;
-    const double da = Interpolate(design, a + e) - GroundAt(section, a + e);
-    const double db = Interpolate(design, b - e) - GroundAt(section, b - e);
-    integral += (da + db) / 2 * (b - a);
+    const double a = xs[i - 1];
+    const double b = xs[i];
+    integral += (ReadLine(design, a, true) - ReadLine(ground, a, true) +
+                 ReadLine(design, b, false) - ReadLine(ground, b, false)) /
+                2 * (b - a);
   }
   return integral;
-}
-
-void ExpectSoundBodies(const std::vector<SectionPolygon>& polygons, double left, double right,
-                       int round) {
-  for (const SectionPolygon& polygon : polygons) {
-    ASSERT_GE(polygon.Points.size(), 4u) << "round " << round;
-    EXPECT_EQ(polygon.Points.front(), polygon.Points.back()) << "round " << round;
-    EXPECT_TRUE(polygon.Kind == PolygonKind::Cut || polygon.Kind == PolygonKind::Fill);
-    for (const SectionPoint& p : polygon.Points) {
-      ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << "round " << round;
-      EXPECT_GE(p.x, left - 1e-9) << "round " << round;
-      EXPECT_LE(p.x, right + 1e-9) << "round " << round;
-    }
-  }
 }
 
 TEST(SectionProperties, FillLessCutIsTheIntegralBetweenTheCatchPoints) {
@@ -170,20 +116,21 @@ TEST(SectionProperties, FillLessCutIsTheIntegralBetweenTheCatchPoints) {
   int computed = 0;
   for (int round = 0; round < 4000; ++round) {
     const RandomSection r = PlainSection(rng);
+    const std::string what = "round " + std::to_string(round);
     const SectionResults& results =
         testing::ComputeOn(road, engine, r.section, r.variant, r.project);
-    ASSERT_TRUE(testing::AllNumbersFinite(results)) << "round " << round;
+    ASSERT_TRUE(testing::AllNumbersFinite(results)) << what;
     if (!results.Valid()) {
       continue;  // the ground did not reach far enough: reported, nothing to integrate
     }
     ++computed;
-    const double left = results.CatchPoint[-1].x;
-    const double right = results.CatchPoint[1].x;
-    ExpectSoundBodies(results.SectionPolygons, left, right, round);
+    testing::ExpectClosedRingsWithin(results.SectionPolygons, results.CatchPoint[-1].x,
+                                     results.CatchPoint[1].x, what);
+    const Line ground = GroundOf(r.section);
     for (const int side : {-1, 1}) {
       // The catch point lies on the ground and on the side's slope from the template end.
       const SectionPoint c = results.CatchPoint[side];
-      EXPECT_NEAR(GroundAt(r.section, c.x), c.y, 1e-6) << "round " << round;
+      EXPECT_NEAR(ReadLine(ground, c.x, false), c.y, 1e-6) << what;
       const int lines = r.variant.LinesOnSide(side);
       const double endX = side * static_cast<double>(r.variant.Point(side * lines, 0));
       const double endY = static_cast<double>(r.section.PRElev) + r.variant.Point(side * lines, 1);
@@ -191,20 +138,20 @@ TEST(SectionProperties, FillLessCutIsTheIntegralBetweenTheCatchPoints) {
                                   ? -r.variant.FillSlope[side]
                                   : static_cast<double>(r.variant.CutTran(side, 1)) /
                                         (side * static_cast<double>(r.variant.CutTran(side, 0)));
-      EXPECT_NEAR(endY + gradient * (side * c.x - endX), c.y, 1e-6) << "round " << round;
+      EXPECT_NEAR(endY + gradient * (side * c.x - endX), c.y, 1e-6) << what;
       // ... and it is the first place the slope meets the ground: before it, the slope stays
       // above the ground in fill and below it in cut.
       const double above = results.SideState[side] == kDesignOverGround ? 1 : -1;
       for (int step = 1; step < 20; ++step) {
         const double u = endX + (side * c.x - endX) * step / 20.0;
         const double slopeY = endY + gradient * (u - endX);
-        EXPECT_GE(above * (slopeY - GroundAt(r.section, side * u)), -1e-6) << "round " << round;
+        EXPECT_GE(above * (slopeY - ReadLine(ground, side * u, false)), -1e-6) << what;
       }
     }
-    const double expected = IntegralOfDesignOverGround(r.section, DesignFromRecords(r, results));
+    const double expected = IntegralOfDesignOverGround(DesignFromRecords(r, results), ground);
     const double fillLessCut = testing::SumOfArea(results.SectionPolygons, PolygonKind::Fill) -
                                testing::SumOfArea(results.SectionPolygons, PolygonKind::Cut);
-    ASSERT_NEAR(fillLessCut, expected, 0.01) << "round " << round;
+    ASSERT_NEAR(fillLessCut, expected, 0.01) << what;
   }
   EXPECT_GT(computed, 2000);
 }

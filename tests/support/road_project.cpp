@@ -13,17 +13,6 @@ namespace calvora::testing {
 
 namespace {
 
-template <typename Table>
-void SetRows(Table& table, const OutwardPoints& rows) {
-  for (const int side : {-1, 1}) {
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-      const int i = side * static_cast<int>(k + 1);
-      table(i, 0) = static_cast<float>(side * rows[k].first + 0.0);
-      table(i, 1) = static_cast<float>(rows[k].second);
-    }
-  }
-}
-
 template <typename Record>
 void WriteAll(const std::filesystem::path& path, const std::vector<Record>& records) {
   RecordFile file(path, Record::kLength);
@@ -44,11 +33,7 @@ SectionRecord MakeSection(double prElev, double grElev, const OutwardPoints& lef
   for (const int side : {-1, 1}) {
     const OutwardPoints& points = side < 0 ? left : right;
     section.PointCount[side] = static_cast<std::int16_t>(side * static_cast<int>(points.size()));
-    for (std::size_t k = 0; k < points.size(); ++k) {
-      const int i = side * static_cast<int>(k + 1);
-      section.GroundPoints(i, 0) = static_cast<float>(side * points[k].first);
-      section.GroundPoints(i, 1) = static_cast<float>(points[k].second);
-    }
+    SetRows(section.GroundPoints, side, points);
   }
   return section;
 }
@@ -65,10 +50,10 @@ void SetStation(SectionRecord& section, double station) {
 VariantRecord MakeVariant(const OutwardPoints& lines, double fillSlope,
                           const OutwardPoints& cutDitch, const OutwardPoints& fillDitch) {
   VariantRecord variant;
-  SetRows(variant.Point, lines);
-  SetRows(variant.CutTran, cutDitch);
-  SetRows(variant.FillTran, fillDitch);
   for (const int side : {-1, 1}) {
+    SetRows(variant.Point, side, lines);
+    SetRows(variant.CutTran, side, cutDitch);
+    SetRows(variant.FillTran, side, fillDitch);
     variant.LineCount[side] = static_cast<float>(side * static_cast<int>(lines.size()));
     variant.FillSlope[side] = static_cast<float>(fillSlope);
   }

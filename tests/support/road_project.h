@@ -18,6 +18,17 @@ namespace calvora::testing {
 // (outward offset, elevation or height) pairs, listed from the centre line outwards.
 using OutwardPoints = std::vector<std::pair<double, double>>;
 
+// Writes the rows into rows 1, 2, ... of one side of a record's table, the offsets signed to
+// the side (a zero offset stored as 0, not -0).
+template <typename Table>
+void SetRows(Table& table, int side, const OutwardPoints& rows) {
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    const int i = side * static_cast<int>(k + 1);
+    table(i, 0) = static_cast<float>(side * rows[k].first + 0.0);
+    table(i, 1) = static_cast<float>(rows[k].second);
+  }
+}
+
 // A section at 1+020.5 of typical cross-section 1.
 SectionRecord MakeSection(double prElev, double grElev, const OutwardPoints& left,
                           const OutwardPoints& right);
