@@ -147,14 +147,6 @@ TEST_F(MainCommandsTest, SectionCommandsRefuseDamagedSettingsNamingTheField) {
   }
 }
 
-TEST_F(MainCommandsTest, EditorsWithoutTheirFileDoNothingAndSayNothing) {
-  EXPECT_FALSE(commands.MayEdit(WorkingFileKind::Data));
-  EXPECT_FALSE(commands.MayEdit(WorkingFileKind::Variant));
-  EXPECT_FALSE(commands.MayEdit(WorkingFileKind::Alignment));
-  EXPECT_FALSE(commands.MayShowProperties());
-  EXPECT_TRUE(dialogs.Log().empty());
-}
-
 TEST_F(MainCommandsTest, ErrorEscapingAComputationIsShownAndHidesTheProgress) {
   dialogs.ExpectMessage("disk on fire");
   CommandEntry burning = Command(CommandId::Volumes);
