@@ -143,7 +143,7 @@ TEST_F(CrossSheetTest, ElementsOnTheirLayersWithTheirPensAndColours) {
   EXPECT_NE(device.TextStartingWith("Cross sections"), nullptr);
 }
 
-TEST_F(CrossSheetTest, DatumLineAtTheLowestWholeElevationInItsBand) {
+TEST_F(CrossSheetTest, DatumLineAtTheLowestWholeElevationInItsBandUnlessSwitchedOff) {
   ScriptedDialogs dialogs;
   Open({}, dialogs);
   sheets->DrawOnObject(1);
@@ -174,11 +174,8 @@ TEST_F(CrossSheetTest, DatumLineAtTheLowestWholeElevationInItsBand) {
     EXPECT_DOUBLE_EQ(bases[slot].x, line.x1);
     EXPECT_DOUBLE_EQ(bases[slot].y, line.y1 + 1);
   }
-}
-
-TEST_F(CrossSheetTest, NoDatumLineWhenSwitchedOff) {
-  ScriptedDialogs dialogs;
-  Open({.drawDatum = false}, dialogs);
+  device = RecordingDevice();
+  Open({.drawDatum = false}, dialogs);  // switched off
   sheets->DrawOnObject(1);
   EXPECT_TRUE(device.LinesOn("0", 0).empty());
   EXPECT_EQ(device.TextStartingWith("Base: "), nullptr);
