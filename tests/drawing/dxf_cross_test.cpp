@@ -139,12 +139,6 @@ TEST(DxfCross, RefusalsAndFaultsLeaveNoFileBehind) {
        "",
        "Cannot draw the sheets: the number of cross sections in each sheet is 0; it must be at "
        "least 1."},
-      {"margins larger than the page",
-       {.margin = 25},
-       {},
-       false,
-       "",
-       "Cannot draw the sheets: the page is smaller than its margins."},
       {"a cancelled name", {}, {}, true, "", ""},
       {"no definitions file", {}, {}, true, proposed, "File not found: DXF-DEFS.INI", true},
   };

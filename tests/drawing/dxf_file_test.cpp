@@ -6,7 +6,6 @@
 
 #include <sstream>
 
-#include "drawing/dxf_opening.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -44,9 +43,6 @@ TEST(WriteDxfHeader, MissingDefinitionsFileIsNamedAndNothingWritten) {
   std::ostringstream out;
   EXPECT_FALSE(WriteDxfHeader(out, programFolder.Path(), DxfFormat::Binary, dialogs));
   EXPECT_TRUE(out.str().empty());
-  // ASCII drawings bring their own header.
-  EXPECT_TRUE(WriteDxfHeader(out, programFolder.Path(), DxfFormat::Ascii, dialogs));
-  EXPECT_EQ(out.str(), DxfOpening(DxfFormat::Ascii));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 
 using testing::RecordingDialogs;
 
-TEST(AboutDialog, ShowsTheBuildsVersionInItsNamedControls) {
+TEST(AboutDialog, ShowsTheBuildsVersionAndTheSystemAndOkCloses) {
   RecordingDialogs dialogs;
   AboutDialog about(dialogs, nullptr);
   EXPECT_EQ(about.objectName(), QStringLiteral("frmAbout"));
@@ -25,11 +25,6 @@ TEST(AboutDialog, ShowsTheBuildsVersionInItsNamedControls) {
   }
   EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
             QStringLiteral("Version " CALVORA_VERSION));
-}
-
-TEST(AboutDialog, SystemInfoShowsTheSystemAndQtAndOkCloses) {
-  RecordingDialogs dialogs;
-  AboutDialog about(dialogs, nullptr);
   about.show();
   about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
   ASSERT_EQ(dialogs.shown.size(), 1u);

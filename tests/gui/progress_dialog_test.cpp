@@ -1,4 +1,4 @@
-// frmProgress: its controls, and "Cancel" stopping a pass, a volume run among them.
+// frmProgress: its controls, and "Cancel" or Escape stopping a pass.
 
 #include "shell/gui/progress_dialog.h"
 
@@ -8,19 +8,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <filesystem>
 
 #include "gui/qt_printing.h"
-#include "quantities/calc_volumes.h"
-#include "shell/gui/main_window.h"
-#include "support/recording_dialogs.h"
-#include "support/temp_folder.h"
 
 namespace calvora {
 namespace {
-
-using testing::RecordingDialogs;
-using testing::TempFolder;
 
 QPushButton* CancelButton(ProgressDialog& dialog) {
   return dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"));
@@ -33,14 +25,12 @@ class ClickingProgress : public Progress {
   ClickingProgress(ProgressDialog& dialog, int cancelAt) : dialog_(dialog), cancelAt_(cancelAt) {}
   void Start(int maximum) override { dialog_.Start(maximum); }
   bool Step(int value) override {
-    steps.push_back(value);
     if (value == cancelAt_) {
       QMetaObject::invokeMethod(CancelButton(dialog_), "click", Qt::QueuedConnection);
     }
     return dialog_.Step(value);
   }
   void Finish() override { dialog_.Finish(); }
-  std::vector<int> steps;
 
  private:
   ProgressDialog& dialog_;
@@ -65,7 +55,6 @@ TEST(ProgressDialog, BarUnderItsNameFollowsTheStepsAndHidesAtTheEnd) {
   ProgressDialog dialog(&parent);
   EXPECT_EQ(dialog.objectName(), QStringLiteral("frmProgress"));
   EXPECT_NE(dialog.findChild<QLabel*>(QStringLiteral("lblProgress")), nullptr);
-  EXPECT_NE(CancelButton(dialog), nullptr);
   auto* bar = dialog.findChild<QProgressBar*>(QStringLiteral("Progress"));
   ASSERT_NE(bar, nullptr);
   dialog.Start(8);
@@ -77,52 +66,16 @@ TEST(ProgressDialog, BarUnderItsNameFollowsTheStepsAndHidesAtTheEnd) {
   EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST(ProgressDialog, CancelStopsThePassAtItsNextStepAndTheNextPassRunsToTheEnd) {
-  QWidget parent;
-  ProgressDialog dialog(&parent);
-  ClickingProgress clicking(dialog, 4);
-  EXPECT_EQ(RunPass(clicking, 10), 3);
-  EXPECT_TRUE(dialog.Model().CancelRequested());
-  EXPECT_FALSE(dialog.isVisible());
-  ClickingProgress untouched(dialog, 0);
-  EXPECT_EQ(RunPass(untouched, 10), 10);
-}
-
-TEST(ProgressDialog, EscapeAsksToStopAsCancelDoes) {
+TEST(ProgressDialog, CancelOrEscapeStopsThePassAtItsNextStep) {
   QWidget parent;
   ProgressDialog dialog(&parent);
   dialog.Start(3);
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_TRUE(dialog.Step(1));
   dialog.Finish();
-}
-
-TEST(ProgressDialog, CancelStopsAVolumeRunAfterTheCurrentSection) {
-  TempFolder folder;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(CALVORA_SOURCE_DIR "/examples/demo")) {
-    std::filesystem::copy_file(entry.path(), folder / entry.path().filename().string());
-  }
-  RecordingDialogs dialogs;
-  ProjectState state;
-  state.AppDir = CALVORA_BINARY_DIR;
-  MainWindow window(state, folder / "config", &dialogs);
-  window.OpenProjectPath((folder / "DEMO.PRJ").string());
-  ASSERT_GT(state.Data.Count(), 3);
-
-  ClickingProgress clicking(window.ProgressWindow(), 3);
-  const VolumeRunSummary stopped = CalcVolumes(state, dialogs, clicking);
-  EXPECT_TRUE(stopped.Cancelled);
-  EXPECT_EQ(clicking.steps, std::vector<int>({2, 3}));
-  EXPECT_EQ(stopped.SectionsReported + int(stopped.LeftOut.size()), 2);
-  EXPECT_FALSE(window.ProgressWindow().isVisible());
-
-  ClickingProgress untouched(window.ProgressWindow(), 0);
-  const VolumeRunSummary full = CalcVolumes(state, dialogs, untouched);
-  EXPECT_FALSE(full.Cancelled);
-  EXPECT_TRUE(full.Written);
-  EXPECT_EQ(full.SectionsReported + int(full.LeftOut.size()), state.Data.Count());
-  EXPECT_EQ(untouched.steps.back(), state.Data.Count());
+  ClickingProgress clicking(dialog, 4);  // the next pass starts afresh
+  EXPECT_EQ(RunPass(clicking, 10), 3);
+  EXPECT_FALSE(dialog.isVisible());
 }
 
 }  // namespace

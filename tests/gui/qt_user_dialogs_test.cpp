@@ -64,7 +64,7 @@ TEST(QtUserDialogs, FileDialogsShowTitleAndFilterAndGiveThePath) {
   EXPECT_EQ(dialogs.OpenFileName(OpenProjectRequest()), std::string());
 }
 
-TEST(QtUserDialogs, InputBoxShowsPromptTitleAndDefault) {
+TEST(QtUserDialogs, InputBoxShowsPromptTitleAndDefaultAndCancelGivesEmptyText) {
   QWidget parent;
   QtUserDialogs dialogs(&parent);
   QString prompt;
@@ -81,11 +81,6 @@ TEST(QtUserDialogs, InputBoxShowsPromptTitleAndDefault) {
             std::string("250"));
   EXPECT_EQ(prompt, QStringLiteral("Interval\nin metres"));
   EXPECT_EQ(title, QStringLiteral("Plan coordinates"));
-}
-
-TEST(QtUserDialogs, CancelledInputBoxGivesEmptyText) {
-  QWidget parent;
-  QtUserDialogs dialogs(&parent);
   WhenShown<QInputDialog>([](QInputDialog& box) { box.reject(); });
   EXPECT_EQ(dialogs.InputBox({QuestionId::DesignSpeed}, "Speed", "Design", "60"), std::string());
 }

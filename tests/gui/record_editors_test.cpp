@@ -22,6 +22,7 @@
 #include "shell/gui/editor_windows.h"
 #include "shell/gui/find_section_dialog.h"
 #include "shell/gui/main_window.h"
+#include "support/road_project.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -41,13 +42,7 @@ struct Files {
     state.AppDir = folder.Path();
     state.Data.FileName = "ROAD.DAT";
     state.Data.File.emplace(folder / "ROAD.DAT", SectionRecord::kLength);
-    SectionRecord section;
-    section.Kilo = 1;
-    section.GRElev = 100;
-    section.PointCount[-1] = -1;
-    section.GroundPoints(-1, 0) = -5;
-    section.GroundPoints(-1, 1) = 99;
-    WriteRecord(*state.Data.File, 1, section);
+    WriteRecord(*state.Data.File, 1, testing::MakeSection(0, 100, {{5, 99}}, {}));
     state.Align.FileName = "ROAD.CRV";
     state.Align.File.emplace(folder / "ROAD.CRV", AlignmentRecord::kLength);
     WriteRecord(*state.Align.File, 1, AlignmentRecord{0, 20, 2, 300, 50, 0.2f});

