@@ -13,6 +13,7 @@
 #include "support/recording_dialogs.h"
 #include "support/road_project.h"
 #include "support/scripted_dialogs.h"
+#include "support/stopping_progress.h"
 
 namespace calvora {
 namespace {
@@ -23,23 +24,6 @@ using testing::RoadOptions;
 using testing::ScriptedDialogs;
 
 const std::string kTrailer("\0\0ENDSEC\0\0EOF\0", 14);
-
-class StopAfter : public Progress {
- public:
-  explicit StopAfter(int stopAt) : stopAt_(stopAt) {}
-  void Start(int maximum) override { maximum_ = maximum; }
-  bool Step(int value) override {
-    steps_.push_back(value);
-    return value >= stopAt_;
-  }
-  void Finish() override { finished_ = true; }
-  int maximum_ = -1;
-  std::vector<int> steps_;
-  bool finished_ = false;
-
- private:
-  int stopAt_;
-};
 
 // The sample road's sheets, 60 x 42, ready for export.
 struct Export {
@@ -70,15 +54,15 @@ TEST(DxfCross, FileIsDefinitionsEntitiesAndTrailerUnderTheProposedName) {
   ScriptedDialogs dialogs;
   Export dxf({}, dialogs);
   dialogs.ExpectSaveFile("Select DXF File", dxf.Output().string(), dxf.Output().string());
-  StopAfter progress(99);
+  testing::StoppingProgress progress(99);
   EXPECT_EQ(DXFCross(*dxf.sheets, {}, DxfFormat::Binary, progress), dxf.Output().string());
   const std::string bytes = testing::ReadText(dxf.Output());
   const std::string opening = DxfOpening(DxfFormat::Binary);
   EXPECT_EQ(bytes.substr(0, opening.size()), opening);
   EXPECT_TRUE(bytes.ends_with(kTrailer));
-  EXPECT_EQ(progress.maximum_, 3);
-  EXPECT_EQ(progress.steps_, (std::vector<int>{1, 2, 3}));
-  EXPECT_TRUE(progress.finished_);
+  EXPECT_EQ(progress.maximum, 3);
+  EXPECT_EQ(progress.steps, (std::vector<int>{1, 2, 3}));
+  EXPECT_TRUE(progress.finished);
   EXPECT_DOUBLE_EQ(dxf.sheets->XOffset, 0);
   EXPECT_EQ(dxf.sheets->Graphic.Object(), nullptr);
   EXPECT_EQ(dxf.FilesInFolder(), 4u);  // no scratch file left
@@ -177,9 +161,9 @@ TEST(DxfCross, AsciiDrawingNeedsNoDefinitionsFile) {
 TEST(DxfCross, CancelStopsBeforeTheNextSheetAndClosesTheDrawing) {
   RecordingDialogs dialogs;
   Export dxf({}, dialogs);
-  StopAfter progress(1);
+  testing::StoppingProgress progress(1);
   EXPECT_EQ(DXFCross(*dxf.sheets, {}, DxfFormat::Binary, progress), dxf.Output().string());
-  EXPECT_EQ(progress.steps_, std::vector<int>{1});
+  EXPECT_EQ(progress.steps, std::vector<int>{1});
   EXPECT_TRUE(testing::ReadText(dxf.Output()).ends_with(kTrailer));
   std::set<std::string> sections;
   for (const DxfEntity& e : dxf.Entities()) {

@@ -5,6 +5,7 @@
 #include "quantities/report_checks.h"
 #include "support/road_project.h"
 #include "support/scripted_dialogs.h"
+#include "support/stopping_progress.h"
 
 namespace calvora {
 namespace {
@@ -15,25 +16,6 @@ using testing::ReadText;
 using testing::ReportLines;
 using testing::ScriptedDialogs;
 using testing::TwoLaneSection;
-
-// Stops when asked to step to a given section.
-class StopAt : public Progress {
- public:
-  explicit StopAt(int stop) : stop_(stop) {}
-  void Start(int maximum) override { maximum_ = maximum; }
-  bool Step(int value) override {
-    steps_.push_back(value);
-    return value == stop_;
-  }
-  void Finish() override { finished_ = true; }
-
-  int maximum_ = 0;
-  std::vector<int> steps_;
-  bool finished_ = false;
-
- private:
-  int stop_;
-};
 
 // The two-lane road R in a folder of its own, and its volume run.
 struct SmallRoad : testing::Road {
@@ -64,14 +46,14 @@ struct SmallRoad : testing::Road {
 TEST(CalcVolumes, WritesTheFourReportsOfASmallRoad) {
   SmallRoad road({101, 101, 100.5, 99.5, 99});
   road.Pits("0 50 900 120\n");
-  StopAt progress(0);
+  testing::StoppingProgress progress(0);
   const VolumeRunSummary summary = road.Run(progress);
   EXPECT_TRUE(summary.Written);
   EXPECT_EQ(summary.SectionCount, 5);
   EXPECT_EQ(summary.SectionsReported, 5);
-  EXPECT_EQ(progress.maximum_, 5);
-  EXPECT_EQ(progress.steps_, (std::vector<int>{2, 3, 4, 5}));
-  EXPECT_TRUE(progress.finished_);
+  EXPECT_EQ(progress.maximum, 5);
+  EXPECT_EQ(progress.steps, (std::vector<int>{2, 3, 4, 5}));
+  EXPECT_TRUE(progress.finished);
   // 9, 9 and 4 m2 of fill, then 7 m2 of cut: the fill wedges out 20 * 4 / 11 m after 0+040.
   EXPECT_NEAR(summary.Volumes.Fill, 180 + 130 + 14.55, 1e-9);
   EXPECT_NEAR(summary.Volumes.Cut, 44.55 + 210, 1e-9);
@@ -133,7 +115,7 @@ TEST(CalcVolumes, OneSectionGivesReportsWithoutVolumes) {
 
 TEST(CalcVolumes, CancelAfterTheThirdSectionReportsSectionsOneToThree) {
   SmallRoad road({101, 101, 101, 101, 101, 101});
-  StopAt progress(4);
+  testing::StoppingProgress progress(4);
   const VolumeRunSummary summary = road.Run(progress);
   EXPECT_TRUE(summary.Cancelled);
   EXPECT_TRUE(summary.Written);

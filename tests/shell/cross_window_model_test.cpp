@@ -12,6 +12,7 @@
 #include "records/record_file.h"
 #include "support/recording_dialogs.h"
 #include "support/road_project.h"
+#include "support/stopping_progress.h"
 
 namespace calvora {
 namespace {
@@ -34,17 +35,6 @@ class CountingPrinter : public SheetPrinter {
   std::vector<int> sheets;
   int documents = 0;
   RecordingDevice device;
-};
-
-class StoppingProgress : public Progress {
- public:
-  explicit StoppingProgress(int stopAfter) : stopAfter_(stopAfter) {}
-  void Start(int) override {}
-  bool Step(int value) override { return stopAfter_ > 0 && value >= stopAfter_; }
-  void Finish() override {}
-
- private:
-  int stopAfter_;
 };
 
 class CrossWindowModelTest : public ::testing::Test {
@@ -176,9 +166,9 @@ TEST_F(CrossWindowModelTest, PrintAndExportLeaveTheWindowAsItWas) {
   model->Paint(screen);
   const auto windowState = [&] {
     const CrossSheet& s = model->Sheets();
-    return std::make_tuple(model->CurrentSheet(), model->Zoom(), model->CentreX(),
-                           model->CentreY(), s.PenFactor, s.XOffset, s.Sheet.Width,
-                           s.Graphic.Object() == nullptr, s.Graphic.FontSize());
+    return std::make_tuple(model->CurrentSheet(), model->Zoom(), model->CentreX(), model->CentreY(),
+                           s.PenFactor, s.XOffset, s.Sheet.Width, s.Graphic.Object() == nullptr,
+                           s.Graphic.FontSize());
   };
   const auto before = windowState();
   struct Case {
@@ -196,14 +186,14 @@ TEST_F(CrossWindowModelTest, PrintAndExportLeaveTheWindowAsItWas) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CountingPrinter printer;
-    StoppingProgress progress(c.stopAfter);
+    testing::StoppingProgress progress(c.stopAfter);
     EXPECT_EQ(model->Print(c.choice, printer, progress), static_cast<int>(c.printed.size()));
     EXPECT_EQ(printer.sheets, c.printed);
     EXPECT_EQ(windowState(), before);
   }
   EXPECT_EQ(dialogs.shown.back(), "Message: Bad page number. Operation canceled.");
 
-  StoppingProgress progress(0);
+  testing::StoppingProgress progress(0);
   dialogs.fileAnswers.push_back((road.folder / "SHEETS.DXF").string());
   const std::string written =
       model->Export({SheetRangeOption::Pages, "2", "3"}, DxfFormat::Ascii, progress);
