@@ -19,8 +19,9 @@ TEST(CrossWindowExport, WritesTheBytesTheBatchCommandWrites) {
       testing::WriteRoad(folder.Path(), testing::SampleRoad({.sections = 11, .layers = true}));
   for (const bool ascii : {false, true}) {
     SCOPED_TRACE(ascii ? "text DXF" : "binary DXF");
-    std::vector<std::string> args = {"dxf", project.string(), "--sheets", "2-3",
-                                     "--out", (folder / "BATCH.DXF").string(), "--yes"};
+    std::vector<std::string> args = {"dxf",  project.string(), "--sheets",
+                                     "2-3",  "--out",          (folder / "BATCH.DXF").string(),
+                                     "--yes"};
     if (ascii) {
       args.push_back("--ascii");
     }

@@ -207,8 +207,8 @@ void CrossWindow::CreateToolBar() {
   turning("Last", standard(QStyle::SP_MediaSkipForward), tr("Last sheet (End)"),
           &CrossWindowModel::Last);
   bar->addSeparator();
-  QAction* find = AddButton("Find", standard(QStyle::SP_FileDialogContentsView),
-                            tr("Find a section (Ctrl+F)"));
+  QAction* find =
+      AddButton("Find", standard(QStyle::SP_FileDialogContentsView), tr("Find a section (Ctrl+F)"));
   find->setShortcut(QKeySequence::Find);
   connect(find, &QAction::triggered, this, &CrossWindow::findRequested);
   QAction* print = AddButton("Print", PrinterIcon(), tr("Print sheets (Ctrl+P)"));
@@ -223,12 +223,12 @@ void CrossWindow::CreateToolBar() {
       ->setShortcut(QKeySequence::ZoomIn);
   turning("Zoom-out", ZoomIcon(false), tr("Zoom out (Ctrl+-)"), &CrossWindowModel::ZoomOut)
       ->setShortcut(QKeySequence::ZoomOut);
-  QAction* setup = AddButton("Pagesetup", standard(QStyle::SP_FileDialogDetailedView),
-                             tr("Page setup"));
+  QAction* setup =
+      AddButton("Pagesetup", standard(QStyle::SP_FileDialogDetailedView), tr("Page setup"));
   connect(setup, &QAction::triggered, this, &CrossWindow::PageSetup);
   bar->addSeparator();
-  QAction* exit = AddButton("Exit", standard(QStyle::SP_DialogCloseButton),
-                            tr("Close the window (Esc)"));
+  QAction* exit =
+      AddButton("Exit", standard(QStyle::SP_DialogCloseButton), tr("Close the window (Esc)"));
   exit->setShortcut(Qt::Key_Escape);
   connect(exit, &QAction::triggered, this, [this] {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
