@@ -13,21 +13,15 @@
 namespace calvora {
 namespace {
 
-class SilentProgress : public Progress {
- public:
-  void Start(int) override {}
-  bool Step(int) override { return false; }
-  void Finish() override {}
-};
-
 TEST(CrossWindowExport, WritesTheBytesTheBatchCommandWrites) {
   testing::TempFolder folder;
   const auto project =
       testing::WriteRoad(folder.Path(), testing::SampleRoad({.sections = 11, .layers = true}));
   for (const bool ascii : {false, true}) {
     SCOPED_TRACE(ascii ? "text DXF" : "binary DXF");
-    std::vector<std::string> args = {"dxf", project.string(), "--sheets", "2-3",
-                                     "--out", (folder / "BATCH.DXF").string(), "--yes"};
+    std::vector<std::string> args = {"dxf",  project.string(), "--sheets",
+                                     "2-3",  "--out",          (folder / "BATCH.DXF").string(),
+                                     "--yes"};
     if (ascii) {
       args.push_back("--ascii");
     }
