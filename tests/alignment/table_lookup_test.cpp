@@ -40,13 +40,6 @@ TEST(TableLookup, InterpolatesBetweenTheFirstEightRowsAndKeepsTheLastBeyond) {
   }
 }
 
-TEST(TableLookup, MissingFileSaysSoAndGivesZero) {
-  TempFolder folder;
-  ScriptedDialogs dialogs;
-  dialogs.ExpectMessage("File not found : Asshto.rmi");
-  EXPECT_EQ(TableLookup(folder.Path(), "Asshto.rmi", 65, dialogs), 0);
-}
-
 TEST(TableLookup, ShortOrNonNumericTableSaysSoAndGivesTheValueFoundSoFar) {
   TempFolder folder;
   WriteTable(folder, "50,80\n60,120\n");

@@ -9,21 +9,6 @@
 namespace calvora {
 namespace {
 
-TEST(BatchDialogs, AYesNoQuestionWithoutAnAnswerStopsTheCommand) {
-  std::ostringstream err;
-  BatchDialogs dialogs(err);
-  try {
-    dialogs.YesNo(QuestionId::CreateMissingFile, "Data file not found.Create New ?");
-    FAIL() << "answered without an option";
-  } catch (const UnansweredQuestion& question) {
-    EXPECT_EQ(std::string(question.what()),
-              "The question \"Data file not found.Create New ?\" needs an answer: run again "
-              "with --yes to answer Yes.");
-  }
-  dialogs.AnswerYes(true);
-  EXPECT_TRUE(dialogs.YesNo(QuestionId::CreateMissingFile, "Data file not found.Create New ?"));
-}
-
 TEST(BatchDialogs, AnswersByIdComeBeforeYesWhateverTheText) {
   std::ostringstream err;
   BatchDialogs dialogs(err);
@@ -31,17 +16,6 @@ TEST(BatchDialogs, AnswersByIdComeBeforeYesWhateverTheText) {
   dialogs.AnswerYesNo(QuestionId::CancelDesign, false);
   EXPECT_FALSE(dialogs.YesNo(QuestionId::CancelDesign, "Continue ?"));
   EXPECT_TRUE(dialogs.YesNo(QuestionId::ChangeFile, "Cancel the design process?"));
-}
-
-TEST(BatchDialogs, MessagesAndErrorsGoToStderr) {
-  std::ostringstream err;
-  BatchDialogs dialogs(err);
-  dialogs.Message("Done.");
-  EXPECT_FALSE(dialogs.ErrorShown());
-  EXPECT_FALSE(dialogs.RetryCancel("No space left on device"));  // Cancel: never loops
-  EXPECT_TRUE(dialogs.ErrorShown());
-  EXPECT_EQ(err.str(), "Done.\nerror: No space left on device\n");
-  EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{"Done.", "No space left on device"}));
 }
 
 TEST(BatchDialogs, InputBoxesAreAnsweredByTheirRules) {
@@ -99,28 +73,26 @@ TEST(BatchProgress, ReportsOnlyToATerminal) {
   EXPECT_FALSE(silent.Step(1));
   silent.Finish();
   EXPECT_EQ(quiet.str(), "");
-
-  std::ostringstream shown;
-  BatchProgress terminal(shown, true, "Volumes");
-  terminal.Start(3);
-  EXPECT_FALSE(terminal.Step(2));
-  terminal.Finish();
-  EXPECT_EQ(shown.str(), "Volumes: 0 of 3\rVolumes: 2 of 3\n");
 }
 
+// Messages and errors go to stderr, each on a line of its own, and the count goes on below.
 TEST(BatchProgress, AMessageStartsOnALineOfItsOwnAndTheCountGoesOnBelow) {
   std::ostringstream err;
   BatchDialogs dialogs(err);
   BatchProgress progress(err, true, "Sections");
   progress.Start(3);
-  progress.Step(1);
+  EXPECT_FALSE(progress.Step(1));
   dialogs.Message("Data error in KM:  0+20\r(Section No.  2)");
+  EXPECT_FALSE(dialogs.ErrorShown());
   progress.Step(2);
-  dialogs.RetryCancel("Disk full");
+  EXPECT_FALSE(dialogs.RetryCancel("Disk full"));  // Cancel: never loops
+  EXPECT_TRUE(dialogs.ErrorShown());
   progress.Finish();
   EXPECT_EQ(err.str(),
             "Sections: 0 of 3\rSections: 1 of 3\nData error in KM:  0+20\n(Section No.  2)\n"
             "Sections: 2 of 3\nerror: Disk full\n");
+  EXPECT_EQ(dialogs.Messages(),
+            (std::vector<std::string>{"Data error in KM:  0+20\r(Section No.  2)", "Disk full"}));
 }
 
 TEST(TerminalText, CarriageReturnsEndLinesAndTheStationStandsApart) {

@@ -9,6 +9,7 @@
 #include "records/project_record.h"
 #include "records/record_file.h"
 #include "records/section_record.h"
+#include "support/road_project.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -16,12 +17,7 @@ namespace calvora::testing {
 
 class DemoCopy {
  public:
-  DemoCopy() {
-    for (const auto& entry :
-         std::filesystem::directory_iterator(CALVORA_SOURCE_DIR "/examples/demo")) {
-      std::filesystem::copy_file(entry.path(), folder_ / entry.path().filename().string());
-    }
-  }
+  DemoCopy() { CopyDemoRoad(folder_.Path()); }
   const std::filesystem::path& Path() const { return folder_.Path(); }
   std::filesystem::path operator/(const std::string& name) const { return folder_ / name; }
   FolderSnapshot Files() const { return Snapshot(folder_.Path()); }
@@ -35,6 +31,11 @@ class DemoCopy {
 
   ProgramRun Calvora(const std::string& arguments) const {
     return RunCalvora(arguments, folder_.Path());
+  }
+  // The number the volumes summary prints on the line that begins with label.
+  static double SummaryValue(const std::string& out, const std::string& label) {
+    const std::size_t at = out.find("\n" + label + "  ");
+    return at == std::string::npos ? -1 : std::stod(out.substr(at + 1 + 28));
   }
 
  private:

@@ -8,15 +8,10 @@
 namespace calvora {
 namespace {
 
-// The number the summary prints on the line that begins with label.
-double SummaryValue(const std::string& out, const std::string& label) {
-  const std::size_t at = out.find("\n" + label + "  ");
-  EXPECT_NE(at, std::string::npos) << label << "\n" << out;
-  return at == std::string::npos ? -1 : std::stod(out.substr(at + 1 + 28));
-}
+using testing::DemoCopy;
 
 TEST(VolumesCommand, FiveLayersGiveTheFillBelowTheFifthALineOfItsOwn) {
-  const testing::DemoCopy demo;
+  const DemoCopy demo;
   demo.ChangeProject([](ProjectRecord& project) {
     project.Thickness = {0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
     project.Compaction = {100, 95, 95, 95, 90};
@@ -24,14 +19,14 @@ TEST(VolumesCommand, FiveLayersGiveTheFillBelowTheFifthALineOfItsOwn) {
   const testing::ProgramRun run = demo.Calvora("volumes DEMO.PRJ");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
-  const double below = SummaryValue(run.out, "Fill below the layers");
-  EXPECT_GT(below, 0);
+  const double below = DemoCopy::SummaryValue(run.out, "Fill below the layers");
+  EXPECT_GT(below, 0) << run.out;
   double parts = below;
   for (const char* band : {"1 (100 %)", "2 (95 %)", "3 (95 %)", "4 (95 %)", "5 (90 %)"}) {
-    parts += SummaryValue(run.out, std::string("Fill, layer ") + band);
+    parts += DemoCopy::SummaryValue(run.out, std::string("Fill, layer ") + band);
   }
-  EXPECT_NEAR(SummaryValue(run.out, "Fill, all"), parts, 0.006);
-  EXPECT_NEAR(SummaryValue(run.out, "Fill hauled (0524)"), parts, 0.006);
+  EXPECT_NEAR(DemoCopy::SummaryValue(run.out, "Fill, all"), parts, 0.006);
+  EXPECT_NEAR(DemoCopy::SummaryValue(run.out, "Fill hauled (0524)"), parts, 0.006);
   EXPECT_NE(testing::ReadText(demo / "DEMO.VOL")
                 .find("    Fill below the layers" + fmt::format("{:>25.2f}", below) +
                       " m3: the fill below the fifth"),

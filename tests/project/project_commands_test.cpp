@@ -32,12 +32,17 @@ class ProjectCommandsTest : public ::testing::Test {
 };
 
 // The bytes of a new project's record are checked with the record itself; here, that New
-// writes it from the previous record and shows it.
+// writes it from the previous record, shows it and closes the previous working files.
 TEST_F(ProjectCommandsTest, NewWritesTheNewProjectRecordOverThePreviousOne) {
+  WriteBytes(folder_ / "OLD.DAT", Bytes(190 * 2));
+  state_.ProjectPath = ProjectIn("OLD.PRJ");
+  state_.Project.DataFile = ProjectIn("OLD.DAT");
   state_.Project.DrawDatum = -1;
   state_.Project.Margin = {0.5F, 1.5F, 2.5F, 3.5F};
   state_.Project.TitleLeft = "Old title";
   state_.Project.NumLines = 50;
+  OpenWorkingFiles(state_, dialogs_);
+  state_.Data.Current = 2;
   ProjectRecord expected = state_.Project;
   InitialiseNewProject(expected);
   const std::string path = ProjectIn("ROAD.PRJ");
@@ -50,16 +55,6 @@ TEST_F(ProjectCommandsTest, NewWritesTheNewProjectRecordOverThePreviousOne) {
   EXPECT_EQ(window_.Caption(), "Calvora - [ROAD.PRJ]");
   EXPECT_TRUE(window_.PropertiesEnabled());
   EXPECT_EQ(state_.ProjectPath, path);
-}
-
-TEST_F(ProjectCommandsTest, NewClosesThePreviousWorkingFiles) {
-  WriteBytes(folder_ / "OLD.DAT", Bytes(190 * 2));
-  state_.ProjectPath = ProjectIn("OLD.PRJ");
-  state_.Project.DataFile = ProjectIn("OLD.DAT");
-  OpenWorkingFiles(state_, dialogs_);
-  state_.Data.Current = 2;
-  ASSERT_TRUE(CreateProject(state_, ProjectIn("NEW.PRJ"), window_, dialogs_));
-  EXPECT_EQ(state_.Project.DataFile, "");
   EXPECT_FALSE(state_.Data.Loaded());
   EXPECT_EQ(state_.Data.FileName, "");
   EXPECT_EQ(state_.Data.Count(), 0);

@@ -70,12 +70,13 @@ TEST_F(WorkingFilesTest, MissingFilesAreOfferedInOrderAndNoLeavesTheKindNotLoade
   EXPECT_EQ(state_.Align.File->Path(), folder_ / "R.CRV");
 }
 
-TEST_F(WorkingFilesTest, AnUnchangedNameKeepsTheOpenFileAndItsCurrentRecord) {
-  WriteBytes(folder_ / "R.DAT", std::vector<std::uint8_t>(3 * 190));
-  Name(In("R.DAT"), "", "");
+TEST_F(WorkingFilesTest, NamesAreTrimmedAndAnUnchangedNameKeepsTheOpenFileAndItsRecord) {
+  WriteBytes(folder_ / "R.DAT", std::vector<std::uint8_t>(3 * 190 + 189));
+  Name("   " + In("R.DAT") + "     ", "", "");
   OpenWorkingFiles(state_, dialogs_);
   ASSERT_TRUE(state_.Data.Loaded());
-  EXPECT_EQ(state_.Data.Count(), 3);
+  EXPECT_EQ(state_.Data.FileName, In("R.DAT"));
+  EXPECT_EQ(state_.Data.Count(), 3);  // a partial record does not count
   state_.Data.Current = 3;
   // Two more records appear behind the program's back: a reopen would count them.
   WriteBytes(folder_ / "R.DAT", std::vector<std::uint8_t>(5 * 190));
@@ -84,17 +85,6 @@ TEST_F(WorkingFilesTest, AnUnchangedNameKeepsTheOpenFileAndItsCurrentRecord) {
   EXPECT_EQ(state_.Data.Count(), 3);
   EXPECT_EQ(state_.Data.Current, 3);
   EXPECT_EQ(state_.Project.DataFile, In("R.DAT"));
-}
-
-TEST_F(WorkingFilesTest, NamesAreTrimmedBeforeTheyAreComparedAndOpened) {
-  WriteBytes(folder_ / "R.VAR", std::vector<std::uint8_t>(488 + 487));
-  Name("", "   " + In("R.VAR") + "     ", "");
-  OpenWorkingFiles(state_, dialogs_);
-  EXPECT_EQ(state_.Project.VariantFile, In("R.VAR"));
-  EXPECT_EQ(state_.Var.FileName, In("R.VAR"));
-  ASSERT_TRUE(state_.Var.Loaded());
-  EXPECT_EQ(state_.Var.Count(), 1);  // a partial record does not count
-  EXPECT_EQ(state_.Var.Current, 1);
 }
 
 TEST_F(WorkingFilesTest, ANewNameReopensAndResetsTheCurrentRecord) {
