@@ -24,6 +24,7 @@ namespace {
 TEST(CrossWindowEditing, ADoubleClickedSectionOpensInTheDataEditor) {
   testing::Road road(testing::SampleRoad());
   testing::RecordingDialogs dialogs;
+  road.state.AppDir = road.folder.Path();  // the recent list goes there
   MainWindow window(road.state, road.folder / "config", &dialogs);
   auto* editors = new EditorWindows(window, dialogs);
   window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
@@ -43,6 +44,7 @@ TEST(CrossWindowEditing, ADoubleClickedSectionOpensInTheDataEditor) {
 TEST(CrossWindowEditing, FindShowsTheSheetOfTheSectionFound) {
   testing::Road road(testing::SampleRoad());  // 4 sections a sheet
   testing::RecordingDialogs dialogs;
+  road.state.AppDir = road.folder.Path();  // the recent list goes there
   MainWindow window(road.state, road.folder / "config", &dialogs);
   window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
   auto* cross = window.findChild<CrossWindow*>();
@@ -62,6 +64,7 @@ TEST(CrossWindowEditing, FindShowsTheSheetOfTheSectionFound) {
 TEST(CrossWindowEditing, AnotherProjectClosesTheWindowsOfTheOpenOneFirst) {
   testing::Road road(testing::SampleRoad());
   testing::RecordingDialogs dialogs;
+  road.state.AppDir = road.folder.Path();  // the recent list goes there
   MainWindow window(road.state, road.folder / "config", &dialogs);
   auto* editors = new EditorWindows(window, dialogs);
   window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
