@@ -21,15 +21,24 @@
 namespace calvora {
 namespace {
 
-TEST(CrossWindowEditing, ADoubleClickedSectionOpensInTheDataEditor) {
-  testing::Road road(testing::SampleRoad());
+// The sample road (9 sections, 4 a sheet) in the main window with its editors, the
+// cross-section window open.
+class CrossWindowEditing : public ::testing::Test {
+ protected:
+  CrossWindowEditing() {
+    window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
+    cross = window.findChild<CrossWindow*>();
+  }
+  testing::Road road{testing::SampleRoad()};
   testing::RecordingDialogs dialogs;
-  road.state.AppDir = road.folder.Path();  // the recent list goes there
-  MainWindow window(road.state, road.folder / "config", &dialogs);
-  auto* editors = new EditorWindows(window, dialogs);
-  window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
-  auto* cross = window.findChild<CrossWindow*>();
-  ASSERT_NE(cross, nullptr);
+  // The recent list in the road's folder, not the program folder the road was opened with.
+  ProjectState& state = (road.state.AppDir = road.folder.Path(), road.state);
+  MainWindow window{state, road.folder / "config", &dialogs};
+  EditorWindows* editors = new EditorWindows(window, dialogs);
+  CrossWindow* cross = nullptr;
+};
+
+TEST_F(CrossWindowEditing, ADoubleClickedSectionOpensInTheDataEditor) {
   for (const int record : {6, 3}) {  // the second time the open editor turns to it
     emit cross->sectionActivated(record);
     ASSERT_NE(editors->Data(), nullptr);
@@ -41,13 +50,7 @@ TEST(CrossWindowEditing, ADoubleClickedSectionOpensInTheDataEditor) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST(CrossWindowEditing, FindShowsTheSheetOfTheSectionFound) {
-  testing::Road road(testing::SampleRoad());  // 4 sections a sheet
-  testing::RecordingDialogs dialogs;
-  road.state.AppDir = road.folder.Path();  // the recent list goes there
-  MainWindow window(road.state, road.folder / "config", &dialogs);
-  window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
-  auto* cross = window.findChild<CrossWindow*>();
+TEST_F(CrossWindowEditing, FindShowsTheSheetOfTheSectionFound) {
   QTimer::singleShot(0, [] {
     QWidget* find = QApplication::activeModalWidget();
     ASSERT_NE(find, nullptr);
@@ -61,13 +64,7 @@ TEST(CrossWindowEditing, FindShowsTheSheetOfTheSectionFound) {
 
 // Another project closes the windows of the open one first; an editor that cannot store what
 // it holds keeps the project open.
-TEST(CrossWindowEditing, AnotherProjectClosesTheWindowsOfTheOpenOneFirst) {
-  testing::Road road(testing::SampleRoad());
-  testing::RecordingDialogs dialogs;
-  road.state.AppDir = road.folder.Path();  // the recent list goes there
-  MainWindow window(road.state, road.folder / "config", &dialogs);
-  auto* editors = new EditorWindows(window, dialogs);
-  window.findChild<QAction*>(QStringLiteral("Cross"))->trigger();
+TEST_F(CrossWindowEditing, AnotherProjectClosesTheWindowsOfTheOpenOneFirst) {
   window.findChild<QAction*>(QStringLiteral("mnuEditData"))->trigger();
   const std::string project = road.state.ProjectPath;
   const std::string other = (road.folder / "OTHER.PRJ").string();
