@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "drawing/cross_sheet.h"
-#include "drawing/dxf_cross.h"
+#include "drawing/dxf_sheets.h"
 #include "drawing/gui/painter_device.h"
 #include "shell/cross_window_model.h"
 #include "support/recording_dialogs.h"
@@ -28,7 +28,7 @@ void BM_DxfExportAllSheets(benchmark::State& run) {
   SilentProgress progress;
   std::uintmax_t bytes = 0;
   for (auto _ : run) {
-    const std::string written = DXFCross(sheets, {}, DxfFormat::Binary, progress);
+    const std::string written = ExportSheets(sheets, {}, DxfFormat::Binary, progress);
     bytes = std::filesystem::file_size(written);
   }
   run.counters["sections/s"] = benchmark::Counter(static_cast<double>(kMaxRecordCount),

@@ -6,7 +6,7 @@
 #include "app/batch_output_options.h"
 #include "app/batch_sheet_options.h"
 #include "drawing/cross_sheet.h"
-#include "drawing/dxf_cross.h"
+#include "drawing/dxf_sheets.h"
 
 namespace calvora {
 
@@ -36,8 +36,8 @@ class DxfCommand : public BatchCommand {
     CrossSheet sheets(state, dialogs);
     sheets.Sheet = options_.Sheet();
     BatchProgress progress(context.err, context.errIsTerminal, "DXF");
-    const std::string written = DXFCross(sheets, options_.RangeChoice(),
-                                         ascii_ ? DxfFormat::Ascii : DxfFormat::Binary, progress);
+    const std::string written = ExportSheets(
+        sheets, options_.RangeChoice(), ascii_ ? DxfFormat::Ascii : DxfFormat::Binary, progress);
     if (written.empty() || dialogs.ErrorShown()) {
       return kBatchFailed;
     }

@@ -1,7 +1,6 @@
 // calvora print: the cross-section sheets printed into a PDF document or PNG images, without a
 // display.
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -12,10 +11,11 @@
 #include "app/batch_commands_list.h"
 #include "app/batch_dialogs.h"
 #include "app/batch_sheet_options.h"
+#include "app/offscreen_application.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/gui/png_sheet_printer.h"
-#include "drawing/print_cross.h"
+#include "drawing/print_sheets.h"
 #include "drawing/sheet_layout.h"
 #include "project/working_files.h"
 
@@ -50,11 +50,7 @@ class PrintCommand : public BatchCommand {
     if (!options_.OpenProject(state, context, dialogs) || !OutputAccepted(state, dialogs)) {
       return kBatchFailed;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "calvora";
-    char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    const OffscreenApplication application;
 
     CrossSheet sheets(state, dialogs);
     BatchProgress progress(context.err, context.errIsTerminal, "Print");
@@ -65,7 +61,7 @@ class PrintCommand : public BatchCommand {
       std::filesystem::create_directories(png_);
       printer = std::make_unique<PngSheetPrinter>(png_, options_.Sheet());
     }
-    const int printed = PrintCross(sheets, options_.RangeChoice(), *printer, progress);
+    const int printed = PrintSheets(sheets, options_.RangeChoice(), *printer, progress);
     if (printed == 0 || dialogs.ErrorShown()) {
       return kBatchFailed;
     }

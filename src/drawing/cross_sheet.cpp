@@ -6,8 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "drawing/dxf_file.h"
 #include "drawing/section_labels.h"
-#include "drawing/trim_blanks.h"
+#include "drawing/sheet_frame.h"
 #include "numbers/number_text.h"
 #include "section/section_areas.h"
 #include "section/section_messages.h"
@@ -16,23 +17,6 @@ namespace calvora {
 
 namespace {
 
-// Palette colours of the elements.
-constexpr std::int16_t kBlack = 0;
-constexpr std::int16_t kBlue = 1;
-constexpr std::int16_t kGreen = 2;
-constexpr std::int16_t kCyan = 3;
-constexpr std::int16_t kRed = 4;
-constexpr std::int16_t kMagenta = 5;
-
-// Pen entries of the project.
-constexpr int kBorderPen = 0;
-constexpr int kGroundPen = 1;
-constexpr int kProjectPen = 2;
-constexpr int kDecapajePen = 3;
-constexpr int kLayersPen = 4;
-
-// The strip of the titles along the bottom of the usable sheet, closed by a line at this height.
-constexpr double kTitleStripTop = 1;
 // The area labels end this far inside the usable sheet's right edge at the least.
 constexpr double kLabelClearance = 0.25;
 
@@ -83,10 +67,6 @@ std::vector<SectionPoint> GroundFromLeftToRight(const SectionResults& results) {
 
 }  // namespace
 
-GraphicFont SheetFont(const ProjectFont& font) {
-  return {TrimBlanks(font.Name), static_cast<float>(font.Size), font.Bold != 0, font.Italic != 0};
-}
-
 // A section's place on the sheet: the band's vertical centre and top, and the shift that puts
 // the middle of the two centre-line elevations on the centre.
 struct CrossSheet::Band {
@@ -99,48 +79,48 @@ struct CrossSheet::Band {
 };
 
 int CrossSheet::SheetCount() const {
-  if (state_.Project.SectionsPerSheet < 1) {
+  if (State().Project.SectionsPerSheet < 1) {
     return 0;
   }
-  return calvora::SheetCount(state_.Data.Count(), state_.Project.SectionsPerSheet);
+  return calvora::SheetCount(State().Data.Count(), State().Project.SectionsPerSheet);
+}
+
+int CrossSheet::DxfKind() const {
+  return kCrossSectionDrawing;
 }
 
 std::string CrossSheet::SettingsProblem() const {
-  return SheetSettingsProblem(state_.Project, Sheet);
+  return SheetSettingsProblem(State().Project, Sheet);
 }
 
 bool CrossSheet::DrawOnObject(int sheet) {
   if (!SettingsProblem().empty()) {
     return false;
   }
-  const ProjectRecord& project = state_.Project;
-  const double usableWidth = Sheet.Width - project.Margin[2] - project.Margin[3];
-  const double usableHeight = Sheet.Height - project.Margin[0] - project.Margin[1];
-
-  // The usable sheet spans x from XOffset - W/2 to XOffset + W/2, y from 0 up to H.
-  Graphic.Scale = {XOffset - usableWidth / 2 - project.Margin[2], usableHeight + project.Margin[0],
-                   Sheet.Width, -Sheet.Height};
-  Graphic.SetScale();
+  const ProjectRecord& project = State().Project;
+  const SheetSize usable = ScaleToUsableSheet(Graphic, project, Sheet, XOffset);
+  const double usableWidth = usable.Width;
+  const double usableHeight = usable.Height;
 
   const int perSheet = project.SectionsPerSheet;
   const double bandHeight = usableHeight / perSheet;
-  const SheetSections sections = SectionsOfSheet(sheet, state_.Data.Count(), perSheet);
+  const SheetSections sections = SectionsOfSheet(sheet, State().Data.Count(), perSheet);
   for (int record = sections.First; record <= sections.Last; ++record) {
     const int slot = record - sections.First;
     const Band band{usableHeight - (slot + 0.5) * bandHeight, bandHeight, usableWidth};
-    engine_.ComputeSection(state_, record);
-    ShowMessages(engine_.Results(), dialogs_);
+    engine_.ComputeSection(State(), record);
+    ShowMessages(engine_.Results(), Dialogs());
     if (engine_.Results().BadVariant) {
       return false;
     }
     DrawSection(record, band);
   }
-  DrawDecoration(usableWidth);
+  DrawSheetFrame(Graphic, project, usable, XOffset, PenFactor);
   return true;
 }
 
 void CrossSheet::DrawSection(int record, const Band& band) {
-  const ProjectRecord& project = state_.Project;
+  const ProjectRecord& project = State().Project;
   const SectionResults& results = engine_.Results();
   const SectionAreas areas = ComputeSectionAreas(results);
   const double pitch = project.Font.Size / 10.0;
@@ -255,34 +235,6 @@ void CrossSheet::DrawSection(int record, const Band& band) {
     constexpr double kNoteLine = 6;
     Graphic.DrawText(x0 - band.UsableWidth / 2 + 2, top - kNoteLine * pitch, kDataErrorNote);
   }
-}
-
-void CrossSheet::DrawDecoration(double usableWidth) {
-  const ProjectRecord& project = state_.Project;
-  const double usableHeight = Sheet.Height - project.Margin[0] - project.Margin[1];
-  const double left = XOffset - usableWidth / 2;
-  const double right = XOffset + usableWidth / 2;
-  Graphic.SetLayer("0");
-  Graphic.SetDrawWidth(project.Pen[kBorderPen] * PenFactor);
-  if (project.DrawBorder != 0) {
-    Graphic.DrawLine(left, 0, right, 0, kBlue);
-    Graphic.DrawLine(right, 0, right, usableHeight, kBlue);
-    Graphic.DrawLine(right, usableHeight, left, usableHeight, kBlue);
-    Graphic.DrawLine(left, usableHeight, left, 0, kBlue);
-    Graphic.DrawLine(left, 1, right, 1, kBlue);
-  }
-  // Titles in the strip of one unit above the bottom margin.
-  constexpr double kTitleTop = 0.85;
-  constexpr double kTitleInset = 0.5;
-  const auto title = [&](const std::string& stored, double alignment, double x) {
-    const std::string text = TrimBlanks(stored);
-    if (!text.empty()) {
-      Graphic.DrawText(x - alignment * Graphic.TextWidth(text), kTitleTop, text);
-    }
-  };
-  title(project.TitleLeft, 0, left + kTitleInset);
-  title(project.TitleCenter, 0.5, XOffset);
-  title(project.TitleRight, 1, right - kTitleInset);
 }
 
 }  // namespace calvora

@@ -15,7 +15,9 @@ inline constexpr const char* kDxfDefinitionsFile = "DXF-defs.INI";
 
 // Drawing kinds and their suffixes: 1 "_L.DXF", 2 "_C.DXF" (cross-section sheets), 3 "_B.DXF",
 // 4 "_P.DXF", 5 "_T.DXF", 6 "_G.DXF".
+inline constexpr int kLongitudinalDrawing = 1;
 inline constexpr int kCrossSectionDrawing = 2;
+inline constexpr int kMassHaulDrawing = 3;
 
 // Proposes the name from the base name (kinds 1 to 3; the others have none) and the kind's
 // suffix and confirms it in the save dialog; "" when the person cancels or names a reserved file.

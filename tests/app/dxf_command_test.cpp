@@ -5,9 +5,10 @@
 #include <filesystem>
 #include <string>
 
-#include "drawing/dxf_cross.h"
+#include "drawing/cross_sheet.h"
 #include "drawing/dxf_opening.h"
 #include "drawing/dxf_read_back.h"
+#include "drawing/dxf_sheets.h"
 #include "drawing/sheet_layout.h"
 #include "support/recording_dialogs.h"
 #include "support/road_project.h"
@@ -34,7 +35,7 @@ std::string ExportedHere(const fs::path& folder, PageFormat page, bool landscape
   CrossSheet sheets(state, dialogs);
   sheets.Sheet = SheetSizeOf(page, landscape);
   SilentProgress progress;
-  DXFCross(sheets, {}, format, progress);
+  ExportSheets(sheets, {}, format, progress);
   return testing::ReadText(folder / "here.dxf");
 }
 

@@ -12,7 +12,7 @@
 #include "drawing/cross_sheet.h"
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/gui/png_sheet_printer.h"
-#include "drawing/print_cross.h"
+#include "drawing/print_sheets.h"
 #include "support/recording_dialogs.h"
 #include "support/road_project.h"
 #include "support/temp_folder.h"
@@ -102,7 +102,7 @@ TEST(SheetPrinters, PdfAppearsWhenCompleteAndImagesOnePerSheet) {
   SilentProgress progress;
   {
     PdfSheetPrinter pdf(folder / "road.pdf", SheetSizeOf(PageFormat::A4, false));
-    EXPECT_EQ(PrintCross(sheets, {}, pdf, progress), 3);
+    EXPECT_EQ(PrintSheets(sheets, {}, pdf, progress), 3);
   }
   EXPECT_TRUE(std::filesystem::exists(folder / "road.pdf"));
   EXPECT_EQ(testing::ReadText(folder / "road.pdf").rfind("%PDF", 0), 0u);
@@ -117,7 +117,7 @@ TEST(SheetPrinters, PdfAppearsWhenCompleteAndImagesOnePerSheet) {
 
   PngSheetPrinter png(folder.Path(), SheetSizeOf(PageFormat::Letter, false), 100);
   sheets.CurrentSheet = 2;
-  EXPECT_EQ(PrintCross(sheets, {SheetRangeOption::CurrentPage, "", ""}, png, progress), 1);
+  EXPECT_EQ(PrintSheets(sheets, {SheetRangeOption::CurrentPage, "", ""}, png, progress), 1);
   ASSERT_EQ(png.Written().size(), 1u);
   EXPECT_EQ(png.Written()[0], folder / "sheet_002.png");
   const QImage image(QString::fromStdString(png.Written()[0].string()));

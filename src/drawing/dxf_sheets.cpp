@@ -1,4 +1,4 @@
-#include "drawing/dxf_cross.h"
+#include "drawing/dxf_sheets.h"
 
 #include <fstream>
 #include <optional>
@@ -21,7 +21,7 @@ std::string DataFilePath(const ProjectState& state) {
 // Puts the window's drawing object back as it was before the export.
 class ExportScope {
  public:
-  explicit ExportScope(CrossSheet& sheets) : sheets_(sheets) {}
+  explicit ExportScope(SheetSet& sheets) : sheets_(sheets) {}
   ~ExportScope() {
     sheets_.XOffset = 0;
     sheets_.Graphic.SetFileNumber(nullptr);
@@ -31,7 +31,7 @@ class ExportScope {
   ExportScope& operator=(const ExportScope&) = delete;
 
  private:
-  CrossSheet& sheets_;
+  SheetSet& sheets_;
 };
 
 void CheckWritten(std::ostream& stream, const ScratchFile& file) {
@@ -41,7 +41,7 @@ void CheckWritten(std::ostream& stream, const ScratchFile& file) {
 }
 
 // One attempt at the whole file; false when the definitions file is missing.
-bool WriteDrawing(CrossSheet& sheets, const std::string& fileName, const SheetRange& range,
+bool WriteDrawing(SheetSet& sheets, const std::string& fileName, const SheetRange& range,
                   DxfFormat format, Progress& progress) {
   ScratchFile file(fileName);
   std::ofstream stream(file.Path(), std::ios::binary | std::ios::trunc);
@@ -71,8 +71,8 @@ bool WriteDrawing(CrossSheet& sheets, const std::string& fileName, const SheetRa
 
 }  // namespace
 
-std::string DXFCross(CrossSheet& sheets, const SheetRangeChoice& choice, DxfFormat format,
-                     Progress& progress) {
+std::string ExportSheets(SheetSet& sheets, const SheetRangeChoice& choice, DxfFormat format,
+                         Progress& progress) {
   UserDialogs& dialogs = sheets.Dialogs();
   if (const std::string problem = sheets.SettingsProblem(); !problem.empty()) {
     dialogs.Message(problem);
@@ -86,7 +86,7 @@ std::string DXFCross(CrossSheet& sheets, const SheetRangeChoice& choice, DxfForm
   ExportScope scope(sheets);
   clsDXF dxf(format);
   sheets.Graphic.SetObject(dxf);
-  const std::string fileName = PromptDxfFile(kCrossSectionDrawing, DataFilePath(sheets.State()),
+  const std::string fileName = PromptDxfFile(sheets.DxfKind(), DataFilePath(sheets.State()),
                                              dialogs, ProjectFilesOf(sheets.State()));
   if (fileName.empty()) {
     return "";

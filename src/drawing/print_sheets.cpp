@@ -1,4 +1,4 @@
-#include "drawing/print_cross.h"
+#include "drawing/print_sheets.h"
 
 #include <optional>
 
@@ -9,7 +9,7 @@ namespace {
 // Puts the window's sheet size, pen factor and drawing object back after printing.
 class PrintScope {
  public:
-  explicit PrintScope(CrossSheet& sheets)
+  explicit PrintScope(SheetSet& sheets)
       : sheets_(sheets),
         sheet_(sheets.Sheet),
         penFactor_(sheets.PenFactor),
@@ -28,7 +28,7 @@ class PrintScope {
   PrintScope& operator=(const PrintScope&) = delete;
 
  private:
-  CrossSheet& sheets_;
+  SheetSet& sheets_;
   SheetSize sheet_;
   float penFactor_;
   GraphicDevice* object_;
@@ -37,8 +37,8 @@ class PrintScope {
 
 }  // namespace
 
-int PrintCross(CrossSheet& sheets, const SheetRangeChoice& choice, SheetPrinter& printer,
-               Progress& progress) {
+int PrintSheets(SheetSet& sheets, const SheetRangeChoice& choice, SheetPrinter& printer,
+                Progress& progress) {
   PrintScope scope(sheets);
   sheets.Sheet = printer.PageSheet();
   UserDialogs& dialogs = sheets.Dialogs();

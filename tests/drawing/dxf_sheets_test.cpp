@@ -1,13 +1,14 @@
 // The DXF export of a sheet range: the file's frame, the placement of the sheets, the faults
 // that leave no file behind, cancelling, and the read-back by an independent reader.
 
-#include "drawing/dxf_cross.h"
+#include "drawing/dxf_sheets.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+#include "drawing/cross_sheet.h"
 #include "drawing/dxf_opening.h"
 #include "drawing/dxf_read_back.h"
 #include "support/recording_dialogs.h"
@@ -43,7 +44,7 @@ struct Export {
   }
   std::string Run(DxfFormat format = DxfFormat::Binary, SheetRangeChoice range = {}) {
     SilentProgress silent;
-    return DXFCross(*sheets, range, format, silent);
+    return ExportSheets(*sheets, range, format, silent);
   }
 
   testing::Road road;
@@ -55,7 +56,7 @@ TEST(DxfCross, FileIsDefinitionsEntitiesAndTrailerUnderTheProposedName) {
   Export dxf({}, dialogs);
   dialogs.ExpectSaveFile("Select DXF File", dxf.Output().string(), dxf.Output().string());
   testing::StoppingProgress progress(99);
-  EXPECT_EQ(DXFCross(*dxf.sheets, {}, DxfFormat::Binary, progress), dxf.Output().string());
+  EXPECT_EQ(ExportSheets(*dxf.sheets, {}, DxfFormat::Binary, progress), dxf.Output().string());
   const std::string bytes = testing::ReadText(dxf.Output());
   const std::string opening = DxfOpening(DxfFormat::Binary);
   EXPECT_EQ(bytes.substr(0, opening.size()), opening);
@@ -162,7 +163,7 @@ TEST(DxfCross, CancelStopsBeforeTheNextSheetAndClosesTheDrawing) {
   RecordingDialogs dialogs;
   Export dxf({}, dialogs);
   testing::StoppingProgress progress(1);
-  EXPECT_EQ(DXFCross(*dxf.sheets, {}, DxfFormat::Binary, progress), dxf.Output().string());
+  EXPECT_EQ(ExportSheets(*dxf.sheets, {}, DxfFormat::Binary, progress), dxf.Output().string());
   EXPECT_EQ(progress.steps, std::vector<int>{1});
   EXPECT_TRUE(testing::ReadText(dxf.Output()).ends_with(kTrailer));
   std::set<std::string> sections;

@@ -1,9 +1,9 @@
 #pragma once
-// Printing a range of cross-section sheets, one sheet per page.
+// Printing a range of the sheets of a drawing, one sheet per page.
 
-#include "drawing/cross_sheet.h"
 #include "drawing/sheet_printer.h"
 #include "drawing/sheet_range.h"
+#include "drawing/sheet_set.h"
 #include "project/progress.h"
 
 namespace calvora {
@@ -12,7 +12,7 @@ namespace calvora {
 // factor 1; the window's sheet size, pen factor and drawing object are restored afterwards. A
 // cancel in the progress stops before the next sheet and ends the document with the sheets
 // printed. Returns the number of sheets printed; 0 after a refused range or bad settings.
-int PrintCross(CrossSheet& sheets, const SheetRangeChoice& choice, SheetPrinter& printer,
-               Progress& progress);
+int PrintSheets(SheetSet& sheets, const SheetRangeChoice& choice, SheetPrinter& printer,
+                Progress& progress);
 
 }  // namespace calvora
