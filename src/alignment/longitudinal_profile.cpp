@@ -40,6 +40,12 @@ void AddDesign(const std::vector<VerticalPoint>& points, LongitudinalProfile& pr
                               100 * (points[i].elevation - points[i - 1].elevation) / length,
                               length});
   }
+  for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+    if (points[i].curveMid && points[i].curveLength > 0) {
+      profile.Curves.push_back({points[i].station, points[i].elevation, points[i].curveLength,
+                                profile.Grades[i - 1].Percent, profile.Grades[i].Percent});
+    }
+  }
   const VerticalProfile design(points);
   const double first = points.front().station, last = points.back().station;
   const int steps = static_cast<int>(std::ceil((last - first) / kDesignStep));

@@ -26,12 +26,22 @@ struct ProfileGrade {
   double Length = 0;
 };
 
+// A vertical curve about its PVI (the mid point), with the grades in and out in %.
+struct ProfileCurve {
+  double Station = 0;
+  double Elevation = 0;
+  double Length = 0;
+  double GradeIn = 0;
+  double GradeOut = 0;
+};
+
 struct LongitudinalProfile {
   std::vector<std::pair<double, double>> Ground;  // (station, elevation), in file order
   std::vector<std::pair<double, double>> Design;  // empty without two usable vertical points
   std::vector<ProfileSection> Sections;
   std::vector<ProfileGrade> Grades;
-  std::vector<std::string> Notes;  // why the design is left out; sections out of station order
+  std::vector<ProfileCurve> Curves;  // with a length, in file order
+  std::vector<std::string> Notes;    // why the design is left out; sections out of station order
 };
 
 // Design points at most this far apart along the station axis.

@@ -49,6 +49,10 @@ std::string SheetSettingsProblem(const ProjectRecord& project, const SheetSize& 
     return "Cannot draw the sheets: the number of cross sections in each sheet is " +
            std::to_string(project.SectionsPerSheet) + "; it must be at least 1.";
   }
+  return MarginsProblem(project, sheet);
+}
+
+std::string MarginsProblem(const ProjectRecord& project, const SheetSize& sheet) {
   for (const float margin : project.Margin) {
     if (!std::isfinite(margin) || margin < 0) {
       return "Cannot draw the sheets: a margin is not a length of 0 or more.";

@@ -33,6 +33,9 @@ SheetSections SectionsOfSheet(int sheet, int sectionCount, int sectionsPerSheet)
 // The sheet that holds a section record.
 int SheetOfSection(int record, int sectionsPerSheet);
 
+// Why the project's margins leave no usable sheet of this size ("" when they do).
+std::string MarginsProblem(const ProjectRecord& project, const SheetSize& sheet);
+
 // Why the project's settings cannot give a sheet of this size ("" when they can): fewer than
 // one section per sheet, or margins that leave no room on the page.
 std::string SheetSettingsProblem(const ProjectRecord& project, const SheetSize& sheet);

@@ -82,4 +82,8 @@ std::string PrintZoneLine(const std::vector<std::string>& items);
 // 1999.9996 with 3 decimals is "2+0", never "1+1000").
 std::string StationLabel(double station, int digits);
 
+// Station text of the drawings: whole kilometres "+" the metres with three places and two
+// decimals ("0+020.00", "12+003.50"), from the station rounded to the centimetre.
+std::string StationText(double station);
+
 }  // namespace calvora

@@ -25,4 +25,13 @@ std::string StationLabel(double station, int digits) {
   return PlainNumber(kilometres) + "+" + PlainNumber(metres);
 }
 
+std::string StationText(double station) {
+  if (!std::isfinite(station)) {
+    return PlainNumber(station);
+  }
+  const double rounded = RoundTo(station, 2);
+  const double kilometres = std::floor(rounded / 1000);
+  return FormatNumber(kilometres, "0") + "+" + FormatField(rounded - kilometres * 1000, "000.00");
+}
+
 }  // namespace calvora

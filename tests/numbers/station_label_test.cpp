@@ -37,5 +37,16 @@ TEST(StationLabel, KilometresAndMetresRoundedToTheGivenDecimals) {
   EXPECT_LT(metres, 1000) << huge;
 }
 
+TEST(StationText, KilometresPlusMetresInThreePlacesAndTwoDecimals) {
+  const struct {
+    double station;
+    const char* text;
+  } cases[] = {{20, "0+020.00"},         {0, "0+000.00"},    {1003.5, "1+003.50"},
+               {12999.996, "13+000.00"}, {-20, "-1+980.00"}, {999.994, "0+999.99"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(StationText(c.station), c.text) << c.station;
+  }
+}
+
 }  // namespace
 }  // namespace calvora
