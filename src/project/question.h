@@ -17,6 +17,10 @@ enum class QuestionId {
   ConfirmDesign,     // the designed curve or spiral, its value to confirm
   StationInterval,   // "Distance between stations:"
   WideningDistance,  // "Enter new distance from center line for both sides:"
+  HorizontalScale,   // the drawings along the road: "Horizontal scale 1:"
+  VerticalScale,     // "Vertical scale 1:"
+  CutFactor,         // the mass-haul diagram: "Cut factor (bulking or shrinkage):"
+  FreeHaul,          // "Free-haul distance (m, 0 for none):"
 };
 
 // A question with what its answer may depend on.

@@ -144,7 +144,8 @@ TEST(MainWindow, GuardsSayWhatIsMissingInTheirOrder) {
   const std::vector<std::string> expected = {
       "Message: Alignment file not loaded.", "Message: Alignment file not loaded.",
       "Message: Alignment file not loaded.", "Message: Data file not loaded.",
-      "Message: Data file not loaded.",      "Message: Data file not loaded."};
+      "Message: Data file not loaded.",      "Message: Data file not loaded.",
+      "Message: Data file not loaded."};
   EXPECT_EQ(f.dialogs.shown, expected);
   EXPECT_EQ(editors.count(), 0);
   EXPECT_EQ(cross.count(), 0);

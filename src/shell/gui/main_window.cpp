@@ -13,6 +13,8 @@
 #include <QToolBar>
 
 #include "drawing/gui/cross_window.h"
+#include "drawing/gui/mass_haul_window.h"
+#include "drawing/gui/profile_window.h"
 #include "shell/gui/about_dialog.h"
 #include "shell/gui/app_icons.h"
 #include "shell/gui/find_section_dialog.h"
@@ -179,8 +181,8 @@ void MainWindow::CreateMenus() {
   QMenu* draw = menuBar()->addMenu(tr("&Draw"));
   draw->setObjectName(QStringLiteral("mnuDraw"));
   AddCommandItem(draw, CommandId::CrossSections);
-  AddItem(draw, "mnuDrawProf", tr("&Longitudinal Section"));
-  AddItem(draw, "mnuDrawBrok", tr("&Brokner Diagram"));
+  AddCommandItem(draw, CommandId::LongitudinalSection);
+  AddCommandItem(draw, CommandId::MassHaul);
   AddItem(draw, "mnuDrawPlan", tr("&Plan"));
 
   QMenu* tools = menuBar()->addMenu(tr("&Tools"));
@@ -260,8 +262,13 @@ QAction* MainWindow::AddCommandItem(QMenu* menu, CommandId id) {
 void MainWindow::RunCommand(CommandId id) {
   const CommandEntry& command = Command(id);
   if (!command.run) {
-    if (commands_->MayStart(id)) {
+    if (!commands_->MayStart(id)) {
+      return;
+    }
+    if (id == CommandId::CrossSections) {
       emit crossSectionsRequested();
+    } else {
+      ShowDrawing(id);
     }
     return;
   }
@@ -361,6 +368,26 @@ void MainWindow::ShowCrossSections() {
   }
   crossSections_->show();
   children_->setActiveSubWindow(crossSections_);
+}
+
+void MainWindow::ShowDrawing(CommandId id) {
+  const bool profile = id == CommandId::LongitudinalSection;
+  QPointer<QMdiSubWindow>& child = profile ? profile_ : massHaul_;
+  if (child == nullptr) {
+    SheetWindow* window = nullptr;
+    if (profile) {
+      window = new ProfileWindow(state_, dialogs_, printer_, *progress_);
+      connect(this, &MainWindow::dataFileRewritten, window, &SheetWindow::Redraw);
+    } else {
+      auto* diagram = new MassHaulWindow(state_, dialogs_, printer_, *progress_);
+      connect(this, &MainWindow::dataFileRewritten, diagram, &MassHaulWindow::Recompute);
+      window = diagram;
+    }
+    child = children_->addSubWindow(window);
+    child->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  child->show();
+  children_->setActiveSubWindow(child);
 }
 
 void MainWindow::ShowAbout() {

@@ -52,6 +52,8 @@ class MainWindow : public QMainWindow, public ShellWindow {
   void ShowAbout();
   // frmDrawCross as a child window; brought to the front when it is open.
   void ShowCrossSections();
+  // The longitudinal section or the mass-haul diagram as a child window, likewise.
+  void ShowDrawing(CommandId id);
 
  signals:
   // The editors and the drawing window, when their files are loaded; they attach here.
@@ -95,6 +97,8 @@ class MainWindow : public QMainWindow, public ShellWindow {
   QMenu* typeMenu_ = nullptr;
   QList<QAction*> childItems_;
   QPointer<QMdiSubWindow> crossSections_;
+  QPointer<QMdiSubWindow> profile_;
+  QPointer<QMdiSubWindow> massHaul_;
 };
 
 }  // namespace calvora
