@@ -1,5 +1,6 @@
-// calvora masshaul P.PRJ [--factor X] (--json | --csv F [--yes]): the mass ordinates of the
-// road from a volume run in memory; no report is written.
+// calvora masshaul P.PRJ [--factor X] [--free-haul M] (--pdf F | --dxf F [--ascii] | --csv F |
+// --json): the mass-haul diagram drawn on sheets, or the mass ordinates of the road, from a
+// volume run in memory; no report is written.
 
 #include <fmt/format.h>
 
@@ -8,8 +9,10 @@
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
 #include "app/batch_dialogs.h"
+#include "app/batch_drawing_output.h"
 #include "app/batch_number_option.h"
 #include "app/batch_project.h"
+#include "drawing/mass_haul_sheet.h"
 #include "numbers/number_text.h"
 #include "project/prompt_output_file.h"
 #include "project/scratch_output.h"
@@ -71,33 +74,50 @@ class MassHaulCommand : public BatchCommand {
  public:
   std::string Name() const override { return "masshaul"; }
   std::string Description() const override {
-    return "Mass ordinates of the road (the mass-haul diagram's numbers) as JSON or CSV";
+    return "The mass-haul diagram as a PDF or DXF drawing, or the mass ordinates as JSON or CSV";
   }
   void Configure(CLI::App& sub) override {
-    sub.add_option("project", project_, "Project file (.PRJ)")->required();
+    sheetOptions_.Configure(sub);
     sub.add_option("--factor", factor_, "Cut factor for bulking or shrinkage (default 1.00)");
+    sub.add_option("--free-haul", freeHaul_, "Free-haul distance in metres (default 0: none)");
     auto* jsonFlag = sub.add_flag("--json", json_, "Print the ordinates and totals as JSON");
     auto* csvOption = sub.add_option("--csv", csv_, "Write the ordinate table to this CSV file");
     jsonFlag->excludes(csvOption);
-    sub.add_flag("--yes,-y", yes_, "Replace an existing CSV file");
+    output_.Configure(sub, sheetOptions_, jsonFlag);
+    csvOption->excludes("--pdf")->excludes("--dxf");
   }
   int Run(BatchContext& context) override {
     BatchDialogs dialogs(context.err);
-    if (!json_ && csv_.empty()) {
-      context.err << "calvora masshaul: one of --json and --csv is needed.\n";
+    if (!json_ && csv_.empty() && !output_.Chosen()) {
+      context.err << "calvora masshaul: one of --json, --csv, --pdf and --dxf is needed.\n";
       return kBatchUsage;
     }
     if (const auto problem = NumberOptionProblem("--factor", factor_, {0.01, 10})) {
       dialogs.Message(*problem);
       return kBatchFailed;
     }
-    dialogs.AnswerYes(yes_);
+    if (const auto problem = NumberOptionProblem("--free-haul", freeHaul_, {0, 1e6})) {
+      dialogs.Message(*problem);
+      return kBatchFailed;
+    }
+    output_.Answer(dialogs);
     if (!csv_.empty()) {
       dialogs.AnswerSaveFile(csv_);
     }
     ProjectState state;
-    if (!OpenProjectForBatch(state, project_, context, dialogs, Command(CommandId::Volumes))) {
+    if (!OpenProjectForBatch(state, sheetOptions_.project, context, dialogs,
+                             Command(CommandId::MassHaul))) {
       return kBatchFailed;
+    }
+    MassHaulSheet sheets(state, dialogs);
+    sheets.Options.CutFactor = std::stod(factor_);
+    sheets.Options.FreeHaul = std::stod(freeHaul_);
+    if (output_.Chosen()) {  // a page or scale that cannot be drawn is refused before the run
+      sheets.Sheet = sheetOptions_.Sheet();
+      if (const std::string problem = sheets.SettingsProblem(); !problem.empty()) {
+        dialogs.Message(problem);
+        return kBatchFailed;
+      }
     }
     std::string csvPath;
     if (!csv_.empty()) {
@@ -108,7 +128,8 @@ class MassHaulCommand : public BatchCommand {
       }
     }
     BatchProgress progress(context.err, context.errIsTerminal, "Sections");
-    const MassHaul haul = ComputeMassHaul(state, std::stod(factor_), progress);
+    sheets.Haul = ComputeMassHaul(state, sheets.Options.CutFactor, progress);
+    const MassHaul& haul = sheets.Haul;
     for (const std::string& message : haul.Messages) {
       dialogs.Message(message);
     }
@@ -119,6 +140,9 @@ class MassHaulCommand : public BatchCommand {
       dialogs.Message(
           "Note: the sections' stations do not rise in file order; the diagram "
           "follows the file order.");
+    }
+    if (output_.Chosen()) {
+      return output_.Write(sheets, context, dialogs);
     }
     if (json_) {
       context.out << MassHaulJson(haul).dump(2) << '\n';
@@ -132,11 +156,12 @@ class MassHaulCommand : public BatchCommand {
   }
 
  private:
-  std::string project_;
+  BatchSheetOptions sheetOptions_;
   std::string factor_ = "1";
+  std::string freeHaul_ = "0";
   bool json_ = false;
   std::string csv_;
-  bool yes_ = false;
+  BatchDrawingOutput output_;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
-// calvora profile P.PRJ --json: the longitudinal section's numbers in metres: the ground, the
-// design line, each section's elevations and the grades.
+// calvora profile P.PRJ [--h-scale N] [--v-scale N] (--pdf F | --dxf F [--ascii] | --json): the
+// longitudinal section drawn on sheets, or its numbers in metres: the ground, the design line,
+// each section's elevations and the grades.
 
 #include <nlohmann/json.hpp>
 
@@ -7,8 +8,11 @@
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
 #include "app/batch_dialogs.h"
+#include "app/batch_drawing_output.h"
 #include "app/batch_project.h"
+#include "drawing/profile_sheet.h"
 #include "numbers/number_text.h"
+#include "project/working_files.h"
 #include "shell/command_table.h"
 
 namespace calvora {
@@ -52,33 +56,56 @@ json ProfileJson(const LongitudinalProfile& profile) {
           {"notes", profile.Notes}};
 }
 
+// The design line comes from the alignment file, when the project names one.
+bool OpenAlignmentIfNamed(ProjectState& state, UserDialogs& dialogs) {
+  const std::string& name = StoredNameOf(state.Project, WorkingFileKind::Alignment);
+  return name.find_first_not_of(' ') == std::string::npos ||
+         OpenWorkingFilesOf(state, {WorkingFileKind::Alignment}, dialogs);
+}
+
 class ProfileCommand : public BatchCommand {
  public:
   std::string Name() const override { return "profile"; }
   std::string Description() const override {
-    return "The longitudinal section's numbers (ground, design line, sections, grades) as JSON";
+    return "The longitudinal section as a PDF or DXF drawing, or its numbers (ground, design "
+           "line, sections, grades) as JSON";
   }
   void Configure(CLI::App& sub) override {
-    sub.add_option("project", project_, "Project file (.PRJ)")->required();
-    sub.add_flag("--json", json_, "Print the profile as JSON")->required();
+    sheetOptions_.Configure(sub);
+    sub.add_option("--h-scale", scales_.Horizontal, "Horizontal scale 1:N")->capture_default_str();
+    sub.add_option("--v-scale", scales_.Vertical, "Vertical scale 1:N")->capture_default_str();
+    output_.Configure(sub, sheetOptions_,
+                      sub.add_flag("--json", json_, "Print the numbers as JSON"));
   }
   int Run(BatchContext& context) override {
+    if (!json_ && !output_.Chosen()) {
+      context.err << "calvora profile: one of --json, --pdf and --dxf is needed.\n";
+      return kBatchUsage;
+    }
     BatchDialogs dialogs(context.err);
+    output_.Answer(dialogs);
     ProjectState state;
-    if (!OpenProjectForBatch(state, project_, context, dialogs,
-                             Command(CommandId::ProjectElevations))) {
+    if (!OpenProjectForBatch(state, sheetOptions_.project, context, dialogs,
+                             Command(CommandId::LongitudinalSection)) ||
+        !OpenAlignmentIfNamed(state, dialogs)) {
       return kBatchFailed;
     }
-    const LongitudinalProfile profile = ComputeLongitudinalProfile(state);
-    for (const std::string& note : profile.Notes) {
+    ProfileSheet sheets(state, dialogs);
+    sheets.Scales = scales_;
+    for (const std::string& note : sheets.Profile().Notes) {
       dialogs.Message("Note: " + note);
     }
-    context.out << ProfileJson(profile).dump(2) << '\n';
+    if (!json_) {
+      return output_.Write(sheets, context, dialogs);
+    }
+    context.out << ProfileJson(sheets.Profile()).dump(2) << '\n';
     return kBatchOk;
   }
 
  private:
-  std::string project_;
+  BatchSheetOptions sheetOptions_;
+  ProfileScales scales_;
+  BatchDrawingOutput output_;
   bool json_ = false;
 };
 

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QImageReader>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "pdf_pages.h"
 #include "support/road_project.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
@@ -16,23 +16,9 @@ namespace calvora {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::PdfPages;
 using testing::ProgramRun;
 using testing::TempFolder;
-
-int PdfPages(const fs::path& pdf) {
-  const std::string command = "pdfinfo '" + pdf.string() + "'";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    return -1;
-  }
-  char line[512];
-  int pages = -1;
-  while (std::fgets(line, sizeof line, pipe) != nullptr) {
-    std::sscanf(line, "Pages: %d", &pages);
-  }
-  ::pclose(pipe);
-  return pages;
-}
 
 class PrintCommand : public ::testing::Test {
  protected:

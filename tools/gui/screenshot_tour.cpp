@@ -89,6 +89,19 @@ void PhotographCrossSections(MainWindow& window, const QString& folder) {
   window.Children().closeAllSubWindows();
 }
 
+// The longitudinal section and the mass-haul diagram, each window maximized on its first sheet.
+void PhotographRoadDrawings(MainWindow& window, const QString& folder) {
+  for (const auto& [item, name] :
+       {std::pair{"mnuDrawProf", "profile"}, std::pair{"mnuDrawBrok", "mass-haul"}}) {
+    window.findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    if (QMdiSubWindow* child = window.Children().activeSubWindow()) {
+      child->showMaximized();
+      Save(window, folder, QString::fromLatin1(name));
+    }
+    window.Children().closeAllSubWindows();
+  }
+}
+
 // The data editor found on section 10 through the find dialog, and the alignment editor on its
 // first curve record.
 void PhotographEditors(MainWindow& window, UserDialogs& answers, const QString& folder) {
@@ -144,6 +157,7 @@ void TakePictures(MainWindow& window, const QString& folder) {
 
   if (state.ProjectOpen()) {
     PhotographCrossSections(window, folder);
+    PhotographRoadDrawings(window, folder);
   }
   PhotographEditors(window, answers, folder);
 
