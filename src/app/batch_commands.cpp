@@ -20,6 +20,8 @@ std::vector<std::unique_ptr<BatchCommand>> MakeBatchCommands() {
   commands.push_back(MakeProfileCommand());
   commands.push_back(MakeMassHaulCommand());
   commands.push_back(MakeReportCommand());
+  commands.push_back(MakeLandXmlCommand());
+  commands.push_back(MakeLandXmlImportCommand());
   return commands;
 }
 

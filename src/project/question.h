@@ -17,6 +17,7 @@ enum class QuestionId {
   ConfirmDesign,     // the designed curve or spiral, its value to confirm
   StationInterval,   // "Distance between stations:"
   WideningDistance,  // "Enter new distance from center line for both sides:"
+  AlignmentName,     // the alignment to import from a LandXML file holding several
 };
 
 // A question with what its answer may depend on.

@@ -23,6 +23,8 @@ enum class CommandId {
   ProjectElevations,
   WidenGround,
   CrossSections,
+  ExportLandXml,
+  ImportLandXml,
 };
 
 // A working file a command needs loaded, and whether it must hold a record.

@@ -146,6 +146,9 @@ void MainWindow::CreateMenus() {
   connect(printer, &QAction::triggered, this, &MainWindow::PrinterSetup);
   connect(AddItem(file, "mnuProjProp", tr("P&roperties")), &QAction::triggered, this,
           &MainWindow::ShowProperties);
+  file->addSeparator()->setObjectName(QStringLiteral("mnuFileSepLandXml"));
+  AddCommandItem(file, CommandId::ExportLandXml);
+  AddCommandItem(file, CommandId::ImportLandXml);
   file->addSeparator()->setObjectName(QStringLiteral("mnuProjSep2"));
   for (std::size_t i = 0; i < recentItems_.size(); ++i) {
     recentItems_[i] = file->addAction(QString());
