@@ -22,6 +22,7 @@ std::vector<std::unique_ptr<BatchCommand>> MakeBatchCommands() {
   commands.push_back(MakeReportCommand());
   commands.push_back(MakeLandXmlCommand());
   commands.push_back(MakeLandXmlImportCommand());
+  commands.push_back(MakePlanCommand());
   return commands;
 }
 

@@ -24,5 +24,6 @@ std::unique_ptr<BatchCommand> MakeProfileCommand();
 std::unique_ptr<BatchCommand> MakeReportCommand();
 std::unique_ptr<BatchCommand> MakeLandXmlCommand();
 std::unique_ptr<BatchCommand> MakeLandXmlImportCommand();
+std::unique_ptr<BatchCommand> MakePlanCommand();
 
 }  // namespace calvora

@@ -1,14 +1,9 @@
 #include "drawing/dxf_cross.h"
 
-#include <fstream>
 #include <optional>
 
-#include "drawing/cls_dxf.h"
-#include "drawing/dxf_entities.h"
 #include "drawing/dxf_file.h"
 #include "project/working_files.h"
-#include "records/file_error.h"
-#include "records/scratch_file.h"
 
 namespace calvora {
 
@@ -18,56 +13,17 @@ std::string DataFilePath(const ProjectState& state) {
   return state.Data.File ? state.Data.File->Path().string() : state.Data.FileName;
 }
 
-// Puts the window's drawing object back as it was before the export.
+// Puts the window's x offset back after the export.
 class ExportScope {
  public:
   explicit ExportScope(CrossSheet& sheets) : sheets_(sheets) {}
-  ~ExportScope() {
-    sheets_.XOffset = 0;
-    sheets_.Graphic.SetFileNumber(nullptr);
-    sheets_.Graphic.ClearObject();
-  }
+  ~ExportScope() { sheets_.XOffset = 0; }
   ExportScope(const ExportScope&) = delete;
   ExportScope& operator=(const ExportScope&) = delete;
 
  private:
   CrossSheet& sheets_;
 };
-
-void CheckWritten(std::ostream& stream, const ScratchFile& file) {
-  if (!stream) {
-    throw FileError(file.Path(), "Cannot write the file");
-  }
-}
-
-// One attempt at the whole file; false when the definitions file is missing.
-bool WriteDrawing(CrossSheet& sheets, const std::string& fileName, const SheetRange& range,
-                  DxfFormat format, Progress& progress) {
-  ScratchFile file(fileName);
-  std::ofstream stream(file.Path(), std::ios::binary | std::ios::trunc);
-  CheckWritten(stream, file);
-  sheets.XOffset = 0;
-  sheets.Graphic.SetFileNumber(&stream);
-  if (!WriteDxfHeader(stream, sheets.State().AppDir, format, sheets.Dialogs())) {
-    return false;
-  }
-  sheets.Graphic.SetFontSize(static_cast<float>(sheets.State().Project.Font.Size / 10.0));
-  progress.Start(range.Count());
-  for (int sheet = range.First; sheet <= range.Last; ++sheet) {
-    sheets.DrawOnObject(sheet);
-    CheckWritten(stream, file);
-    sheets.XOffset += kDxfSheetSpacing * sheets.Sheet.Width;
-    if (progress.Step(sheet - range.First + 1)) {
-      break;
-    }
-  }
-  progress.Finish();
-  WriteDxfTrailer(stream, format);
-  stream.close();
-  CheckWritten(stream, file);
-  file.Commit();
-  return true;
-}
 
 }  // namespace
 
@@ -84,23 +40,19 @@ std::string DXFCross(CrossSheet& sheets, const SheetRangeChoice& choice, DxfForm
     return "";
   }
   ExportScope scope(sheets);
-  clsDXF dxf(format);
-  sheets.Graphic.SetObject(dxf);
   const std::string fileName = PromptDxfFile(kCrossSectionDrawing, DataFilePath(sheets.State()),
                                              dialogs, ProjectFilesOf(sheets.State()));
   if (fileName.empty()) {
     return "";
   }
-  while (true) {
-    try {
-      return WriteDrawing(sheets, fileName, *range, format, progress) ? fileName : "";
-    } catch (const FileError& error) {
-      progress.Finish();
-      if (!dialogs.RetryCancel(error.what())) {
-        return "";
-      }
-    }
-  }
+  const DxfSheets drawn{range->First, range->Last, sheets.Sheet.Width,
+                        [&](int sheet, double xOffset) {
+                          sheets.XOffset = xOffset;
+                          sheets.DrawOnObject(sheet);
+                        }};
+  return WriteDxfSheets(fileName, sheets.State().AppDir, format, sheets.Graphic,
+                        static_cast<float>(sheets.State().Project.Font.Size / 10.0), drawn, dialogs,
+                        progress);
 }
 
 }  // namespace calvora

@@ -5,13 +5,11 @@
 
 #include "drawing/cross_sheet.h"
 #include "drawing/dxf_groups.h"
+#include "drawing/dxf_sheets.h"
 #include "drawing/sheet_range.h"
 #include "project/progress.h"
 
 namespace calvora {
-
-// Placement of consecutive sheets in the drawing, in sheet widths.
-inline constexpr double kDxfSheetSpacing = 1.05;
 
 // Writes the chosen sheets side by side into a drawing named in the save dialog (proposed from
 // the survey data file with "_C.DXF"), through a scratch file renamed over the target when it

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "drawing/print_sheets.h"
+
 namespace calvora {
 
 namespace {
@@ -53,21 +55,9 @@ int PrintCross(CrossSheet& sheets, const SheetRangeChoice& choice, SheetPrinter&
   }
   sheets.PenFactor = 1;
   sheets.Graphic.SetFont(SheetFont(sheets.State().Project.Font));
-  progress.Start(range->Count());
-  int printed = 0;
-  for (int sheet = range->First; sheet <= range->Last; ++sheet) {
-    sheets.Graphic.SetObject(printer.StartSheet(sheet));
-    sheets.DrawOnObject(sheet);
-    sheets.Graphic.ClearObject();  // the page's device ends with its sheet
-    printer.EndSheet();
-    ++printed;
-    if (progress.Step(printed)) {
-      break;
-    }
-  }
-  progress.Finish();
-  printer.EndDoc();
-  return printed;
+  return PrintSheets(
+      printer, sheets.Graphic, range->First, range->Last,
+      [&](int sheet) { sheets.DrawOnObject(sheet); }, progress);
 }
 
 }  // namespace calvora
