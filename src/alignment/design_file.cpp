@@ -52,13 +52,17 @@ void DesignFile::WriteRecord(const AlignmentRecord& record) {
   records_.push_back(record);
 }
 
-void DesignFile::Save(const std::filesystem::path& path) const {
+std::string DesignFile::Bytes() const {
   std::string bytes(records_.size() * AlignmentRecord::kLength, '\0');
   for (std::size_t i = 0; i < records_.size(); ++i) {
     auto* at = reinterpret_cast<std::uint8_t*>(bytes.data() + i * AlignmentRecord::kLength);
     EncodeRecord(records_[i], std::span<std::uint8_t>(at, AlignmentRecord::kLength));
   }
-  WriteFileAtomically(path, bytes);
+  return bytes;
+}
+
+void DesignFile::Save(const std::filesystem::path& path) const {
+  WriteFileAtomically(path, Bytes());
 }
 
 }  // namespace calvora

@@ -2,6 +2,7 @@
 // A designed alignment file (_D.CRV, _K.CRV): records collected in order, written whole.
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "alignment/plane_geometry.h"
@@ -24,6 +25,8 @@ class DesignFile {
   void WriteRecord(const AlignmentRecord& record);
 
   const std::vector<AlignmentRecord>& Records() const { return records_; }
+  // The records as the file holds them.
+  std::string Bytes() const;
   // Writes the file through a scratch file; throws FileError.
   void Save(const std::filesystem::path& path) const;
 

@@ -20,6 +20,9 @@ std::vector<std::unique_ptr<BatchCommand>> MakeBatchCommands() {
   commands.push_back(MakeProfileCommand());
   commands.push_back(MakeMassHaulCommand());
   commands.push_back(MakeReportCommand());
+  commands.push_back(MakeLandXmlCommand());
+  commands.push_back(MakeLandXmlImportCommand());
+  commands.push_back(MakePlanCommand());
   return commands;
 }
 

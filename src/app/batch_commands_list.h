@@ -22,5 +22,8 @@ std::unique_ptr<BatchCommand> MakeSectionCommand();
 std::unique_ptr<BatchCommand> MakeMassHaulCommand();
 std::unique_ptr<BatchCommand> MakeProfileCommand();
 std::unique_ptr<BatchCommand> MakeReportCommand();
+std::unique_ptr<BatchCommand> MakeLandXmlCommand();
+std::unique_ptr<BatchCommand> MakeLandXmlImportCommand();
+std::unique_ptr<BatchCommand> MakePlanCommand();
 
 }  // namespace calvora

@@ -18,7 +18,9 @@ void BatchDrawingOutput::Configure(CLI::App& sub, BatchSheetOptions& sheetOption
   sub.add_flag("--ascii", ascii_, "ASCII DXF instead of binary DXF")->needs(dxf);
   sub.add_flag("--yes,-y", yes_, "Replace an existing document or drawing");
   pdf->excludes(dxf);
-  exclusive->excludes(pdf)->excludes(dxf);
+  if (exclusive != nullptr) {
+    exclusive->excludes(pdf)->excludes(dxf);
+  }
 }
 
 void BatchDrawingOutput::Answer(BatchDialogs& dialogs) const {

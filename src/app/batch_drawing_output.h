@@ -15,7 +15,7 @@ namespace calvora {
 
 class BatchDrawingOutput {
  public:
-  // The options; --pdf and --dxf exclude each other and the given flag (--json).
+  // The options; --pdf and --dxf exclude each other and the given flag (--json), if any.
   void Configure(CLI::App& sub, BatchSheetOptions& sheetOptions, CLI::Option* exclusive);
   bool Chosen() const { return !pdf_.empty() || !dxf_.empty(); }
   // Answers the save-file and replace questions; call before the project opens.

@@ -56,13 +56,6 @@ json ProfileJson(const LongitudinalProfile& profile) {
           {"notes", profile.Notes}};
 }
 
-// The design line comes from the alignment file, when the project names one.
-bool OpenAlignmentIfNamed(ProjectState& state, UserDialogs& dialogs) {
-  const std::string& name = StoredNameOf(state.Project, WorkingFileKind::Alignment);
-  return name.find_first_not_of(' ') == std::string::npos ||
-         OpenWorkingFilesOf(state, {WorkingFileKind::Alignment}, dialogs);
-}
-
 class ProfileCommand : public BatchCommand {
  public:
   std::string Name() const override { return "profile"; }
@@ -87,7 +80,7 @@ class ProfileCommand : public BatchCommand {
     ProjectState state;
     if (!OpenProjectForBatch(state, sheetOptions_.project, context, dialogs,
                              Command(CommandId::LongitudinalSection)) ||
-        !OpenAlignmentIfNamed(state, dialogs)) {
+        !OpenWorkingFileIfNamed(state, WorkingFileKind::Alignment, dialogs)) {
       return kBatchFailed;
     }
     ProfileSheet sheets(state, dialogs);

@@ -26,4 +26,10 @@ bool OpenProjectForBatch(ProjectState& state, const std::string& projectPath,
          CommandMayStart(command, state, dialogs);
 }
 
+bool OpenWorkingFileIfNamed(ProjectState& state, WorkingFileKind kind, UserDialogs& dialogs) {
+  const std::string& name = StoredNameOf(state.Project, kind);
+  return name.find_first_not_of(' ') == std::string::npos ||
+         OpenWorkingFilesOf(state, {kind}, dialogs);
+}
+
 }  // namespace calvora

@@ -25,4 +25,7 @@ bool OpenProjectForBatch(ProjectState& state, const std::string& projectPath,
                          const BatchContext& context, UserDialogs& dialogs,
                          const CommandEntry& command);
 
+// Opens a working file the drawing shows when the project names one; true when it names none.
+bool OpenWorkingFileIfNamed(ProjectState& state, WorkingFileKind kind, UserDialogs& dialogs);
+
 }  // namespace calvora

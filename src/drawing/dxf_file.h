@@ -18,6 +18,7 @@ inline constexpr const char* kDxfDefinitionsFile = "DXF-defs.INI";
 inline constexpr int kLongitudinalDrawing = 1;
 inline constexpr int kCrossSectionDrawing = 2;
 inline constexpr int kMassHaulDrawing = 3;
+inline constexpr int kPlanDrawing = 4;
 
 // Proposes the name from the base name (kinds 1 to 3; the others have none) and the kind's
 // suffix and confirms it in the save dialog; "" when the person cancels or names a reserved file.

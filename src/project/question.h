@@ -21,6 +21,8 @@ enum class QuestionId {
   VerticalScale,     // "Vertical scale 1:"
   CutFactor,         // the mass-haul diagram: "Cut factor (bulking or shrinkage):"
   FreeHaul,          // "Free-haul distance (m, 0 for none):"
+  PlanScale,         // the plan: "Scale 1:"
+  AlignmentName,     // the alignment to import from a LandXML file holding several
 };
 
 // A question with what its answer may depend on.

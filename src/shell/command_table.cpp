@@ -4,10 +4,12 @@
 
 #include "alignment/ground_widening.h"
 #include "alignment/horizontal_curve_design.h"
+#include "alignment/landxml_import.h"
 #include "alignment/plan_coordinates.h"
 #include "alignment/project_elevations.h"
 #include "alignment/spiral_design.h"
 #include "quantities/calc_volumes.h"
+#include "quantities/landxml_export.h"
 #include "quantities/volume_summary_lines.h"
 
 namespace calvora {
@@ -58,6 +60,16 @@ CommandReport RunElevations(ProjectState& state, UserDialogs& dialogs, Progress&
 CommandReport RunWidening(ProjectState& state, UserDialogs& dialogs, Progress& progress) {
   const CommandResult result = WidenGround().Run(state, dialogs, progress);
   return Reported(result, FileLines("Updated:", state.Data.File->Path().string()));
+}
+
+CommandReport RunImport(ProjectState& state, UserDialogs& dialogs, Progress& progress) {
+  ImportLandXml import;
+  const CommandResult result = import.Run(state, dialogs, progress);
+  if (!import.Unnamed().empty()) {
+    return {result, {import.Unnamed()}};
+  }
+  return Reported(result, {"Imported: " + import.ImportedName(),
+                           "  into " + state.Align.File->Path().string()});
 }
 
 constexpr FileNeed kAlignment{WorkingFileKind::Alignment};
@@ -149,6 +161,25 @@ const std::vector<CommandEntry>& CommandTable() {
        true,
        false,
        nullptr},
+      {CommandId::Plan, "mnuDrawPlan", "&Plan", "", "", {kAlignment}, false, false, nullptr},
+      {CommandId::ExportLandXml,
+       "mnuFileExportLandXml",
+       "&Export LandXML…",
+       "landxml",
+       "Export the alignment, its profile and the cross-sections as LandXML 1.2 (.xml)",
+       {kAlignment, {WorkingFileKind::Data}, {WorkingFileKind::Variant}},
+       true,
+       false,
+       RunWriting<ExportLandXml>},
+      {CommandId::ImportLandXml,
+       "mnuFileImportLandXml",
+       "&Import LandXML…",
+       "landxml-import",
+       "Replace the alignment file's records by an alignment of a LandXML file",
+       {kAlignment},
+       false,
+       false,
+       RunImport},
   };
   return table;
 }

@@ -25,6 +25,9 @@ enum class CommandId {
   CrossSections,
   LongitudinalSection,
   MassHaul,
+  Plan,
+  ExportLandXml,
+  ImportLandXml,
 };
 
 // A working file a command needs loaded, and whether it must hold a record.

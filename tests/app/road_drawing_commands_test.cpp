@@ -1,4 +1,4 @@
-// calvora profile and masshaul drawing their sheets on a copy of the demo road: PDF pages by the
+// calvora profile, masshaul and plan drawing their sheets on a copy of the demo road: PDF pages by the
 // scale, DXF read back by an independent reader, and the refusals that write nothing.
 
 #include <gtest/gtest.h>
@@ -67,7 +67,10 @@ TEST(RoadDrawingCommands, RefusalsWriteNothing) {
                                         {"profile DEMO.PRJ --h-scale 0.001 --pdf X.pdf", 1},
                                         {"profile DEMO.PRJ --pdf X.pdf --json", 2},
                                         {"masshaul DEMO.PRJ --free-haul -5 --pdf X.pdf", 1},
-                                        {"masshaul DEMO.PRJ --csv X.CSV --dxf X.DXF", 2}}) {
+                                        {"masshaul DEMO.PRJ --csv X.CSV --dxf X.DXF", 2},
+                                        {"plan DEMO.PRJ --scale 0 --pdf X.pdf", 1},
+                                        {"plan DEMO.PRJ --scale 0.01 --dxf X.DXF", 1},
+                                        {"plan DEMO.PRJ --ascii", 2}}) {
     SCOPED_TRACE(command);
     const auto run = demo.Calvora(command);
     EXPECT_EQ(run.status, status) << run.err;

@@ -14,6 +14,7 @@
 
 #include "drawing/gui/cross_window.h"
 #include "drawing/gui/mass_haul_window.h"
+#include "drawing/gui/plan_window.h"
 #include "drawing/gui/profile_window.h"
 #include "shell/gui/about_dialog.h"
 #include "shell/gui/app_icons.h"
@@ -148,6 +149,9 @@ void MainWindow::CreateMenus() {
   connect(printer, &QAction::triggered, this, &MainWindow::PrinterSetup);
   connect(AddItem(file, "mnuProjProp", tr("P&roperties")), &QAction::triggered, this,
           &MainWindow::ShowProperties);
+  file->addSeparator()->setObjectName(QStringLiteral("mnuFileSepLandXml"));
+  AddCommandItem(file, CommandId::ExportLandXml);
+  AddCommandItem(file, CommandId::ImportLandXml);
   file->addSeparator()->setObjectName(QStringLiteral("mnuProjSep2"));
   for (std::size_t i = 0; i < recentItems_.size(); ++i) {
     recentItems_[i] = file->addAction(QString());
@@ -183,7 +187,7 @@ void MainWindow::CreateMenus() {
   AddCommandItem(draw, CommandId::CrossSections);
   AddCommandItem(draw, CommandId::LongitudinalSection);
   AddCommandItem(draw, CommandId::MassHaul);
-  AddItem(draw, "mnuDrawPlan", tr("&Plan"));
+  AddCommandItem(draw, CommandId::Plan);
 
   QMenu* tools = menuBar()->addMenu(tr("&Tools"));
   tools->setObjectName(QStringLiteral("mnuTool"));
@@ -371,12 +375,15 @@ void MainWindow::ShowCrossSections() {
 }
 
 void MainWindow::ShowDrawing(CommandId id) {
-  const bool profile = id == CommandId::LongitudinalSection;
-  QPointer<QMdiSubWindow>& child = profile ? profile_ : massHaul_;
+  QPointer<QMdiSubWindow>& child = id == CommandId::LongitudinalSection ? profile_
+                                    : id == CommandId::Plan                ? plan_
+                                                                           : massHaul_;
   if (child == nullptr) {
     SheetWindow* window = nullptr;
-    if (profile) {
-      window = new ProfileWindow(state_, dialogs_, printer_, *progress_);
+    if (id == CommandId::LongitudinalSection || id == CommandId::Plan) {
+      window = id == CommandId::Plan
+                   ? static_cast<SheetWindow*>(new PlanWindow(state_, dialogs_, printer_, *progress_))
+                   : new ProfileWindow(state_, dialogs_, printer_, *progress_);
       connect(this, &MainWindow::dataFileRewritten, window, &SheetWindow::Redraw);
     } else {
       auto* diagram = new MassHaulWindow(state_, dialogs_, printer_, *progress_);

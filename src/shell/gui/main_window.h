@@ -52,7 +52,7 @@ class MainWindow : public QMainWindow, public ShellWindow {
   void ShowAbout();
   // frmDrawCross as a child window; brought to the front when it is open.
   void ShowCrossSections();
-  // The longitudinal section or the mass-haul diagram as a child window, likewise.
+  // The longitudinal section, the mass-haul diagram or the plan as a child window, likewise.
   void ShowDrawing(CommandId id);
 
  signals:
@@ -99,6 +99,7 @@ class MainWindow : public QMainWindow, public ShellWindow {
   QPointer<QMdiSubWindow> crossSections_;
   QPointer<QMdiSubWindow> profile_;
   QPointer<QMdiSubWindow> massHaul_;
+  QPointer<QMdiSubWindow> plan_;
 };
 
 }  // namespace calvora
