@@ -1,13 +1,12 @@
 // calvora plan P.PRJ [--scale N] (--pdf F | --dxf F [--ascii]): the plan of the road on sheets,
 // printed into a PDF document or exported as one DXF drawing.
 
-#include <QGuiApplication>
-#include <filesystem>
-
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
 #include "app/batch_dialogs.h"
+#include "app/batch_outputs_accepted.h"
 #include "app/batch_project.h"
+#include "app/offscreen_application.h"
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/plan_output.h"
 #include "drawing/plan_sheets.h"
@@ -61,12 +60,8 @@ class PlanCommand : public BatchCommand {
       dialogs.AnswerSaveFile(dxf_);
       written = DxfPlan(state, scale_, sheet, ascii_ ? DxfFormat::Ascii : DxfFormat::Binary,
                         dialogs, progress);
-    } else if (PdfAccepted(state, dialogs)) {
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-      int argc = 1;
-      char name[] = "calvora";
-      char* argv[] = {name, nullptr};
-      QGuiApplication application(argc, argv);
+    } else if (OutputsAccepted({{pdf_, "PDF document of this run"}}, state, dialogs, "Plan")) {
+      const OffscreenApplication application;
       PdfSheetPrinter printer(pdf_, sheet);
       if (PrintPlan(state, scale_, printer, progress) > 0) {
         written = pdf_;
@@ -80,24 +75,6 @@ class PlanCommand : public BatchCommand {
   }
 
  private:
-  // The document is no file of the project, and one that exists is replaced only with --yes.
-  bool PdfAccepted(const ProjectState& state, BatchDialogs& dialogs) const {
-    if (const auto refusal =
-            OutputsRefusal({{pdf_, "PDF document of this run"}}, ProjectFilesOf(state))) {
-      dialogs.Message(*refusal);
-      return false;
-    }
-    std::error_code ec;
-    if (!std::filesystem::exists(pdf_, ec)) {
-      return true;
-    }
-    dialogs.AnswerSaveFile(pdf_);
-    FileDialogRequest request;
-    request.title = "Plan";
-    request.confirmOverwrite = true;
-    return !dialogs.SaveFileName(request).empty();
-  }
-
   std::string project_;
   double scale_ = kDefaultPlanScale;
   std::string page_ = "A3";

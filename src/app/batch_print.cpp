@@ -1,17 +1,17 @@
 // calvora print: the cross-section sheets printed into a PDF document or PNG images, without a
 // display.
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <system_error>
 #include <vector>
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
 #include "app/batch_dialogs.h"
+#include "app/batch_outputs_accepted.h"
 #include "app/batch_sheet_options.h"
+#include "app/offscreen_application.h"
 #include "drawing/cross_sheet.h"
 #include "drawing/gui/pdf_sheet_printer.h"
 #include "drawing/gui/png_sheet_printer.h"
@@ -50,11 +50,7 @@ class PrintCommand : public BatchCommand {
     if (!options_.OpenProject(state, context, dialogs) || !OutputAccepted(state, dialogs)) {
       return kBatchFailed;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "calvora";
-    char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    const OffscreenApplication application;
 
     CrossSheet sheets(state, dialogs);
     BatchProgress progress(context.err, context.errIsTerminal, "Print");
@@ -89,21 +85,7 @@ class PrintCommand : public BatchCommand {
                            "sheet image of this run"});
       }
     }
-    if (const auto refusal = OutputsRefusal(outputs, ProjectFilesOf(state))) {
-      dialogs.Message(*refusal);
-      return false;
-    }
-    std::error_code ec;
-    for (const ReservedFile& output : outputs) {
-      if (std::filesystem::exists(output.path, ec)) {
-        dialogs.AnswerSaveFile(output.path.string());
-        FileDialogRequest request;
-        request.title = "Print";
-        request.confirmOverwrite = true;
-        return !dialogs.SaveFileName(request).empty();
-      }
-    }
-    return true;
+    return OutputsAccepted(outputs, state, dialogs, "Print");
   }
 
   BatchSheetOptions options_;
