@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <system_error>
 #include <vector>
 
 #include "app/batch_command.h"
 #include "app/batch_commands_list.h"
 #include "app/batch_dialogs.h"
+#include "app/batch_outputs_accepted.h"
 #include "app/batch_sheet_options.h"
 #include "app/offscreen_application.h"
 #include "drawing/cross_sheet.h"
@@ -85,21 +85,7 @@ class PrintCommand : public BatchCommand {
                            "sheet image of this run"});
       }
     }
-    if (const auto refusal = OutputsRefusal(outputs, ProjectFilesOf(state))) {
-      dialogs.Message(*refusal);
-      return false;
-    }
-    std::error_code ec;
-    for (const ReservedFile& output : outputs) {
-      if (std::filesystem::exists(output.path, ec)) {
-        dialogs.AnswerSaveFile(output.path.string());
-        FileDialogRequest request;
-        request.title = "Print";
-        request.confirmOverwrite = true;
-        return !dialogs.SaveFileName(request).empty();
-      }
-    }
-    return true;
+    return OutputsAccepted(outputs, state, dialogs, "Print");
   }
 
   BatchSheetOptions options_;
