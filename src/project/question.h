@@ -12,11 +12,14 @@ enum class QuestionId {
   NewRecord,          // "New Section ?", "New Record ?"
   InsertRecord,       // "Insert a section in current position ?" and the alignment's
   DeleteRecord,       // "Delete current Section ?", "Delete current record ?"
+  DeleteLine,         // "Delete this line?" (a template line or a ditch)
+  AssignVariant,      // a typical cross-section written into a range of sections
   // Input boxes
   DesignSpeed,       // "Design speed (km/h):"
   ConfirmDesign,     // the designed curve or spiral, its value to confirm
   StationInterval,   // "Distance between stations:"
   WideningDistance,  // "Enter new distance from center line for both sides:"
+  FindVariant,       // the number of the typical cross-section to show
 };
 
 // A question with what its answer may depend on.
