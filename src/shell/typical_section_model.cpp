@@ -137,8 +137,8 @@ void TypicalSectionModel::DeleteLine() {
 void TypicalSectionModel::EditTran(int side) {
   DitchForm form(TranView(side), side);
   forms_.ShowForm(form);
-  if (form.Cancelled()) {
-    return;
+  if (form.Cancelled() || mode_ == DitchMode::None) {
+    return;  // "No Ditch" shows no ditch to store
   }
   dirty_ = true;
   StoreDitch(state_.VarRec, mode_, side, form.Rows());

@@ -409,8 +409,10 @@ TEST(TypicalSectionModel, AnEditedDitchIsTheDitchTheEnginePlacesOnTheGround) {
         Texts{{"txtD", "0.5"}, {"txtW", "1"}, {"txtS", "0.5"}, {"txtS0", "0.5"}});
     e.model.EditLine();
   }
-  e.Save();
   SectionEngine engine;
+  engine.ComputeSection(e.road.state, 1);
+  EXPECT_EQ(e.model.Record().CutTran(1, 0), 1.0f) << "computing leaves the unsaved buffer";
+  e.Save();
   engine.ComputeSection(e.road.state, 1);
   const SectionAreas areas = ComputeSectionAreas(engine.Results());
   EXPECT_EQ(areas.CutArea, 9.0);

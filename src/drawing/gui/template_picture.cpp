@@ -1,7 +1,6 @@
 #include "drawing/gui/template_picture.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <cmath>
@@ -30,13 +29,7 @@ DitchVertex TemplatePicture::At(QPointF point) const {
 }
 
 void TemplatePicture::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.fillRect(rect(), Qt::white);
-  painter.setRenderHint(QPainter::Antialiasing);
-  PainterDevice device(painter, QRectF(rect()), logicalDpiY());
-  clsGraphic graphic;
-  graphic.SetObject(device);
-  source_.draw(graphic, view_);
+  PaintPicture(*this, [this](clsGraphic& graphic) { source_.draw(graphic, view_); });
 }
 
 void TemplatePicture::wheelEvent(QWheelEvent* event) {
