@@ -74,6 +74,7 @@ DitchShape ShapeOf(const DitchRows& rows) {
   }
   if (i < count) {
     shape.outerSlope = Slope(from, rows[std::size_t(i)]);
+    shape.outerHeight = rows[std::size_t(i)].y - from.y;
     next();
   }
   if (level()) {
@@ -98,8 +99,11 @@ std::string BuildDitch(const DitchShape& shape, int side, DitchRows& rows) {
   if (shape.outerSlope == 0) {
     return "S = 0 would make the outer side of the ditch vertical.";
   }
+  if (shape.benchWidth != 0 && shape.riseHeight == 0) {
+    return "2) H = 0 would end the cut slope with the bench.";
+  }
   if (shape.riseHeight != 0 && shape.riseSlope == 0) {
-    return "Step 1): S = 0 would make its rise vertical.";
+    return "1) S = 0 would make the rise after the bench vertical.";
   }
   std::size_t row = 0;
   DitchVertex at;
@@ -112,7 +116,8 @@ std::string BuildDitch(const DitchShape& shape, int side, DitchRows& rows) {
   };
   add(Run(shape.depth, shape.innerSlope), -shape.depth);
   add(std::fabs(shape.bottom), 0);
-  add(Run(shape.depth, shape.outerSlope), shape.depth);
+  const double outerHeight = shape.outerHeight == 0 ? shape.depth : shape.outerHeight;
+  add(Run(outerHeight, shape.outerSlope), outerHeight);
   add(std::fabs(shape.benchWidth), 0);
   add(Run(shape.riseHeight, shape.riseSlope), shape.riseHeight);
   for (const DitchVertex& v : rows) {

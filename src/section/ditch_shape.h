@@ -3,16 +3,18 @@
 // vertices a side, each relative to the template end (not to the vertex before), offsets
 // carrying the side's sign; a 0 offset in the first row means no ditch.
 //
-// The ditch dialog's numbers make the vertices in this order, outwards:
+// The ditch dialog's numbers make the vertices in this order, outwards, each rise taking the
+// next slope and the next height field of the dialog, each level stretch the next width:
 //   1. the inner side: down to depth D at slope S0 (rise over run): (|D / S0|, -D);
 //   2. the bottom, W wide: (+|W|, 0);
-//   3. the outer side: up by D at slope S, back to the level of the template end;
-//   4. the first step of the cut slope: a bench |W1| wide, level;
-//   5. its rise: up by H1 at slope S1.
-// A vertex that adds no length (W, W1 or H1 of 0) is left out and the next one takes its row.
-// The section engine carries the last segment on outwards to the ground, so without a step
-// the outer side S is the cut slope, and with one S1 is. The dialog's steps 2 to 4 would need
-// rows the editor does not write; they stay empty.
+//   3. the outer side: up by H of step 1) at slope S (by D, to the template end's level, when
+//      that H is 0);
+//   4. a bench of the cut slope, W of step 1) wide;
+//   5. the next rise: up by H of step 2) at slope S of step 1).
+// A vertex that adds no length (W, the bench or the last rise 0) is left out and the next one
+// takes its row. The section engine carries the last segment on outwards to the ground, so the
+// slope of the last rise is the cut slope. The dialog's other fields would need rows the editor
+// does not write; they stay closed.
 
 #include <array>
 #include <string>
@@ -38,13 +40,14 @@ int DitchVertexCount(const DitchRows& rows);
 
 // The numbers of the ditch dialog.
 struct DitchShape {
-  double depth = 0;       // D
-  double bottom = 0;      // W
-  double outerSlope = 0;  // S
-  double innerSlope = 0;  // S0
-  double benchWidth = 0;  // step 1: W
-  double riseSlope = 0;   // step 1: S
-  double riseHeight = 0;  // step 1: H
+  double depth = 0;        // D
+  double bottom = 0;       // W
+  double outerSlope = 0;   // S
+  double innerSlope = 0;   // S0
+  double outerHeight = 0;  // 1): H
+  double benchWidth = 0;   // 1): W
+  double riseSlope = 0;    // 1): S
+  double riseHeight = 0;   // 2): H
 };
 
 // The numbers that give these rows back (for rows the editor wrote; others are read segment by

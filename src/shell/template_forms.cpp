@@ -35,10 +35,15 @@ std::vector<FormField> DitchFields() {
   for (int step = 1; step <= 4; ++step) {
     const std::string group = std::to_string(step) + ")";
     const std::string index = "(" + std::to_string(step) + ")";
-    const bool stored = step == 1;
-    fields.push_back({"txtS" + index, stored ? "S&lope S =" : "S =", group, "", stored});
-    fields.push_back({"txtW" + index, stored ? "&Bench W =" : "W =", group, "", stored});
-    fields.push_back({"txtH" + index, stored ? "&Height H =" : "H =", group, "", stored});
+    // Only what the five stored vertices hold is open (section/ditch_shape.h).
+    const bool first = step == 1;
+    fields.push_back({"txtS" + index, first ? "S&lope S =" : "S =", group, "", first});
+    fields.push_back({"txtW" + index, first ? "&Bench W =" : "W =", group, "", first});
+    fields.push_back({"txtH" + index,
+                      first       ? "&Height H ="
+                      : step == 2 ? "H&eight H ="
+                                  : "H =",
+                      group, "", step <= 2});
   }
   return fields;
 }
@@ -94,7 +99,8 @@ DitchForm::DitchForm(const DitchRows& shown, int side)
   Text("txtS0") = Shown(shape.innerSlope);
   Text("txtS(1)") = Shown(shape.riseSlope);
   Text("txtW(1)") = Shown(shape.benchWidth);
-  Text("txtH(1)") = Shown(shape.riseHeight);
+  Text("txtH(1)") = Shown(shape.outerHeight);
+  Text("txtH(2)") = Shown(shape.riseHeight);
 }
 
 bool DitchForm::Ok(UserDialogs& dialogs) {
@@ -102,8 +108,8 @@ bool DitchForm::Ok(UserDialogs& dialogs) {
   if (!Read(dialogs, true, v)) {
     return false;
   }
-  // In the order of the fields: D, W, S, S0, then step 1's S, W, H.
-  const DitchShape shape{v[0], v[1], v[2], v[3], v[5], v[4], v[6]};
+  // The open fields in order: D, W, S, S0, 1) S, W, H, 2) H.
+  const DitchShape shape{v[0], v[1], v[2], v[3], v[6], v[5], v[4], v[7]};
   const std::string refusal = BuildDitch(shape, side_, rows_);
   if (!refusal.empty()) {
     dialogs.Message(refusal);

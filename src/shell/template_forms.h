@@ -69,8 +69,9 @@ class LineInfoForm : public TemplateForm {
   LineSize size_;
 };
 
-// frmTranEdit "Ditch": the ditch of one side from D, W, S, S0 and the first step of the cut
-// slope, read strictly; steps 2) to 4) are shown but closed (no rows hold them).
+// frmTranEdit "Ditch": the ditch of one side from D, W, S, S0 and the open step fields (S, W, H
+// of step 1), H of step 2)), read strictly; the other step fields are shown but closed (no rows
+// hold them).
 class DitchForm : public TemplateForm {
  public:
   DitchForm(const DitchRows& shown, int side);

@@ -6,8 +6,10 @@
 // copies from the file and never this buffer, so computing or drawing sections while changes
 // are unsaved can neither save the engine's record nor lose the editor's.
 //
-// Ditches: the ditch dialog's D, W, S, S0 and its first cut-slope step (W, S, H) make the up to
-// five stored vertices as section/ditch_shape.h says; the steps 2) to 4) cannot be stored.
+// Ditches: the ditch dialog makes the up to five stored vertices as section/ditch_shape.h says:
+// the inner side (D, S0), the bottom (W), the outer side (S, with the height H of step 1) or
+// D), a bench (W of step 1)) and the rise after it (S of step 1), H of step 2)). The five rows
+// hold no more, so the dialog's other step fields stay closed.
 
 #include <string>
 

@@ -218,7 +218,8 @@ TEST(TypicalSectionModel, ToolTipsShowTheLineOrTheDitchUnderThePointer) {
 
 struct DitchCase {
   const char* what;
-  int modeClicks;  // on panel "Tran" from "Ditch in cut"
+  testing::OutwardPoints ditch;  // in cut, before
+  int modeClicks;                // on panel "Tran" from "Ditch in cut"
   double clickX;
   std::optional<Texts> typed;  // nullopt: delete at the click instead
   const char* message;
@@ -229,24 +230,47 @@ struct DitchCase {
 };
 
 TEST(TypicalSectionModel, DitchesAreBuiltFromTheirDialogOrDeletedBeyondTheLastLine) {
-  const Texts stepped = {{"txtD", ".5"},   {"txtW", "1"},    {"txtS", ".5"},  {"txtS0", ".5"},
-                         {"txtW(1)", "2"}, {"txtS(1)", "1"}, {"txtH(1)", "3"}};
-  const Texts vee = {{"txtD", "1"}, {"txtW", "0"}, {"txtS", "1"}, {"txtS0", "1"}};
+  const testing::OutwardPoints small = {{1, -0.5}, {2, 0}};
+  const testing::OutwardPoints stepped = {{1, -.6}, {1.6, -.6}, {3.6, 1.4}, {5.1, 1.4}, {7.1, 3.4}};
+  const Texts typed = {{"txtD", ".5"},   {"txtW", "1"},    {"txtS", ".5"},   {"txtS0", ".5"},
+                       {"txtH(1)", "1"}, {"txtW(1)", "2"}, {"txtS(1)", "1"}, {"txtH(2)", "3"}};
+  const Texts vee = {{"txtD", "1"}, {"txtW", "0"}, {"txtS", "1"}, {"txtS0", "1"}, {"txtH(1)", "0"}};
   Texts vertical = vee;
   vertical["txtS0"] = "0";
   const DitchCase cases[] = {
       {"cut, stepped, right",
+       small,
        0,
        7.5,
-       stepped,
+       typed,
        "",
        212,
        -11,
-       {{1, -.5f}, {2, -.5f}, {3, 0}, {5, 0}, {8, 3}, {0, 0}},
+       {{1, -.5f}, {2, -.5f}, {4, .5f}, {6, .5f}, {9, 3.5f}, {0, 0}},
        0},
-      {"cut, left", 0, -7.5, vee, "", 212, -11, {{-1, -1}, {-2, 0}, {0, 0}}, 9},
-      {"fill", 1, 7.5, vee, "", 396, -5, {{1, -1}, {2, 0}, {0, 0}}, 9},
+      {"OK alone keeps a stepped ditch",
+       stepped,
+       0,
+       7.5,
+       Texts{},
+       "",
+       212,
+       -11,
+       {{1, -.6f}, {1.6f, -.6f}, {3.6f, 1.4f}, {5.1f, 1.4f}, {7.1f, 3.4f}, {0, 0}},
+       0},
+      {"cut, left, up to the template end",
+       small,
+       0,
+       -7.5,
+       vee,
+       "",
+       212,
+       -11,
+       {{-1, -1}, {-2, 0}, {0, 0}},
+       9},
+      {"fill", small, 1, 7.5, vee, "", 396, -5, {{1, -1}, {2, 0}, {0, 0}}, 9},
       {"a vertical inner side",
+       small,
        0,
        7.5,
        vertical,
@@ -255,9 +279,10 @@ TEST(TypicalSectionModel, DitchesAreBuiltFromTheirDialogOrDeletedBeyondTheLastLi
        -11,
        {{1, -.5f}, {2, 0}},
        9},
-      {"none stores nothing", 2, 7.5, vee, "", 212, -11, {{1, -.5f}, {2, 0}}, 9},
-      {"delete in cut", 0, 7.5, std::nullopt, "", 212, -11, {{0, -.5f}, {2, 0}}, 9},
+      {"none stores nothing", small, 2, 7.5, vee, "", 212, -11, {{1, -.5f}, {2, 0}}, 9},
+      {"delete in cut", small, 0, 7.5, std::nullopt, "", 212, -11, {{0, -.5f}, {2, 0}}, 9},
       {"delete in fill leaves the cut ditch",
+       small,
        1,
        7.5,
        std::nullopt,
@@ -270,6 +295,8 @@ TEST(TypicalSectionModel, DitchesAreBuiltFromTheirDialogOrDeletedBeyondTheLastLi
   for (const DitchCase& c : cases) {
     SCOPED_TRACE(c.what);
     VariantRecord start = ThreeLines();
+    testing::SetRows(start.CutTran, 1, c.ditch);
+    testing::SetRows(start.CutTran, -1, c.ditch);
     start.CutTran(6, 0) = 9;  // a row the engine would follow
     Editor e({start});
     for (int i = 0; i < c.modeClicks; ++i) {
