@@ -20,22 +20,23 @@ namespace {
 // fraTran: a ditch with its numbers named where they apply.
 class DitchSketch : public QWidget {
  public:
-  explicit DitchSketch(QWidget* parent) : QWidget(parent) { setFixedSize(220, 90); }
+  explicit DitchSketch(QWidget* parent) : QWidget(parent) { setFixedSize(330, 100); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF points[] = {{5, 25},   {55, 25},  {85, 65}, {125, 65},
-                              {155, 25}, {175, 25}, {215, 5}};
+    const QPointF points[] = {{5, 45},   {45, 45},  {75, 85}, {115, 85},
+                              {165, 35}, {215, 35}, {265, 5}};
     painter.setPen(QPen(Qt::darkBlue, 2));
     painter.drawPolyline(points, int(std::size(points)));
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(52, 50), QStringLiteral("S0"));
-    painter.drawText(QPointF(100, 82), QStringLiteral("W"));
-    painter.drawText(QPointF(146, 50), QStringLiteral("S"));
-    painter.drawText(QPointF(20, 55), QStringLiteral("D"));
-    painter.drawText(QPointF(160, 18), QStringLiteral("1)"));
+    const std::pair<QPointF, const char*> names[] = {
+        {{20, 70}, "D"},        {{40, 70}, "S0"},    {{88, 99}, "W"},
+        {{145, 72}, "S, 1) H"}, {{175, 28}, "1) W"}, {{245, 38}, "1) S, 2) H"}};
+    for (const auto& [at, name] : names) {
+      painter.drawText(at, QString::fromLatin1(name));
+    }
   }
 };
 
