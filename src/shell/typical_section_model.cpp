@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numbers/number_text.h"
+#include "project/data_file_lock.h"
 #include "project/scratch_output.h"
 #include "section/template_lines.h"
 #include "shell/field_reader.h"
@@ -21,11 +22,9 @@ const RecordEditorWords kVariantWords = {"Record: ",
 
 std::string DitchToolTip(const DitchRows& rows) {
   const DitchShape shape = ShapeOf(rows);
-  std::string text = "D= " + PlainNumber(RoundTo(shape.depth, 3)) +
-                     "  W= " + PlainNumber(RoundTo(shape.bottom, 3)) +
-                     "  S= " + PlainNumber(RoundTo(shape.outerSlope, 3)) +
-                     "  S0= " + PlainNumber(RoundTo(shape.innerSlope, 3));
-  return text;
+  const auto shown = [](double value) { return PlainNumber(RoundTo(value, 3)); };
+  return "D= " + shown(shape.depth) + "  W= " + shown(shape.bottom) +
+         "  S= " + shown(shape.outerSlope) + "  S0= " + shown(shape.innerSlope);
 }
 
 }  // namespace
@@ -43,7 +42,8 @@ void TypicalSectionModel::WriteBuffer(int n) {
 }
 
 std::string TypicalSectionModel::RecordText() const {
-  return "Record: " + std::to_string(Current()) + " of " + std::to_string(state_.Var.Count());
+  const std::string position = PositionText();
+  return position.substr(0, position.size() - 1);  // without the frame caption's blank
 }
 
 void TypicalSectionModel::CycleDitchMode() {
@@ -205,6 +205,10 @@ void TypicalSectionModel::Assign() {
     return;
   }
   RunRetryingFileErrors(dialogs_, [&] {
+    const auto lock = LockDataFile(state_, dialogs_);
+    if (!lock) {
+      return;
+    }
     for (const int n : range.Records()) {
       auto section = ReadRecord<SectionRecord>(*state_.Data.File, n);
       section.Var = std::int16_t(variant);
