@@ -51,6 +51,11 @@ WholeField FormatWholeField(double value, std::string_view pattern);
 // number beyond the range of a double reads as 0, like text without a number.
 double LeadingNumber(std::string_view text);
 
+// The strict rule of the two template dialogs: the whole text, blanks at either end aside, is
+// one decimal number (sign, digits with at most one point, optional exponent with E or e);
+// nullopt for anything else, for an empty text and for a number beyond the range of a double.
+std::optional<double> StrictNumber(std::string_view text);
+
 // Nearest integer, halves to the even neighbour; nullopt outside -32768..32767 (or not finite).
 std::optional<std::int16_t> ToInt16(double value);
 

@@ -12,6 +12,8 @@ enum class QuestionId {
   NewRecord,          // "New Section ?", "New Record ?"
   InsertRecord,       // "Insert a section in current position ?" and the alignment's
   DeleteRecord,       // "Delete current Section ?", "Delete current record ?"
+  DeleteLine,         // "Delete this line?" (a template line or a ditch)
+  AssignVariant,      // a typical cross-section written into a range of sections
   // Input boxes
   DesignSpeed,       // "Design speed (km/h):"
   ConfirmDesign,     // the designed curve or spiral, its value to confirm
@@ -23,6 +25,7 @@ enum class QuestionId {
   FreeHaul,          // "Free-haul distance (m, 0 for none):"
   PlanScale,         // the plan: "Scale 1:"
   AlignmentName,     // the alignment to import from a LandXML file holding several
+  FindVariant,       // the number of the typical cross-section to show
 };
 
 // A question with what its answer may depend on.

@@ -32,7 +32,8 @@ const RecordEditorWords kRecordWords = {"Record No. ",
                                         "Insert a record in current position ?",
                                         "Delete current record ?",
                                         kAlignFindTag,
-                                        "Alignment file not loaded."};
+                                        "Alignment file not loaded.",
+                                        "Save changes ?"};
 
 }  // namespace
 

@@ -50,7 +50,8 @@ const RecordEditorWords kSectionWords = {"Section No. ",
                                          "Insert a section in current position ?",
                                          "Delete current Section ?",
                                          kDataFindTag,
-                                         "Data file not loaded."};
+                                         "Data file not loaded.",
+                                         "Save changes ?"};
 
 DataEditorModel::DataEditorModel(ProjectState& state, UserDialogs& dialogs)
     : RecordEditor(state, dialogs, state.Data, kSectionWords) {}

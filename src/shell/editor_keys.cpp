@@ -18,6 +18,22 @@ const std::array<EditorButton, 8>& EditorButtons() {
   return kButtons;
 }
 
+const std::array<EditorButton, 9>& TypicalSectionButtons() {
+  static const std::array<EditorButton, 9> kButtons = {{
+      EditorButtons()[0],
+      EditorButtons()[1],
+      EditorButtons()[2],
+      EditorButtons()[3],
+      EditorButtons()[4],
+      {EditorKey::Properties, "Properties", "P&roperties", true, "Section properties"},
+      {EditorKey::Assign, "Assign", "Assi&gn", false,
+       "Give a range of sections the shown typical cross section"},
+      EditorButtons()[6],
+      EditorButtons()[7],
+  }};
+  return kButtons;
+}
+
 int MovedRecord(EditorKey key, int current, int count) {
   switch (key) {
     case EditorKey::First:

@@ -5,7 +5,7 @@
 
 namespace calvora {
 
-enum class EditorKey { First, Prev, Next, Last, Delete, Insert, Find, Exit };
+enum class EditorKey { First, Prev, Next, Last, Delete, Insert, Properties, Assign, Find, Exit };
 
 struct EditorButton {
   EditorKey key;
@@ -16,6 +16,8 @@ struct EditorButton {
 };
 
 const std::array<EditorButton, 8>& EditorButtons();
+// Toolbar1 of the typical cross-section editor: no Insert; Properties and Assign.
+const std::array<EditorButton, 9>& TypicalSectionButtons();
 
 // The record shown after a moving key: First 1, Prev one back but not below 1, Next one on
 // (one past the last record offers a new one), Last the count. Other keys keep current.

@@ -24,6 +24,19 @@ float FieldReader::Single(const std::string& text, const std::string& label) {
   return static_cast<float>(value);
 }
 
+float FieldReader::Strict(const std::string& text, const std::string& label) {
+  const std::optional<double> value = StrictNumber(text);
+  if (!value) {
+    Refuse(label + ": " + Trimmed(text) + " is not a number.");
+    return 0;
+  }
+  if (std::fabs(*value) > std::numeric_limits<float>::max()) {
+    Refuse(label + ": " + Trimmed(text) + " is too large to be stored.");
+    return 0;
+  }
+  return static_cast<float>(*value);
+}
+
 std::int16_t FieldReader::Whole(const std::string& text, const std::string& label) {
   return Whole(LeadingNumber(text), label, Trimmed(text));
 }

@@ -14,6 +14,9 @@ class FieldReader {
  public:
   // A single-precision field; 0 and a refusal beyond its range.
   float Single(const std::string& text, const std::string& label);
+  // A single-precision field whose whole text must be a number (StrictNumber); 0 and a
+  // refusal otherwise.
+  float Strict(const std::string& text, const std::string& label);
   // An int16 field from its text, rounded halves to even; 0 and a refusal outside -32768..32767.
   std::int16_t Whole(const std::string& text, const std::string& label);
   // The same for a value already read; shown is how the field shows it.

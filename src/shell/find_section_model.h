@@ -17,6 +17,8 @@ inline constexpr const char* kNotFoundTag = "False";
 
 class FindSectionModel {
  public:
+  virtual ~FindSectionModel() = default;
+
   static constexpr int kByNumber = 0;
   static constexpr int kByStation = 1;
 
@@ -31,7 +33,9 @@ class FindSectionModel {
   // OK: searches the file the tag names and moves its current record when found; the tag is
   // then "True", else "False" (after "Section not found.", "Not found." or the refusal of a
   // number no record can hold). The dialog closes either way.
-  void Ok(ProjectState& state, UserDialogs& dialogs);
+  virtual void Ok(ProjectState& state, UserDialogs& dialogs);
+  // Whether the dialog asks for a range: its "To" fields shown.
+  virtual bool Ranged() const { return false; }
   // Cancel: the tag is "False".
   void Cancel() { Tag = kNotFoundTag; }
   bool Found() const { return Tag == kFoundTag; }
@@ -40,6 +44,9 @@ class FindSectionModel {
   std::string txtFromSec;
   std::string txtFromStaKm;
   std::string txtFromStaMet;
+  std::string txtToSec;
+  std::string txtToStaKm;
+  std::string txtToStaMet;
 
  private:
   int option_ = kByNumber;

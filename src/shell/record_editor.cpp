@@ -31,7 +31,7 @@ bool RecordEditor::Save() {
   if (!dirty_) {
     return true;
   }
-  if (!dialogs_.YesNo(QuestionId::SaveChanges, "Save changes ?")) {
+  if (!dialogs_.YesNo(QuestionId::SaveChanges, words_.saveQuestion)) {
     dirty_ = false;
     return true;
   }
@@ -67,8 +67,13 @@ bool RecordEditor::Press(EditorKey key, const ShowFind& showFind) {
       }
       break;
     case EditorKey::Find:
-      find_.Tag = words_.findTag;
-      showFind(find_);
+      Find(showFind);
+      break;
+    case EditorKey::Properties:
+    case EditorKey::Assign:
+      if (!PressOwn(key)) {
+        return false;
+      }
       break;
     default:
       file_.Current = MovedRecord(key, file_.Current, file_.Count());
@@ -76,6 +81,15 @@ bool RecordEditor::Press(EditorKey key, const ShowFind& showFind) {
   }
   Load();
   return false;
+}
+
+void RecordEditor::Find(const ShowFind& showFind) {
+  find_.Tag = words_.findTag;
+  showFind(find_);
+}
+
+bool RecordEditor::PressOwn(EditorKey) {
+  return true;
 }
 
 // An empty record before the current one; the load that follows shows it.

@@ -21,6 +21,7 @@ struct RecordEditorWords {
   const char* deleteQuestion;  // "Delete current Section ?"
   const char* findTag;         // kDataFindTag
   const char* notLoaded;       // "Data file not loaded."
+  const char* saveQuestion;    // "Save changes ?"
 };
 
 class RecordEditor {
@@ -66,6 +67,11 @@ class RecordEditor {
   virtual std::string StoreFields() = 0;
   // Every field emptied.
   virtual void Empty() = 0;
+  // Find: the find dialog on the editor's file, by number or station.
+  virtual void Find(const ShowFind& showFind);
+  // A key of the editor's own (Properties, Assign), after the save. False when the record shown
+  // stays as it is rather than being read again.
+  virtual bool PressOwn(EditorKey key);
 
   ProjectState& state_;
   UserDialogs& dialogs_;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "numbers/number_text.h"
 
@@ -95,6 +97,19 @@ TEST(ToInt16, RoundsHalvesToEvenAndRefusesValuesOutsideTheRange) {
     const std::optional<std::int16_t> got = ToInt16(value);
     EXPECT_EQ(got ? std::optional<int>(*got) : std::nullopt, expected) << value;
   }
+}
+
+TEST(StrictNumber, TakesOnlyAWholeTextThatIsOneNumber) {
+  const std::pair<const char*, std::optional<double>> cases[] = {
+      {" 2.5 ", 2.5}, {"-.5", -0.5}, {"+3", 3},   {"1e2", 100}, {"7.", 7},
+      {"-0", 0},      {"", {}},      {"  ", {}},  {"4,5", {}},  {"2.5m", {}},
+      {"1e", {}},     {"inf", {}},   {"nan", {}}, {"+-1", {}},  {"0x10", {}},
+      {"1e999", {}},  {"1 2", {}},   {"--1", {}}, {".", {}},    {"+", {}},
+  };
+  for (const auto& [text, value] : cases) {
+    EXPECT_EQ(StrictNumber(text), value) << '"' << text << '"';
+  }
+  EXPECT_FALSE(std::signbit(*StrictNumber("-0")));
 }
 
 }  // namespace

@@ -1,15 +1,17 @@
 // calvora-screenshots DIR PROJECT.PRJ: pictures of the application for its documentation. It
 // photographs the main window, each tab of the properties dialog, the cross-section window, the
 // about box, the find dialog, the section data editor on section 10 with its sketch, the
-// alignment editor on a curve record and the progress dialog during a volume run into DIR, then
-// ends. Run it under a display
-// (scripts/screenshot).
+// alignment editor on a curve record, the typical cross-section editor with a tool tip and its
+// three dialogs, and the progress dialog during a volume run into DIR, then ends. Run it under a
+// display (scripts/screenshot).
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
@@ -20,6 +22,7 @@
 #include "app/batch_dialogs.h"
 #include "drawing/gui/cross_window.h"
 #include "drawing/gui/sheet_range_dialog.h"
+#include "drawing/gui/template_picture.h"
 #include "quantities/calc_volumes.h"
 #include "shell/gui/about_dialog.h"
 #include "shell/gui/alignment_editor.h"
@@ -29,6 +32,8 @@
 #include "shell/gui/main_window.h"
 #include "shell/gui/project_properties_dialog.h"
 #include "shell/gui/run_gui.h"
+#include "shell/gui/template_form_dialog.h"
+#include "shell/gui/typical_section_editor.h"
 
 namespace calvora {
 
@@ -137,6 +142,50 @@ void PhotographEditors(MainWindow& window, UserDialogs& answers, const QString& 
   Save(*alignment->parentWidget(), folder, QStringLiteral("alignment-editor"));
 }
 
+// The typical cross-section editor on the demo's first template, the pointer over its outer
+// line with the tool tip (a window of its own, painted into the picture), and its dialogs.
+void PhotographTypicalSections(MainWindow& window, UserDialogs& answers, const QString& folder) {
+  auto* editors = window.findChild<EditorWindows*>();
+  if (editors == nullptr || !window.State().Var.Loaded()) {
+    return;
+  }
+  window.findChild<QAction*>(QStringLiteral("mnuEditVar"))->trigger();
+  TypicalSectionEditor* editor = editors->TypicalSections();
+  QWidget& child = *editor->parentWidget();
+  child.resize(900, 560);
+  QApplication::processEvents();
+  auto* picture = editor->findChild<TemplatePicture*>(QStringLiteral("picVar"));
+  const VariantRecord& record = editor->Model().Record();
+  const double outer = record.Point(OuterVertex(record, 1), 0);
+  const double x = (outer + record.Point(OuterVertex(record, 1) - 1, 0)) / 2;
+  const QPointF at(picture->width() / 2.0 + x * picture->height() / 20.0, picture->height() / 3.0);
+  QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(picture, &move);
+  QApplication::processEvents();
+  QImage image = child.grab().toImage();
+  for (QWidget* tip : QApplication::topLevelWidgets()) {
+    if (tip->inherits("QTipLabel") && tip->isVisible()) {
+      QPainter painter(&image);
+      painter.drawPixmap(child.mapFromGlobal(tip->pos()), tip->grab());
+    }
+  }
+  image.save(QDir(folder).filePath(QStringLiteral("typical-sections.png")));
+
+  const LineSize line = LineSizeOf(record, 2);
+  LineInfoForm lineInfo(&line);
+  DitchForm ditch(editor->Model().TranView(1), 1);
+  SectionPropertiesForm properties(record);
+  const std::pair<TemplateForm*, const char*> forms[] = {
+      {&lineInfo, "line-info"}, {&ditch, "ditch"}, {&properties, "section-properties"}};
+  for (const auto& [form, name] : forms) {
+    TemplateFormDialog dialog(*form, answers, editor);
+    dialog.show();
+    Save(dialog, folder, QString::fromLatin1(name));
+  }
+  window.Children().closeAllSubWindows();
+}
+
 void TakePictures(MainWindow& window, const QString& folder) {
   QDir().mkpath(folder);
   Save(window, folder, QStringLiteral("main-window"));
@@ -160,6 +209,7 @@ void TakePictures(MainWindow& window, const QString& folder) {
     PhotographRoadDrawings(window, folder);
   }
   PhotographEditors(window, answers, folder);
+  PhotographTypicalSections(window, answers, folder);
 
   AboutDialog about(answers, &window);
   about.show();

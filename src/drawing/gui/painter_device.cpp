@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 
+#include "drawing/cls_graphic.h"
+
 namespace calvora {
 
 namespace {
@@ -132,6 +134,16 @@ void PainterDevice::DrawLine(const clsGraphic&, double x1, double y1, double x2,
   pen_.setColor(PaletteColour(pen));
   painter_.setPen(pen_);
   painter_.drawLine(QLineF(Map(x1, y1), Map(x2, y2)));
+}
+
+void PaintPicture(QWidget& widget, const std::function<void(clsGraphic&)>& draw) {
+  QPainter painter(&widget);
+  painter.fillRect(widget.rect(), Qt::white);
+  painter.setRenderHint(QPainter::Antialiasing);
+  PainterDevice device(painter, QRectF(widget.rect()), widget.logicalDpiY());
+  clsGraphic graphic;
+  graphic.SetObject(device);
+  draw(graphic);
 }
 
 }  // namespace calvora

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
+#include <QWidget>
+#include <functional>
 
 #include "drawing/graphic_device.h"
 
@@ -16,6 +18,9 @@ namespace calvora {
 
 // The 16-colour palette of the drawing (0 black ... 15 bright white).
 QColor PaletteColour(int pen);
+
+// A picture area's paint event: the widget painted white, then drawn on through clsGraphic.
+void PaintPicture(QWidget& widget, const std::function<void(clsGraphic&)>& draw);
 
 class PainterDevice : public GraphicDevice {
  public:

@@ -1,7 +1,5 @@
 #include "drawing/gui/section_sketch_view.h"
 
-#include <QPainter>
-
 #include "drawing/cls_graphic.h"
 #include "drawing/gui/painter_device.h"
 
@@ -15,13 +13,7 @@ SectionSketchView::SectionSketchView(const SectionSketch& sketch, QWidget* paren
 }
 
 void SectionSketchView::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.fillRect(rect(), Qt::white);
-  painter.setRenderHint(QPainter::Antialiasing);
-  PainterDevice device(painter, QRectF(rect()), logicalDpiY());
-  clsGraphic graphic;
-  graphic.SetObject(device);
-  sketch_.Draw(graphic);
+  PaintPicture(*this, [this](clsGraphic& graphic) { sketch_.Draw(graphic); });
 }
 
 }  // namespace calvora

@@ -23,6 +23,10 @@ QStyle::StandardPixmap ImageOf(EditorKey key) {
       return QStyle::SP_TrashIcon;
     case EditorKey::Insert:
       return QStyle::SP_FileIcon;
+    case EditorKey::Properties:
+      return QStyle::SP_FileDialogDetailedView;
+    case EditorKey::Assign:
+      return QStyle::SP_ArrowRight;
     case EditorKey::Find:
       return QStyle::SP_FileDialogContentsView;
     case EditorKey::Exit:
@@ -33,12 +37,13 @@ QStyle::StandardPixmap ImageOf(EditorKey key) {
 
 }  // namespace
 
-QToolBar* MakeEditorToolBar(QWidget* parent, const std::function<void(EditorKey)>& pressed) {
+QToolBar* MakeEditorToolBar(QWidget* parent, std::span<const EditorButton> buttons,
+                            const std::function<void(EditorKey)>& pressed) {
   auto* bar = new QToolBar(parent);
   bar->setObjectName(QStringLiteral("Toolbar1"));
   bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   bar->setIconSize(QSize(24, 24));
-  for (const EditorButton& button : EditorButtons()) {
+  for (const EditorButton& button : buttons) {
     if (button.separatorBefore) {
       bar->addSeparator();
     }

@@ -3,6 +3,7 @@
 // its image, its caption under it and its access key, in the style of the main tool bar.
 
 #include <functional>
+#include <span>
 
 #include "shell/editor_keys.h"
 
@@ -11,6 +12,7 @@ class QWidget;
 
 namespace calvora {
 
-QToolBar* MakeEditorToolBar(QWidget* parent, const std::function<void(EditorKey)>& pressed);
+QToolBar* MakeEditorToolBar(QWidget* parent, std::span<const EditorButton> buttons,
+                            const std::function<void(EditorKey)>& pressed);
 
 }  // namespace calvora

@@ -6,6 +6,7 @@
 #include "shell/gui/alignment_editor.h"
 #include "shell/gui/data_editor.h"
 #include "shell/gui/main_window.h"
+#include "shell/gui/typical_section_editor.h"
 
 namespace calvora {
 
@@ -14,6 +15,11 @@ EditorWindows::EditorWindows(MainWindow& window, UserDialogs& dialogs)
   setObjectName(QStringLiteral("editorWindows"));
   connect(&window, &MainWindow::editorRequested, this, &EditorWindows::Open);
   connect(&window, &MainWindow::sectionEditRequested, this, &EditorWindows::EditSection);
+  connect(&window, &MainWindow::crossSectionsShowing, this, [this] {
+    if (variant_) {
+      variant_->hide();
+    }
+  });
   connect(&window, &MainWindow::dataFileAboutToBeRewritten, this, [this] {
     if (DataEditor* editor = Data()) {
       editor->BeforeRewrite();
@@ -41,6 +47,10 @@ QMdiSubWindow* EditorWindows::AddChild(QWidget* editor) {
   return child;
 }
 
+TypicalSectionEditor* EditorWindows::TypicalSections() const {
+  return variant_ ? qobject_cast<TypicalSectionEditor*>(variant_->widget()) : nullptr;
+}
+
 void EditorWindows::EditSection(int record) {
   if (Data() != nullptr && !Data()->Model().Save()) {
     return;
@@ -51,9 +61,11 @@ void EditorWindows::EditSection(int record) {
 }
 
 void EditorWindows::Open(WorkingFileKind kind) {
-  QPointer<QMdiSubWindow>& open = kind == WorkingFileKind::Data ? data_ : alignment_;
+  QPointer<QMdiSubWindow>& open = kind == WorkingFileKind::Data        ? data_
+                                  : kind == WorkingFileKind::Alignment ? alignment_
+                                                                       : variant_;
   if (kind == WorkingFileKind::Variant) {
-    return;  // the typical cross-section editor attaches on its own
+    window_.HideCrossSections();
   }
   if (open) {
     open->showNormal();
@@ -65,10 +77,15 @@ void EditorWindows::Open(WorkingFileKind kind) {
     open = AddChild(editor);
     open->resize(980, 720);
     editor->Open();
-  } else {
+  } else if (kind == WorkingFileKind::Alignment) {
     auto* editor = new AlignmentEditor(window_.State(), dialogs_);
     open = AddChild(editor);
     open->resize(560, 300);
+    editor->Open();
+  } else {
+    auto* editor = new TypicalSectionEditor(window_.State(), dialogs_, window_.TypeMenu());
+    open = AddChild(editor);
+    open->resize(760, 480);
     editor->Open();
   }
   open->show();

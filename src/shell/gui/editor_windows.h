@@ -16,6 +16,7 @@ namespace calvora {
 class AlignmentEditor;
 class DataEditor;
 class MainWindow;
+class TypicalSectionEditor;
 
 class EditorWindows : public QObject {
   Q_OBJECT
@@ -27,6 +28,7 @@ class EditorWindows : public QObject {
   // The open editors, nullptr when closed.
   DataEditor* Data() const;
   AlignmentEditor* Alignment() const;
+  TypicalSectionEditor* TypicalSections() const;
   // The data editor on that section, after offering to save what it holds.
   void EditSection(int record);
 
@@ -38,6 +40,7 @@ class EditorWindows : public QObject {
   UserDialogs& dialogs_;
   QPointer<QMdiSubWindow> data_;
   QPointer<QMdiSubWindow> alignment_;
+  QPointer<QMdiSubWindow> variant_;
 };
 
 }  // namespace calvora

@@ -31,7 +31,7 @@ FindSectionDialog::FindSectionDialog(FindSectionModel& model, ProjectState& stat
                                      UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), model_(model), state_(state), dialogs_(dialogs) {
   setObjectName(QStringLiteral("frmFindSec"));
-  setWindowTitle(tr("Find Section"));
+  setWindowTitle(model.Ranged() ? tr("Assign to Sections") : tr("Find Section"));
   byNumber_ = new QRadioButton(tr("Section &number"), this);
   byNumber_->setObjectName(QStringLiteral("optFind(0)"));
   byStation_ = new QRadioButton(tr("Section &station"), this);
@@ -59,11 +59,13 @@ FindSectionDialog::FindSectionDialog(FindSectionModel& model, ProjectState& stat
   grid->addWidget(toSta, 4, 0);
   grid->addWidget(txtToStaKm_, 4, 1);
   grid->addWidget(txtToStamet_, 4, 3);
-  for (QWidget* hidden : {static_cast<QWidget*>(toSec), static_cast<QWidget*>(toSta),
-                          static_cast<QWidget*>(txtToSec_), static_cast<QWidget*>(txtToStaKm_),
-                          static_cast<QWidget*>(txtToStamet_)}) {
-    hidden->hide();
+  for (QWidget* to : {static_cast<QWidget*>(toSec), static_cast<QWidget*>(toSta),
+                      static_cast<QWidget*>(txtToSec_), static_cast<QWidget*>(txtToStaKm_),
+                      static_cast<QWidget*>(txtToStamet_)}) {
+    to->setVisible(model.Ranged());
   }
+  toSec->setText(tr("T&o:"));
+  toSta->setText(tr("&To:"));
 
   auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
@@ -87,6 +89,9 @@ FindSectionDialog::FindSectionDialog(FindSectionModel& model, ProjectState& stat
   txtFromSec_->setText(QString::fromStdString(model_.txtFromSec));
   txtFromStaKm_->setText(QString::fromStdString(model_.txtFromStaKm));
   txtFromStaMet_->setText(QString::fromStdString(model_.txtFromStaMet));
+  txtToSec_->setText(QString::fromStdString(model_.txtToSec));
+  txtToStaKm_->setText(QString::fromStdString(model_.txtToStaKm));
+  txtToStamet_->setText(QString::fromStdString(model_.txtToStaMet));
   model_.Activate();
   byNumber_->setChecked(true);
   ShowOption();
@@ -105,6 +110,9 @@ void FindSectionDialog::Ok() {
   model_.txtFromSec = txtFromSec_->text().toStdString();
   model_.txtFromStaKm = txtFromStaKm_->text().toStdString();
   model_.txtFromStaMet = txtFromStaMet_->text().toStdString();
+  model_.txtToSec = txtToSec_->text().toStdString();
+  model_.txtToStaKm = txtToStaKm_->text().toStdString();
+  model_.txtToStaMet = txtToStamet_->text().toStdString();
   model_.Ok(state_, dialogs_);
   QDialog::accept();
 }

@@ -349,7 +349,14 @@ void MainWindow::ShowProperties() {
   dialog.exec();
 }
 
+void MainWindow::HideCrossSections() {
+  if (crossSections_ != nullptr) {
+    crossSections_->hide();
+  }
+}
+
 void MainWindow::ShowCrossSections() {
+  emit crossSectionsShowing();
   if (crossSections_ == nullptr) {
     auto* window = new CrossWindow(state_, dialogs_, printer_, *progress_);
     connect(this, &MainWindow::dataFileRewritten, window, &CrossWindow::Redraw);

@@ -54,11 +54,15 @@ class MainWindow : public QMainWindow, public ShellWindow {
   void ShowCrossSections();
   // The longitudinal section, the mass-haul diagram or the plan as a child window, likewise.
   void ShowDrawing(CommandId id);
+  // The typical cross-section editor and the drawing never stand side by side.
+  void HideCrossSections();
 
  signals:
   // The editors and the drawing window, when their files are loaded; they attach here.
   void editorRequested(calvora::WorkingFileKind kind);
   void crossSectionsRequested();
+  // The drawing window is about to be shown: the typical cross-section editor hides.
+  void crossSectionsShowing();
   // Around a computation that rewrites the survey data file ("&Calculate proj. elev.", "&Widen
   // ground"): an open data editor offers to save before and shows the file as it is after.
   void dataFileAboutToBeRewritten();

@@ -16,9 +16,10 @@ void ShowText(QLineEdit* box, const std::string& text) {
 }
 
 RecordEditorWindow::RecordEditorWindow(RecordEditor& model, ProjectState& state,
-                                       UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), state_(state), model_(model), dialogs_(dialogs) {
-  toolBar_ = MakeEditorToolBar(this, [this](EditorKey key) { Press(key); });
+                                       UserDialogs& dialogs, QWidget* parent,
+                                       std::span<const EditorButton> buttons)
+    : QWidget(parent), state_(state), dialogs_(dialogs), model_(model) {
+  toolBar_ = MakeEditorToolBar(this, buttons, [this](EditorKey key) { Press(key); });
 }
 
 void RecordEditorWindow::Open() {

@@ -3,6 +3,7 @@
 // shown for it, and closing that offers to save.
 
 #include <QWidget>
+#include <span>
 
 #include "project/project_state.h"
 #include "project/user_dialogs.h"
@@ -27,20 +28,20 @@ class RecordEditorWindow : public QWidget {
 
  protected:
   RecordEditorWindow(RecordEditor& model, ProjectState& state, UserDialogs& dialogs,
-                     QWidget* parent);
+                     QWidget* parent, std::span<const EditorButton> buttons = EditorButtons());
 
   // The fields from the model.
   virtual void ShowModel() = 0;
   void closeEvent(QCloseEvent* event) override;
 
   ProjectState& state_;
+  UserDialogs& dialogs_;
   QToolBar* toolBar_ = nullptr;
 
  private:
   void Press(EditorKey key);
 
   RecordEditor& model_;
-  UserDialogs& dialogs_;
 };
 
 }  // namespace calvora
