@@ -43,15 +43,6 @@ class PrintCommand : public ::testing::Test {
   TempFolder folder;
 };
 
-TEST_F(PrintCommand, DemoRoadPdfHasOnePagePerSheet) {
-  testing::CopyDemoRoad(folder.Path());
-  const ProgramRun run = Print({"DEMO.PRJ", "--pdf", "demo.pdf"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  // 79 sections at 2 per sheet.
-  EXPECT_EQ(PdfPages(folder / "demo.pdf"), 40);
-  EXPECT_NE(run.out.find("40 sheets"), std::string::npos) << run.out;
-}
-
 TEST_F(PrintCommand, RangeOfSheetsAsPdfPagesAndAsImages) {
   const fs::path project = testing::WriteRoad(folder.Path(), testing::SampleRoad());
   const ProgramRun pdf = Print({project.string(), "--pdf", "part.pdf", "--sheets", "2-3"});
