@@ -31,6 +31,14 @@ TEST(DxfOpening, BinaryOpeningFramesHeaderTablesAndTheEntitiesSection) {
   EXPECT_EQ(opening.substr(opening.size() - end.size()), end);
 }
 
+TEST(DxfOpening, AsciiOpeningHasTheSameTablesComplete) {
+  const std::string opening = DxfOpening(DxfFormat::Ascii);
+  EXPECT_EQ(opening.substr(0, 30), "  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9");
+  EXPECT_NE(opening.find("  2\r\nDeco\r\n"), std::string::npos);
+  const std::string end = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n";
+  EXPECT_EQ(opening.substr(opening.size() - end.size()), end);
+}
+
 TEST(DxfOpening, CommittedDefinitionsFileIsTheGeneratedOpening) {
   const std::string committed = testing::ReadText(CALVORA_SOURCE_DIR "/data/DXF-defs.INI");
   EXPECT_EQ(committed, DxfOpening(DxfFormat::Binary))
