@@ -56,45 +56,46 @@ void ExpectAt(const Bytes& b, std::size_t at, const SignedTable<float, Lo, Hi>& 
   ExpectAt(b, at + 4 * SignedTable<float, Lo, Hi>::kRows, table.Column(1), name);
 }
 
-// Decoded from counting bytes, every field holds the bytes at its offset; encoded again, every
-// byte comes back, the unused elements included.
+// Decodes counting bytes, lets `expect` hold each field against the bytes at its offset, and
+// expects every byte back from encoding, the unused elements included.
+template <typename Record>
+void ExpectLayout(void (*expect)(const Bytes&, const Record&)) {
+  const Bytes bytes = testing::CountingBytes(Record::kLength);
+  Record record;
+  DecodeRecord(bytes, record);
+  expect(bytes, record);
+  EXPECT_EQ(Encode(record), bytes);
+}
+
 TEST(RecordLayouts, FieldsLieAtTheirOffsetsAndEveryByteSurvives) {
-  const Bytes a = testing::CountingBytes(AlignmentRecord::kLength);
-  AlignmentRecord alignment;
-  DecodeRecord(a, alignment);
-  ExpectAt(a, 0, alignment.Kilo, "Kilo");
-  ExpectAt(a, 2, alignment.Meter, "Meter");
-  ExpectAt(a, 6, alignment.Code, "Code");
-  ExpectAt(a, 8, alignment.Param1, "Param1");
-  ExpectAt(a, 12, alignment.Param2, "Param2");
-  ExpectAt(a, 16, alignment.Param3, "Param3");
-  EXPECT_EQ(Encode(alignment), a);
-
-  const Bytes s = testing::CountingBytes(SectionRecord::kLength);
-  SectionRecord section;
-  DecodeRecord(s, section);
-  ExpectAt(s, 0, section.Kilo, "Kilo");
-  ExpectAt(s, 2, section.Meter, "Meter");
-  ExpectAt(s, 6, section.PRElev, "PRElev");
-  ExpectAt(s, 10, section.GRElev, "GRElev");
-  ExpectAt(s, 14, section.PointCount, "PointCount");
-  ExpectAt(s, 20, section.Var, "Var");
-  ExpectAt(s, 22, section.GroundPoints, "GroundPoints");
-  EXPECT_EQ(Encode(section), s);
-
-  const Bytes v = testing::CountingBytes(VariantRecord::kLength);
-  VariantRecord variant;
-  DecodeRecord(v, variant);
-  ExpectAt(v, 0, variant.Point, "Point");
-  ExpectAt(v, 168, variant.LineCount, "LineCount");
-  ExpectAt(v, 180, variant.Deco, "Deco");
-  ExpectAt(v, 184, variant.Wall, "Wall");
-  ExpectAt(v, 188, variant.FillSlope, "FillSlope");
-  ExpectAt(v, 200, variant.Limit, "Limit");
-  ExpectAt(v, 212, variant.CutTran, "CutTran");
-  ExpectAt(v, 396, variant.FillTran, "FillTran");
-  ExpectAt(v, 484, variant.SubG, "SubG");
-  EXPECT_EQ(Encode(variant), v);
+  ExpectLayout<AlignmentRecord>([](const Bytes& b, const AlignmentRecord& r) {
+    ExpectAt(b, 0, r.Kilo, "Kilo");
+    ExpectAt(b, 2, r.Meter, "Meter");
+    ExpectAt(b, 6, r.Code, "Code");
+    ExpectAt(b, 8, r.Param1, "Param1");
+    ExpectAt(b, 12, r.Param2, "Param2");
+    ExpectAt(b, 16, r.Param3, "Param3");
+  });
+  ExpectLayout<SectionRecord>([](const Bytes& b, const SectionRecord& r) {
+    ExpectAt(b, 0, r.Kilo, "Kilo");
+    ExpectAt(b, 2, r.Meter, "Meter");
+    ExpectAt(b, 6, r.PRElev, "PRElev");
+    ExpectAt(b, 10, r.GRElev, "GRElev");
+    ExpectAt(b, 14, r.PointCount, "PointCount");
+    ExpectAt(b, 20, r.Var, "Var");
+    ExpectAt(b, 22, r.GroundPoints, "GroundPoints");
+  });
+  ExpectLayout<VariantRecord>([](const Bytes& b, const VariantRecord& r) {
+    ExpectAt(b, 0, r.Point, "Point");
+    ExpectAt(b, 168, r.LineCount, "LineCount");
+    ExpectAt(b, 180, r.Deco, "Deco");
+    ExpectAt(b, 184, r.Wall, "Wall");
+    ExpectAt(b, 188, r.FillSlope, "FillSlope");
+    ExpectAt(b, 200, r.Limit, "Limit");
+    ExpectAt(b, 212, r.CutTran, "CutTran");
+    ExpectAt(b, 396, r.FillTran, "FillTran");
+    ExpectAt(b, 484, r.SubG, "SubG");
+  });
 }
 
 TEST(PointCodes, CodesOutsideTheTableHaveNoNameAndNoText) {
