@@ -47,6 +47,7 @@ TEST_F(PrintCommand, RangeOfSheetsAsPdfPagesAndAsImages) {
   const fs::path project = testing::WriteRoad(folder.Path(), testing::SampleRoad());
   const ProgramRun pdf = Print({project.string(), "--pdf", "part.pdf", "--sheets", "2-3"});
   ASSERT_EQ(pdf.status, 0) << pdf.err;
+  EXPECT_EQ(pdf.out, "part.pdf: 2 sheets\n");
   EXPECT_EQ(PdfPages(folder / "part.pdf"), 2);
 
   const ProgramRun png = Print({project.string(), "--png", "images", "--landscape"});
