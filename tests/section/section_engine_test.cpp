@@ -238,6 +238,7 @@ TEST(SectionEngine, CatchPointsAndSideStates) {
   const char* over = kDesignOverGround.data();
   const char* under = kDesignUnderGround.data();
   const VariantRecord steepRight = With(kFive, [](auto& v) { v.FillSlope[1] = 1; });
+  const VariantRecord flatterRight = With(kFiveCut, [](auto& v) { v.CutTran(1, 1) = 1.5f; });
   // The slope meets the rising ground first, 135/23 m out, before it crosses it twice more.
   const SectionRecord crossedThrice = MakeSection(102, 100, {{6, 101.6}, {8, 99}, {20, 99}});
   const SectionPoint first{135 / 23.0, 2336 / 23.0};
@@ -246,6 +247,7 @@ TEST(SectionEngine, CatchPointsAndSideStates) {
       {"each side its own slope", Over(102), steepRight, {-9, 100}, {7, 100}, over, over},
       {"three crossings", crossedThrice, kFive, {-first.x, first.y}, first, over, over},
       {"flat cut", Over(98), kFiveCut, {-7, 100}, {7, 100}, under, under},
+      {"each side its own cut slope", Over(98), flatterRight, {-7, 100}, {9, 100}, under, under},
       {"side hill", kSideHill, kFiveCut, {-6.25, 99.375}, {50 / 9.0, 100 + 5 / 9.0}, over, under},
       {"ditch in cut", Over(99), kDitch, {-7.5, 100}, {7.5, 100}, under, under},
       {"low embankment", Over(100.5), kFillDitch, {-5, 100}, {5, 100}, over, over},
