@@ -4,6 +4,7 @@
 
 #include "support/alignment_project.h"
 #include "support/scripted_dialogs.h"
+#include "support/stopping_progress.h"
 
 namespace calvora {
 namespace {
@@ -16,16 +17,16 @@ constexpr const char* kQuestion =
     "want. Continue ?";
 constexpr const char* kPrompt = "Enter new distance from center line for both sides:";
 
-SectionRecord Ground(const testing::GroundLine& left, const testing::GroundLine& right) {
+SectionRecord Ground(const testing::OutwardPoints& left, const testing::OutwardPoints& right) {
   return testing::SectionWithGround(100, left, right);
 }
 
-// Each case on the right side and mirrored on the left; once more changes nothing.
+// Each case on either side; once more changes nothing.
 TEST(WidenSide, ProlongsTheOutermostSegmentOrLeavesTheSideAlone) {
-  using Line = testing::GroundLine;
+  using Line = testing::OutwardPoints;
   Line nine;
   for (int i = 1; i <= 9; ++i) {
-    nine.emplace_back(static_cast<float>(i), 100.0f);
+    nine.emplace_back(i, 100);
   }
   const struct {
     Line ground;
@@ -47,11 +48,7 @@ TEST(WidenSide, ProlongsTheOutermostSegmentOrLeavesTheSideAlone) {
       {{{5, 100}, {5, 101}}, 50, SideWidening::NoSegment, {{5, 100}, {5, 101}}},
   };
   const auto onSide = [](const Line& line, int side) {
-    Line mirrored = line;
-    for (auto& point : mirrored) {
-      point.first *= static_cast<float>(side);
-    }
-    return side < 0 ? Ground(mirrored, {}) : Ground({}, mirrored);
+    return side < 0 ? Ground(line, {}) : Ground({}, line);
   };
   for (const auto& c : cases) {
     for (const int side : {-1, 1}) {
@@ -74,8 +71,8 @@ TEST(WidenSide, ProlongsTheOutermostSegmentOrLeavesTheSideAlone) {
 class WidenGroundFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    project.SetSections({Ground({{-10, 100}, {-20, 99}}, {{5, 100}, {10, 101}}),
-                         Ground({{-5, 100}}, {{5, 100}, {5, 101}})});
+    project.SetSections({Ground({{10, 100}, {20, 99}}, {{5, 100}, {10, 101}}),
+                         Ground({{5, 100}}, {{5, 100}, {5, 101}})});
     before = testing::ReadBytes(project.Path("ROAD.DAT"));
   }
   CommandResult Run(ScriptedDialogs& dialogs, Progress& progress) {
@@ -98,7 +95,7 @@ TEST_F(WidenGroundFile, WidensEverySectionAndCountsTheSidesLeftAlone) {
   const auto sections = project.Sections();
   EXPECT_EQ(sections[0].PointCount[-1], -3);
   EXPECT_EQ(sections[0].GroundPoints(-3, 1), 96);
-  EXPECT_EQ(sections[1], Ground({{-5, 100}}, {{5, 100}, {5, 101}}));
+  EXPECT_EQ(sections[1], Ground({{5, 100}}, {{5, 100}, {5, 101}}));
 }
 
 TEST_F(WidenGroundFile, NoCancelOrNoNumberLeavesTheFileUntouched) {
@@ -125,26 +122,13 @@ TEST_F(WidenGroundFile, NoCancelOrNoNumberLeavesTheFileUntouched) {
   }
 }
 
-// Asks to stop at the given step.
-class StoppingProgress : public Progress {
- public:
-  explicit StoppingProgress(int stopAt) : stopAt_(stopAt) {}
-  void Start(int) override {}
-  bool Step(int value) override { return value >= stopAt_; }
-  void Finish() override { finished_ = true; }
-  bool finished_ = false;
-
- private:
-  int stopAt_;
-};
-
 TEST_F(WidenGroundFile, StoppingKeepsTheSectionsDoneSoFar) {
-  project.SetSections({Ground({{-10, 100}, {-20, 99}}, {}), Ground({{-10, 100}, {-20, 99}}, {})});
+  project.SetSections({Ground({{10, 100}, {20, 99}}, {}), Ground({{10, 100}, {20, 99}}, {})});
   ScriptedDialogs dialogs;
   dialogs.ExpectYesNo(kQuestion, true).ExpectInput(kPrompt, "", "50", "50").ExpectAnyMessage();
-  StoppingProgress progress(2);
+  testing::StoppingProgress progress(2);
   EXPECT_EQ(Run(dialogs, progress), CommandResult::Stopped);
-  EXPECT_TRUE(progress.finished_);
+  EXPECT_TRUE(progress.finished);
   const auto sections = project.Sections();
   EXPECT_EQ(sections[0].PointCount[-1], -3);
   EXPECT_EQ(sections[1].PointCount[-1], -2);

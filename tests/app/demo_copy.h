@@ -32,11 +32,6 @@ class DemoCopy {
   ProgramRun Calvora(const std::string& arguments) const {
     return RunCalvora(arguments, folder_.Path());
   }
-  // The number the volumes summary prints on the line that begins with label.
-  static double SummaryValue(const std::string& out, const std::string& label) {
-    const std::size_t at = out.find("\n" + label + "  ");
-    return at == std::string::npos ? -1 : std::stod(out.substr(at + 1 + 28));
-  }
 
  private:
   template <typename Record>

@@ -1,4 +1,4 @@
-// calvora masshaul on a copy of the demo road: its totals are the volume run's; what it refuses.
+// calvora masshaul on a copy of the demo road: its JSON and CSV, and what it refuses.
 
 #include <gtest/gtest.h>
 
@@ -12,18 +12,16 @@ namespace {
 
 using testing::DemoCopy;
 
-TEST(MassHaulCommand, TotalsAreTheVolumeRunsAndTheCsvTheOrdinates) {
+// The totals are the volume run's (checked with the mass curve): here, what the options reach.
+TEST(MassHaulCommand, JsonAndCsvOfTheOrdinates) {
   const DemoCopy demo;
-  const auto volumes = demo.Calvora("volumes DEMO.PRJ --out V.OUT --yes");
-  ASSERT_EQ(volumes.status, 0) << volumes.err;
   const auto json = demo.Calvora("masshaul DEMO.PRJ --json --factor 0.9");
   ASSERT_EQ(json.status, 0) << json.err;
   const auto haul = nlohmann::json::parse(json.out);
-  EXPECT_NEAR(haul["totals"]["cut"].get<double>(), 0.9 * DemoCopy::SummaryValue(volumes.out, "Cut"),
-              0.01);
-  EXPECT_NEAR(haul["totals"]["fill"].get<double>(),
-              DemoCopy::SummaryValue(volumes.out, "Fill, all"), 0.01);
   EXPECT_EQ(haul["ordinates"].size(), 79u);
+  const auto plain = nlohmann::json::parse(demo.Calvora("masshaul DEMO.PRJ --json").out);
+  EXPECT_NEAR(haul["totals"]["cut"].get<double>(), 0.9 * plain["totals"]["cut"].get<double>(),
+              0.01);
   EXPECT_FALSE(haul["extremes"].empty());
 
   const auto csv = demo.Calvora("masshaul DEMO.PRJ --csv M.CSV --factor 0.9");

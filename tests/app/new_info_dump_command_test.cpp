@@ -51,8 +51,6 @@ TEST_F(NewInfoDump, RefusalsAndHelpChangeNoFile) {
   WriteBytes(folder_ / "OLD.PRJ", Bytes(2000, 0x55));
   WriteBytes(folder_ / "SHORT.PRJ", Bytes(700, ' '));
   WriteBytes(folder_ / "NOTES.TXT", Bytes(40, 'a'));
-  WriteBytes(folder_ / "HUGE.CRV", {});
-  fs::resize_file(folder_ / "HUGE.CRV", static_cast<std::uintmax_t>(32768) * 20);
   fs::create_directory(folder_ / "adir");
   fs::create_directory(folder_ / "DIR.CRV");
   const struct {
@@ -83,7 +81,6 @@ TEST_F(NewInfoDump, RefusalsAndHelpChangeNoFile) {
       {{"dump", "NONE.DAT"}, 1, "NONE.DAT"},
       {{"dump", "DIR.CRV"}, 1, "DIR.CRV"},
       {{"dump", "NOTES.TXT"}, 2, ".PRJ, .DAT, .VAR or .CRV"},
-      {{"dump", "HUGE.CRV"}, 1, "HUGE.CRV"},
       {{"new", "--help"}, 0, "--alignment"},
       {{"info", "--help"}, 0, "--json"},
       {{"dump", "--help"}, 0, "--json"},

@@ -56,24 +56,5 @@ TEST(SectionCommand, JsonHasExactlyTheDocumentedKeysAndTheEnginesResults) {
   EXPECT_EQ(section["areas"]["layers"].size(), results.LayerPolygons.size());
 }
 
-TEST(SectionCommand, AnswersForEverySectionOfTheDemoRoad) {
-  const testing::DemoCopy demo;
-  const int count = RecordFile(demo / "DEMO.DAT", SectionRecord::kLength).Count();
-  ASSERT_EQ(count, 79);
-  for (int record = 1; record <= count; ++record) {
-    const testing::ProgramRun run =
-        demo.Calvora("section DEMO.PRJ --json --record " + std::to_string(record));
-    ASSERT_TRUE(run.status == 0 || run.status == 1) << record << ": " << run.err;
-    const json section = json::parse(run.out);
-    EXPECT_EQ(section["record"], record);
-    // A failed section says why; a computed one shows nothing.
-    EXPECT_EQ(run.status == 1, !section["messages"].empty()) << record;
-    for (const auto& polygon : section["polygons"]) {
-      EXPECT_TRUE(polygon["kind"] == "cut" || polygon["kind"] == "fill");
-      EXPECT_EQ(polygon["points"].front(), polygon["points"].back()) << record;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace calvora

@@ -1,13 +1,10 @@
-// The name and the opening of a DXF drawing file.
+// The name proposed for a DXF drawing file (its opening is checked with the export).
 
 #include "drawing/dxf_file.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
 
 namespace calvora {
 namespace {
@@ -23,26 +20,6 @@ TEST(PromptDxfFile, ProposesTheKindsSuffixBesideTheBaseFile) {
   EXPECT_EQ(PromptDxfFile(1, "/roads/ROAD1.DAT", dialogs), "");
   EXPECT_EQ(PromptDxfFile(6, "/roads/ROAD1.DAT", dialogs), "/x/g.dxf");
   EXPECT_EQ(PromptDxfFile(7, "/roads/ROAD1.DAT", dialogs), "");
-  EXPECT_TRUE(dialogs.Done());
-}
-
-TEST(WriteDxfHeader, CopiesTheDefinitionsFileByteForByte) {
-  testing::TempFolder programFolder;
-  const std::vector<std::uint8_t> definitions = {'A', 0, 0xFF, '\r', '\n', 0x1A, 'Z'};
-  testing::WriteBytes(programFolder / "DXF-defs.INI", definitions);
-  ScriptedDialogs dialogs;
-  std::ostringstream out;
-  EXPECT_TRUE(WriteDxfHeader(out, programFolder.Path(), DxfFormat::Binary, dialogs));
-  EXPECT_EQ(out.str(), std::string(definitions.begin(), definitions.end()));
-}
-
-TEST(WriteDxfHeader, MissingDefinitionsFileIsNamedAndNothingWritten) {
-  testing::TempFolder programFolder;
-  ScriptedDialogs dialogs;
-  dialogs.ExpectMessage("File not found: DXF-DEFS.INI");
-  std::ostringstream out;
-  EXPECT_FALSE(WriteDxfHeader(out, programFolder.Path(), DxfFormat::Binary, dialogs));
-  EXPECT_TRUE(out.str().empty());
 }
 
 }  // namespace

@@ -144,12 +144,5 @@ TEST_F(ProjectCommandsTest, SaveWritesRecordOneAndRefusesTextsThatDoNotFit) {
   EXPECT_EQ(ReadBytes(folder_ / "P.PRJ"), saved);
 }
 
-TEST(ProjectFileDialogs, NewAsksToSaveAndOpenWantsAnExistingFile) {
-  EXPECT_TRUE(NewProjectRequest().confirmOverwrite);
-  EXPECT_FALSE(NewProjectRequest().mustExist);
-  EXPECT_TRUE(OpenProjectRequest().mustExist);
-  EXPECT_FALSE(OpenProjectRequest().confirmOverwrite);
-}
-
 }  // namespace
 }  // namespace calvora

@@ -251,18 +251,5 @@ TEST_F(WorkingFilesTest, AnOpenFailureOffersRetryAndCancelLeavesTheKindNotLoaded
   EXPECT_NE(dialogs_.Log()[0].find("Is a directory"), std::string::npos) << dialogs_.Log()[0];
 }
 
-TEST_F(WorkingFilesTest, TheSingleOpeningRoutinesWorkOnTheStateName) {
-  state_.Data.FileName = In("X.DAT");
-  dialogs_.ExpectYesNo(kDataMissing, false);
-  OpenDataFile(state_, dialogs_);
-  EXPECT_EQ(state_.Data.FileName, "");
-  OpenVariantFile(state_, dialogs_);  // empty name: nothing at all
-  state_.Align.FileName = In("X.CRV");
-  dialogs_.ExpectYesNo(kAlignMissing, true);
-  OpenAlignmentFile(state_, dialogs_);
-  EXPECT_TRUE(state_.Align.Loaded());
-  EXPECT_EQ(state_.Align.File->RecordLength(), 20U);
-}
-
 }  // namespace
 }  // namespace calvora

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "quantities/report_checks.h"
+#include "quantities/volume_summary_lines.h"
 #include "support/road_project.h"
 #include "support/scripted_dialogs.h"
 #include "support/stopping_progress.h"
@@ -102,6 +103,13 @@ TEST(CalcVolumes, FiveLayersGiveTheFillBelowTheFifthALineOfItsOwn) {
   ASSERT_TRUE(summary.Transport);
   EXPECT_NEAR(summary.Transport->Moved, 9 * 20, 1e-9);  // the transport moves all of it
   ExpectGolden(road.Path("VOL"), "five_layers.VOL");    // the fill below the layers named
+  // The summary names each band and gives the fill below the fifth a line of its own.
+  const std::vector<std::string> lines = VolumeSummaryLines(road.state.Project, summary);
+  ASSERT_GE(lines.size(), 9u);
+  EXPECT_TRUE(lines[2].starts_with("Fill, layer 1 (100 %) ")) << lines[2];
+  EXPECT_TRUE(lines[6].starts_with("Fill, layer 5 (90 %) ")) << lines[6];
+  EXPECT_EQ(lines[7], "Fill below the layers               100.00 m3");
+  EXPECT_EQ(lines[8], "Fill, all                           180.00 m3");
 }
 
 TEST(CalcVolumes, OneSectionGivesReportsWithoutVolumes) {

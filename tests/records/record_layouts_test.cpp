@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -31,38 +32,70 @@ Bytes Encode(const Record& record) {
   return bytes;
 }
 
-TEST(AlignmentRecordLayout, FieldsLieAtTheirOffsets) {
-  AlignmentRecord r;
-  r.Kilo = -1;
-  r.Meter = 20.5F;
-  r.Code = static_cast<std::int16_t>(PointCode::RightTurnStart);
-  r.Param1 = 250.0F;
-  r.Param2 = 80.0F;
-  r.Param3 = 0.125F;
-  const Bytes b = Encode(r);
-  EXPECT_EQ((Bytes{b[0], b[1]}), (Bytes{0xFF, 0xFF}));
-  EXPECT_EQ(FloatAt(b, 2), 20.5F);
-  EXPECT_EQ((Bytes{b[6], b[7]}), (Bytes{0x03, 0x00}));
-  EXPECT_EQ(FloatAt(b, 8), 250.0F);
-  EXPECT_EQ(FloatAt(b, 12), 80.0F);
-  EXPECT_EQ(FloatAt(b, 16), 0.125F);
-  EXPECT_TRUE(r.Is(PointCode::RightTurnStart));
-  EXPECT_DOUBLE_EQ(r.Station(), -979.5);
+// The field holds the record's bytes at `at`, read little-endian (bit for bit: counting bytes
+// make floats of every kind).
+void ExpectAt(const Bytes& b, std::size_t at, std::int16_t field, const char* name) {
+  EXPECT_EQ(Int16At(b, at), field) << name << " at " << at;
+}
+void ExpectAt(const Bytes& b, std::size_t at, float field, const char* name) {
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(FloatAt(b, at)), std::bit_cast<std::uint32_t>(field))
+      << name << " at " << at;
+}
+template <typename T, int Lo, int Hi>
+void ExpectAt(const Bytes& b, std::size_t at, const SignedArray<T, Lo, Hi>& array,
+              const char* name) {
+  for (int i = Lo; i <= Hi; ++i) {
+    ExpectAt(b, at + sizeof(T) * static_cast<std::size_t>(i - Lo), array[i], name);
+  }
+}
+// Tables are stored column by column.
+template <int Lo, int Hi>
+void ExpectAt(const Bytes& b, std::size_t at, const SignedTable<float, Lo, Hi>& table,
+              const char* name) {
+  ExpectAt(b, at, table.Column(0), name);
+  ExpectAt(b, at + 4 * SignedTable<float, Lo, Hi>::kRows, table.Column(1), name);
 }
 
-// Each kind decoded from counting bytes encodes to them again, the unused elements included.
+// Decodes counting bytes, lets `expect` hold each field against the bytes at its offset, and
+// expects every byte back from encoding, the unused elements included.
 template <typename Record>
-void ExpectEveryByteSurvives() {
-  const Bytes original = testing::CountingBytes(Record::kLength);
-  Record r;
-  DecodeRecord(original, r);
-  EXPECT_EQ(Encode(r), original) << Record::kLength;
+void ExpectLayout(void (*expect)(const Bytes&, const Record&)) {
+  const Bytes bytes = testing::CountingBytes(Record::kLength);
+  Record record;
+  DecodeRecord(bytes, record);
+  expect(bytes, record);
+  EXPECT_EQ(Encode(record), bytes);
 }
 
-TEST(RecordLayouts, EveryByteSurvivesDecodeAndEncode) {
-  ExpectEveryByteSurvives<AlignmentRecord>();
-  ExpectEveryByteSurvives<SectionRecord>();
-  ExpectEveryByteSurvives<VariantRecord>();
+TEST(RecordLayouts, FieldsLieAtTheirOffsetsAndEveryByteSurvives) {
+  ExpectLayout<AlignmentRecord>([](const Bytes& b, const AlignmentRecord& r) {
+    ExpectAt(b, 0, r.Kilo, "Kilo");
+    ExpectAt(b, 2, r.Meter, "Meter");
+    ExpectAt(b, 6, r.Code, "Code");
+    ExpectAt(b, 8, r.Param1, "Param1");
+    ExpectAt(b, 12, r.Param2, "Param2");
+    ExpectAt(b, 16, r.Param3, "Param3");
+  });
+  ExpectLayout<SectionRecord>([](const Bytes& b, const SectionRecord& r) {
+    ExpectAt(b, 0, r.Kilo, "Kilo");
+    ExpectAt(b, 2, r.Meter, "Meter");
+    ExpectAt(b, 6, r.PRElev, "PRElev");
+    ExpectAt(b, 10, r.GRElev, "GRElev");
+    ExpectAt(b, 14, r.PointCount, "PointCount");
+    ExpectAt(b, 20, r.Var, "Var");
+    ExpectAt(b, 22, r.GroundPoints, "GroundPoints");
+  });
+  ExpectLayout<VariantRecord>([](const Bytes& b, const VariantRecord& r) {
+    ExpectAt(b, 0, r.Point, "Point");
+    ExpectAt(b, 168, r.LineCount, "LineCount");
+    ExpectAt(b, 180, r.Deco, "Deco");
+    ExpectAt(b, 184, r.Wall, "Wall");
+    ExpectAt(b, 188, r.FillSlope, "FillSlope");
+    ExpectAt(b, 200, r.Limit, "Limit");
+    ExpectAt(b, 212, r.CutTran, "CutTran");
+    ExpectAt(b, 396, r.FillTran, "FillTran");
+    ExpectAt(b, 484, r.SubG, "SubG");
+  });
 }
 
 TEST(PointCodes, CodesOutsideTheTableHaveNoNameAndNoText) {
@@ -72,95 +105,6 @@ TEST(PointCodes, CodesOutsideTheTableHaveNoNameAndNoText) {
     EXPECT_EQ(PointCodeName(code), "") << code;
     EXPECT_FALSE(PointCodeText(code).has_value()) << code;
   }
-}
-
-TEST(SectionRecordLayout, FieldsLieAtTheirOffsetsAndGroundPointsColumnByColumn) {
-  SectionRecord r;
-  r.Kilo = 12;
-  r.Meter = 345.5F;
-  r.PRElev = 101.25F;
-  r.GRElev = 99.75F;
-  r.PointCount[-1] = -3;
-  r.PointCount[1] = 2;
-  r.Var = 4;
-  for (int i = -10; i <= 10; ++i) {
-    r.GroundPoints(i, 0) = static_cast<float>(i) * 10.0F;
-    r.GroundPoints(i, 1) = 500.0F + static_cast<float>(i);
-  }
-  const Bytes b = Encode(r);
-  ASSERT_EQ(b.size(), 190U);
-  EXPECT_EQ(Int16At(b, 0), 12);
-  EXPECT_EQ(FloatAt(b, 2), 345.5F);
-  EXPECT_EQ(FloatAt(b, 6), 101.25F);
-  EXPECT_EQ(FloatAt(b, 10), 99.75F);
-  EXPECT_EQ((Bytes{b[14], b[15], b[18], b[19]}), (Bytes{0xFD, 0xFF, 0x02, 0x00}));
-  EXPECT_EQ(Int16At(b, 20), 4);
-  // Offsets from -10 to 10 from byte 22, then their elevations up to the record's last byte.
-  for (int i = -10; i <= 10; ++i) {
-    const auto at = static_cast<std::size_t>(22 + 4 * (i + 10));
-    EXPECT_EQ(FloatAt(b, at), r.GroundPoints(i, 0)) << i;
-    EXPECT_EQ(FloatAt(b, at + 84), r.GroundPoints(i, 1)) << i;
-  }
-  EXPECT_DOUBLE_EQ(r.Station(), 12345.5);
-  EXPECT_EQ(r.PointsOnSide(-1), 3);
-  EXPECT_EQ(r.PointsOnSide(1), 2);
-}
-
-TEST(VariantRecordLayout, ScalarFieldsAndSideArrays) {
-  VariantRecord r;
-  r.LineCount[-1] = -3;
-  r.LineCount[0] = 55;
-  r.LineCount[1] = 2;
-  r.Deco = 0.2F;
-  r.Wall = 12.5F;
-  r.FillSlope[-1] = -0.5F;
-  r.FillSlope[0] = 66;
-  r.FillSlope[1] = 0.75F;
-  r.Limit[-1] = -20;
-  r.Limit[0] = 77;
-  r.Limit[1] = 25;
-  r.SubG = 0.45F;
-  const Bytes b = Encode(r);
-  ASSERT_EQ(b.size(), 488U);
-  std::vector<float> scalars;  // LineCount, Deco, Wall, FillSlope and Limit from byte 168
-  for (std::size_t at = 168; at <= 208; at += 4) {
-    scalars.push_back(FloatAt(b, at));
-  }
-  EXPECT_EQ(scalars, (std::vector<float>{-3, 55, 2, 0.2F, 12.5F, -0.5F, 66, 0.75F, -20, 77, 25}));
-  EXPECT_EQ(FloatAt(b, 484), 0.45F);
-}
-
-// Each cell holds 1000 * column + row, so a cell at a wrong place shows.
-template <int Lo, int Hi>
-void FillTable(SignedTable<float, Lo, Hi>& table, float base) {
-  for (int c = 0; c <= 1; ++c) {
-    for (int k = Lo; k <= Hi; ++k) {
-      table(k, c) = base + 1000.0F * static_cast<float>(c) + static_cast<float>(k);
-    }
-  }
-}
-
-template <int Lo, int Hi>
-void ExpectColumnByColumn(const Bytes& b, std::size_t offset, float base) {
-  constexpr int rows = Hi - Lo + 1;
-  for (int c = 0; c <= 1; ++c) {
-    for (int k = Lo; k <= Hi; ++k) {
-      const auto at = offset + 4 * static_cast<std::size_t>((k - Lo) + c * rows);
-      EXPECT_EQ(FloatAt(b, at), base + 1000.0F * static_cast<float>(c) + static_cast<float>(k))
-          << "cell (" << k << ", " << c << ") at " << at;
-    }
-  }
-}
-
-TEST(VariantRecordLayout, TablesAreStoredColumnByColumn) {
-  VariantRecord r;
-  FillTable(r.Point, 10000.0F);
-  FillTable(r.CutTran, 20000.0F);
-  FillTable(r.FillTran, 30000.0F);
-  const Bytes b = Encode(r);
-  ExpectColumnByColumn<-10, 10>(b, 0, 10000.0F);
-  ExpectColumnByColumn<-11, 11>(b, 212, 20000.0F);
-  ExpectColumnByColumn<-5, 5>(b, 396, 30000.0F);
 }
 
 TEST(VariantRecordLines, CountsRoundToNearestWithTheSideSign) {

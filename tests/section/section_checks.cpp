@@ -1,7 +1,5 @@
 #include "section_checks.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -68,57 +66,6 @@ double SumOfArea(const std::vector<SectionPolygon>& polygons, PolygonKind kind) 
     }
   }
   return sum;
-}
-
-double ReadLine(const Line& line, double x, bool fromRight) {
-  std::size_t i = 0;
-  while (i < line.size() && (line[i].x < x || (fromRight && line[i].x == x))) {
-    ++i;
-  }
-  if (i == 0) {
-    return line.front().y;
-  }
-  if (i == line.size()) {
-    return line.back().y;
-  }
-  const SectionPoint a = line[i - 1];
-  const SectionPoint b = line[i];
-  if (b.x == x && !fromRight) {
-    return b.y;
-  }
-  return a.x == b.x ? b.y : a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
-}
-
-Line Joined(const SignedArray<Line, -1, 1>& sides) {
-  Line line(sides[-1].rbegin(), sides[-1].rend());
-  line.insert(line.end(), sides[1].begin() + 1, sides[1].end());
-  return line;
-}
-
-std::vector<double> BreakPoints(std::initializer_list<const Line*> lines, double from, double to) {
-  std::vector<double> xs;
-  for (const Line* line : lines) {
-    for (const SectionPoint& p : *line) {
-      if (p.x >= from && p.x <= to) {
-        xs.push_back(p.x);
-      }
-    }
-  }
-  std::sort(xs.begin(), xs.end());
-  return xs;
-}
-
-void ExpectClosedRingsWithin(const std::vector<SectionPolygon>& bodies, double left, double right,
-                             const std::string& what) {
-  for (std::size_t b = 0; b < bodies.size(); ++b) {
-    const Line& ring = bodies[b].Points;
-    ASSERT_GE(ring.size(), 4u) << what;
-    EXPECT_EQ(ring.front(), ring.back()) << what << " body " << b + 1;
-    for (const SectionPoint& point : ring) {
-      EXPECT_GE(point.x, left - 1e-9) << what << " body " << b + 1;
-      EXPECT_LE(point.x, right + 1e-9) << what << " body " << b + 1;
-    }
-  }
 }
 
 bool HasSpike(const std::vector<SectionPoint>& ring) {

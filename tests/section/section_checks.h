@@ -28,20 +28,6 @@ bool AllNumbersFinite(const SectionResults& results);
 
 double SumOfArea(const std::vector<SectionPolygon>& polygons, PolygonKind kind);
 
-using Line = std::vector<SectionPoint>;
-
-// The height of a line (left to right) at an offset, read from the left of it or (fromRight)
-// from the right where the line runs vertically there.
-double ReadLine(const Line& line, double x, bool fromRight);
-// A pair of outward halves of a line joined left to right.
-Line Joined(const SignedArray<Line, -1, 1>& sides);
-// The offsets of the lines' points from `from` to `to`, sorted.
-std::vector<double> BreakPoints(std::initializer_list<const Line*> lines, double from, double to);
-
-// Every body is a closed ring of at least three corners between the offsets left and right.
-void ExpectClosedRingsWithin(const std::vector<SectionPolygon>& bodies, double left, double right,
-                             const std::string& what);
-
 // A point a body's ring (its last point repeating the first) goes out to and comes straight
 // back from.
 bool HasSpike(const std::vector<SectionPoint>& ring);

@@ -237,9 +237,17 @@ TEST(SectionEngine, CatchPointsAndSideStates) {
   };
   const char* over = kDesignOverGround.data();
   const char* under = kDesignUnderGround.data();
+  const VariantRecord steepRight = With(kFive, [](auto& v) { v.FillSlope[1] = 1; });
+  const VariantRecord flatterRight = With(kFiveCut, [](auto& v) { v.CutTran(1, 1) = 1.5f; });
+  // The slope meets the rising ground first, 135/23 m out, before it crosses it twice more.
+  const SectionRecord crossedThrice = MakeSection(102, 100, {{6, 101.6}, {8, 99}, {20, 99}});
+  const SectionPoint first{135 / 23.0, 2336 / 23.0};
   const Case cases[] = {
       {"flat fill", Over(102), kFive, {-9, 100}, {9, 100}, over, over},
+      {"each side its own slope", Over(102), steepRight, {-9, 100}, {7, 100}, over, over},
+      {"three crossings", crossedThrice, kFive, {-first.x, first.y}, first, over, over},
       {"flat cut", Over(98), kFiveCut, {-7, 100}, {7, 100}, under, under},
+      {"each side its own cut slope", Over(98), flatterRight, {-7, 100}, {9, 100}, under, under},
       {"side hill", kSideHill, kFiveCut, {-6.25, 99.375}, {50 / 9.0, 100 + 5 / 9.0}, over, under},
       {"ditch in cut", Over(99), kDitch, {-7.5, 100}, {7.5, 100}, under, under},
       {"low embankment", Over(100.5), kFillDitch, {-5, 100}, {5, 100}, over, over},
@@ -390,9 +398,6 @@ TEST(SectionEngine, LayerLinesKeepWithinTheirBounds) {
     double reach, low, high;  // no layer point farther out, lower or higher
   };
   const Case cases[] = {
-      {"a vertical ditch wall at 4 m: the layer line (0.3 lower, ends 0.6 m out along the slope) "
-       "does not go down it and back up but stays under the ditch bottom",
-       Over(99), kDropping, 0.3f, 4.6, 98.5, 100},
       {"ground falling 1:1 to 98.05 at 4 m, the road in cut to 2.025 m out: the layer line's end "
        "carried 1.2 m along the 1:4 fill slope lies above the ground, yet no embankment",
        kFalling, kNarrowCut, 0.3f, 2.025, 0, 200},

@@ -1,4 +1,4 @@
-// The about box's texts.
+// The about box's system information (its version is checked with the dialog).
 
 #include "shell/about_model.h"
 
@@ -9,10 +9,6 @@ namespace calvora {
 namespace {
 
 using ::testing::HasSubstr;
-
-TEST(AboutModel, VersionIsThreePlainNumbers) {
-  EXPECT_EQ(AboutModel::VersionText(1, 2, 30), "Version 1.2.30");
-}
 
 TEST(AboutModel, SystemInformationListsWhatIsKnown) {
   SystemFacts facts;

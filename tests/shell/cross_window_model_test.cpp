@@ -198,7 +198,12 @@ TEST_F(CrossWindowModelTest, PrintAndExportLeaveTheWindowAsItWas) {
   const std::string written =
       model->Export({SheetRangeOption::Pages, "2", "3"}, DxfFormat::Ascii, progress);
   EXPECT_EQ(written, (road.folder / "SHEETS.DXF").string());
-  EXPECT_TRUE(std::filesystem::exists(written));
+  // The range and the format asked for: sections 5 to 9 as text.
+  const std::string text = testing::ReadText(written);
+  EXPECT_TRUE(text.starts_with("  0\r\nSECTION")) << text.substr(0, 20);
+  EXPECT_EQ(text.find("Section No.: 4"), std::string::npos);
+  EXPECT_NE(text.find("Section No.: 5"), std::string::npos);
+  EXPECT_NE(text.find("Section No.: 9"), std::string::npos);
   EXPECT_EQ(windowState(), before);
   EXPECT_FALSE(model->DrawingStale());
 }

@@ -68,10 +68,6 @@ TEST_F(PropertiesTest, LoadShowsTheFieldsInTheirShortestFormOnTheFirstTab) {
   EXPECT_TRUE(model.font.bold);
   EXPECT_FALSE(model.font.italic);
   EXPECT_EQ(model.CurrentTab(), 0);
-  model.SelectTab(3);
-  for (int tab = 0; tab < ProjectPropertiesModel::kTabCount; ++tab) {
-    EXPECT_EQ(model.FrameVisible(tab), tab == 3);
-  }
 }
 
 TEST_F(PropertiesTest, TextThatIsNoNumberSavesZero) {
@@ -107,32 +103,22 @@ TEST_F(PropertiesTest, DisabledStrippingWidthIsStillSaved) {
   EXPECT_EQ(Stored().DecaThick, 0.3f);
 }
 
+// The fields the dialog's own test does not reach through its controls.
 TEST_F(PropertiesTest, EveryControlReachesItsField) {
   model.txtLeft = "  Main road ";
   model.txtCenter = "Km 0 - 2";
   model.txtRight = "Sheet";
-  model.SetSectionsPerSheet(7);
   model.chkBorder = false;
-  model.chkDatum = true;
   model.font = {"DejaVu Sans", 9, true, true};
-  model.txtComp = {"95", "97", "0", "0", "0"};
   model.txtThick = {"0.2", "0.15", "0", "0", "0"};
-  model.optCalcMethod = 1;
-  model.txtPen = {"1", "2", "3", "4", "5"};
-  model.txtMargin = {"1", "2", "3", "4"};
   ASSERT_TRUE(model.Ok(state, dialogs));
   const ProjectRecord stored = Stored();
   EXPECT_EQ(stored, state.Project);
   EXPECT_EQ(stored.TitleLeft, "Main road");
-  EXPECT_EQ(stored.SectionsPerSheet, 7);
+  EXPECT_EQ(stored.TitleCenter + "|" + stored.TitleRight, "Km 0 - 2|Sheet");
   EXPECT_EQ(stored.DrawBorder, 0);
-  EXPECT_EQ(stored.DrawDatum, -1);
   EXPECT_EQ(stored.Font, (ProjectFont{"DejaVu Sans", 9, -1, -1}));
-  EXPECT_EQ(stored.Compaction[1], 97.0f);
-  EXPECT_EQ(stored.Thickness[0], 0.2f);
-  EXPECT_EQ(stored.CalcMethod, 1);
-  EXPECT_EQ(stored.Pen[4], 5.0f);
-  EXPECT_EQ(stored.Margin[3], 4.0f);
+  EXPECT_EQ(stored.Thickness[1], 0.15f);
 }
 
 TEST_F(PropertiesTest, SliderStaysBetweenOneAndTen) {

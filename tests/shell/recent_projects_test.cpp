@@ -58,10 +58,6 @@ TEST_F(RecentList, FiveProjectsKeepTheLastFourNewestFirstInMenuAndFile) {
   EXPECT_THAT(recent.Entries(), ElementsAre(p[4], p[3], p[2], p[1]));
   EXPECT_EQ(ListText(), p[4] + "\r\n" + p[3] + "\r\n" + p[2] + "\r\n" + p[1] + "\r\n");
   EXPECT_EQ(shell.Caption(), "Calvora - [E.PRJ]");
-
-  RecentProjects reread(folder.Path(), folder / "config");
-  reread.Load();
-  EXPECT_EQ(reread.Entries(), recent.Entries());
 }
 
 TEST_F(RecentList, ReopeningMovesTheEntryUpAndKeepsTheOthers) {

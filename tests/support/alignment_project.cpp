@@ -7,6 +7,7 @@
 
 #include "records/project_record.h"
 #include "support/record_file_contents.h"
+#include "support/road_project.h"
 
 namespace calvora::testing {
 
@@ -42,26 +43,16 @@ AlignmentRecord VerticalCurveRecord(double station, double elevation, double len
   return Stationed(station, PointCode::VerticalCurveMid, elevation, length, 0);
 }
 
-SectionRecord SectionAt(double station, float projectElevation) {
-  SectionRecord s;
-  s.Kilo = static_cast<std::int16_t>(std::floor(station / 1000));
-  s.Meter = static_cast<float>(station - s.Kilo * 1000.0);
-  s.PRElev = projectElevation;
-  s.GRElev = 99;
-  s.Var = 1;
+SectionRecord SectionWithGround(double station, const OutwardPoints& left,
+                                const OutwardPoints& right) {
+  SectionRecord s = MakeSection(-1, 99, left, right);
+  SetStation(s, station);
   return s;
 }
 
-SectionRecord SectionWithGround(double station, const GroundLine& left, const GroundLine& right) {
-  SectionRecord s = SectionAt(station, -1);
-  for (const int side : {-1, 1}) {
-    const GroundLine& points = side < 0 ? left : right;
-    s.PointCount[side] = static_cast<std::int16_t>(side * static_cast<int>(points.size()));
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      s.GroundPoints(side * static_cast<int>(i + 1), 0) = points[i].first;
-      s.GroundPoints(side * static_cast<int>(i + 1), 1) = points[i].second;
-    }
-  }
+SectionRecord SectionAt(double station, float projectElevation) {
+  SectionRecord s = SectionWithGround(station, {}, {});
+  s.PRElev = projectElevation;
   return s;
 }
 

@@ -9,6 +9,7 @@
 #include "project/project_state.h"
 #include "records/alignment_record.h"
 #include "records/section_record.h"
+#include "support/road_project.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
 
@@ -20,10 +21,11 @@ AlignmentRecord CurveRecord(PointCode code, double station, double radius, doubl
 AlignmentRecord SpiralRecord(double station, double a);
 AlignmentRecord ElevationRecord(double station, double elevation);
 AlignmentRecord VerticalCurveRecord(double station, double elevation, double length);
+// A section of typical cross-section 1 at the station, its ground at 99 in the centre.
 SectionRecord SectionAt(double station, float projectElevation);
-// A section with ground points (offset, elevation) outwards from the centre on each side.
-using GroundLine = std::vector<std::pair<float, float>>;
-SectionRecord SectionWithGround(double station, const GroundLine& left, const GroundLine& right);
+// The same with ground points (outward offset, elevation) on each side.
+SectionRecord SectionWithGround(double station, const OutwardPoints& left,
+                                const OutwardPoints& right);
 
 class AlignmentProject {
  public:

@@ -7,21 +7,10 @@
 #include "project/shell_window.h"
 #include "quantities/interval_quantities.h"
 #include "records/record_file.h"
+#include "support/record_file_contents.h"
 #include "support/recording_dialogs.h"
 
 namespace calvora::testing {
-
-namespace {
-
-template <typename Record>
-void WriteAll(const std::filesystem::path& path, const std::vector<Record>& records) {
-  RecordFile file(path, Record::kLength);
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    WriteRecord(file, static_cast<int>(i + 1), records[i]);
-  }
-}
-
-}  // namespace
 
 SectionRecord MakeSection(double prElev, double grElev, const OutwardPoints& left,
                           const OutwardPoints& right) {
@@ -138,9 +127,9 @@ std::filesystem::path WriteRoad(const std::filesystem::path& folder, const RoadR
   ProjectRecord project = records.project;
   project.DataFile = name + ".DAT";
   project.VariantFile = name + ".VAR";
-  WriteAll(folder / (name + ".PRJ"), std::vector{project});
-  WriteAll(folder / project.DataFile, records.sections);
-  WriteAll(folder / project.VariantFile, records.variants);
+  WriteRecordFile(folder / (name + ".PRJ"), std::vector{project});
+  WriteRecordFile(folder / project.DataFile, records.sections);
+  WriteRecordFile(folder / project.VariantFile, records.variants);
   return folder / (name + ".PRJ");
 }
 

@@ -12,11 +12,9 @@
 
 namespace calvora::testing {
 
-ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
-                      const std::filesystem::path& workingFolder) {
-  const TempFolder streams;
-  const std::string outPath = (streams / "out").string();
-  const std::string errPath = (streams / "err").string();
+pid_t StartProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                   const std::filesystem::path& workingFolder, const std::string& outPath,
+                   const std::string& errPath) {
   std::vector<std::string> argvText{program.string()};
   argvText.insert(argvText.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -40,6 +38,15 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }
+  return child;
+}
+
+ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                      const std::filesystem::path& workingFolder) {
+  const TempFolder streams;
+  const std::string outPath = (streams / "out").string();
+  const std::string errPath = (streams / "err").string();
+  const pid_t child = StartProgram(program, args, workingFolder, outPath, errPath);
   int raw = 0;
   while (::waitpid(child, &raw, 0) < 0 && errno == EINTR) {
   }

@@ -2,6 +2,8 @@
 // Runs a program (the built calvora executable) with arguments, no shell in between, and
 // collects its exit status and both output streams.
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,6 +18,11 @@ struct ProgramRun {
 
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                       const std::filesystem::path& workingFolder);
+// Starts the program and returns its process id, its output streams going to the files named.
+pid_t StartProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                   const std::filesystem::path& workingFolder,
+                   const std::string& outPath = "/dev/null",
+                   const std::string& errPath = "/dev/null");
 
 // The calvora executable of this build.
 std::filesystem::path CalvoraExecutable();
