@@ -1,5 +1,5 @@
-// calvora profile, masshaul and plan drawing their sheets on a copy of the demo road: PDF pages by the
-// scale, DXF read back by an independent reader, and the refusals that write nothing.
+// calvora profile, masshaul and plan drawing their sheets on a copy of the demo road: PDF pages by
+// the scale, DXF read back by an independent reader, and the refusals that write nothing.
 
 #include <gtest/gtest.h>
 

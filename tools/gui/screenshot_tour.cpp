@@ -94,10 +94,12 @@ void PhotographCrossSections(MainWindow& window, const QString& folder) {
   window.Children().closeAllSubWindows();
 }
 
-// The longitudinal section and the mass-haul diagram, each window maximized on its first sheet.
+// The longitudinal section, the mass-haul diagram and the plan, each window maximized on its
+// first sheet.
 void PhotographRoadDrawings(MainWindow& window, const QString& folder) {
   for (const auto& [item, name] :
-       {std::pair{"mnuDrawProf", "profile"}, std::pair{"mnuDrawBrok", "mass-haul"}}) {
+       {std::pair{"mnuDrawProf", "profile"}, std::pair{"mnuDrawBrok", "mass-haul"},
+        std::pair{"mnuDrawPlan", "plan"}}) {
     window.findChild<QAction*>(QString::fromLatin1(item))->trigger();
     if (QMdiSubWindow* child = window.Children().activeSubWindow()) {
       child->showMaximized();

@@ -10,8 +10,8 @@ class PlanWindow : public SheetWindow {
   Q_OBJECT
 
  public:
-  PlanWindow(const ProjectState& state, UserDialogs& dialogs, QPrinter& printer,
-             Progress& progress, QWidget* parent = nullptr);
+  PlanWindow(const ProjectState& state, UserDialogs& dialogs, QPrinter& printer, Progress& progress,
+             QWidget* parent = nullptr);
 
   PlanWindowModel& Model() { return static_cast<PlanWindowModel&>(SheetModel()); }
 };

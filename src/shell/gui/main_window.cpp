@@ -383,14 +383,15 @@ void MainWindow::ShowCrossSections() {
 
 void MainWindow::ShowDrawing(CommandId id) {
   QPointer<QMdiSubWindow>& child = id == CommandId::LongitudinalSection ? profile_
-                                    : id == CommandId::Plan                ? plan_
-                                                                           : massHaul_;
+                                   : id == CommandId::Plan              ? plan_
+                                                                        : massHaul_;
   if (child == nullptr) {
     SheetWindow* window = nullptr;
     if (id == CommandId::LongitudinalSection || id == CommandId::Plan) {
-      window = id == CommandId::Plan
-                   ? static_cast<SheetWindow*>(new PlanWindow(state_, dialogs_, printer_, *progress_))
-                   : new ProfileWindow(state_, dialogs_, printer_, *progress_);
+      window =
+          id == CommandId::Plan
+              ? static_cast<SheetWindow*>(new PlanWindow(state_, dialogs_, printer_, *progress_))
+              : new ProfileWindow(state_, dialogs_, printer_, *progress_);
       connect(this, &MainWindow::dataFileRewritten, window, &SheetWindow::Redraw);
     } else {
       auto* diagram = new MassHaulWindow(state_, dialogs_, printer_, *progress_);
