@@ -9,7 +9,7 @@ namespace calvora {
 namespace {
 
 constexpr double kColumnWidth = 3.6;  // drawing units
-constexpr std::array<const char*, 7> kHeadings = {"PI", "R", "Delta (deg)", "T", "L", "A", "Ls"};
+constexpr std::array<const char*, 7> kHeadings = {"PI", "R", "Delta", "T", "L", "A", "Ls"};
 
 std::string Fixed(double value, int decimals) {
   return PlainNumber(RoundTo(value, decimals));
