@@ -1,5 +1,5 @@
-// The longitudinal-section and mass-haul windows opened from "&Draw" in the main window: their
-// guards, their own buttons and the sheets they show.
+// The longitudinal-section, mass-haul and plan windows opened from "&Draw" in the main window:
+// their guards, their own buttons and the sheets they show.
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,10 @@
 #include <QMdiSubWindow>
 
 #include "drawing/gui/mass_haul_window.h"
+#include "drawing/gui/plan_window.h"
 #include "drawing/gui/profile_window.h"
 #include "shell/gui/main_window.h"
+#include "support/alignment_project.h"
 #include "support/recording_dialogs.h"
 #include "support/road_project.h"
 
@@ -47,6 +49,26 @@ TEST(RoadDrawingWindows, OpenFromTheDrawMenuOnceEach) {
   window.findChild<QAction*>(QStringLiteral("mnuDrawBrok"))->trigger();
   EXPECT_EQ(window.findChild<MassHaulWindow*>(), nullptr);
   ASSERT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST(RoadDrawingWindows, PlanOpensOnlyWithTheAlignment) {
+  testing::AlignmentProject road({testing::XyRecord(0, 0), testing::XyRecord(1000, 0)}, {});
+  testing::RecordingDialogs dialogs;
+  MainWindow window{road.State(), road.Path("config"), &dialogs};
+  auto* plan = window.findChild<QAction*>(QStringLiteral("mnuDrawPlan"));
+  plan->trigger();
+  auto* child = window.findChild<PlanWindow*>();
+  ASSERT_NE(child, nullptr);
+  EXPECT_EQ(child->objectName(), QStringLiteral("frmDrawPlan"));
+  EXPECT_NE(child->findChild<QAction*>(QStringLiteral("Scale")), nullptr);
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  window.Children().closeAllSubWindows();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  road.State().Align = {};
+  plan->trigger();
+  EXPECT_EQ(window.findChild<PlanWindow*>(), nullptr);
+  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Message: Alignment file not loaded."});
 }
 
 }  // namespace
