@@ -39,20 +39,5 @@ TEST(MassHaulCommand, JsonAndCsvOfTheOrdinates) {
               0.005);
 }
 
-TEST(MassHaulCommand, RefusalsWriteNothing) {
-  const DemoCopy demo;
-  const auto before = demo.Files();
-  for (const auto& [command, status] : {std::pair{"masshaul DEMO.PRJ", 2},
-                                        {"masshaul DEMO.PRJ --json --factor nan", 1},
-                                        {"masshaul DEMO.PRJ --csv DEMO.DAT --yes", 1},
-                                        {"masshaul MISSING.PRJ --json", 1}}) {
-    SCOPED_TRACE(command);
-    const auto run = demo.Calvora(command);
-    EXPECT_EQ(run.status, status) << run.err;
-    EXPECT_TRUE(run.out.empty());
-  }
-  EXPECT_TRUE(demo.Files() == before);
-}
-
 }  // namespace
 }  // namespace calvora

@@ -68,6 +68,10 @@ TEST(RoadDrawingCommands, RefusalsWriteNothing) {
                                         {"profile DEMO.PRJ --pdf X.pdf --json", 2},
                                         {"masshaul DEMO.PRJ --free-haul -5 --pdf X.pdf", 1},
                                         {"masshaul DEMO.PRJ --csv X.CSV --dxf X.DXF", 2},
+                                        {"masshaul DEMO.PRJ", 2},
+                                        {"masshaul DEMO.PRJ --json --factor nan", 1},
+                                        {"masshaul DEMO.PRJ --csv DEMO.DAT --yes", 1},
+                                        {"masshaul MISSING.PRJ --json", 1},
                                         {"plan DEMO.PRJ --scale 0 --pdf X.pdf", 1},
                                         {"plan DEMO.PRJ --scale 0.01 --dxf X.DXF", 1},
                                         {"plan DEMO.PRJ --ascii", 2}}) {
