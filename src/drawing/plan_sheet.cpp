@@ -2,20 +2,12 @@
 
 #include "drawing/dxf_file.h"
 #include "numbers/number_text.h"
-#include "project/working_files.h"
+#include "project/working_file_version.h"
 
 namespace calvora {
 
-namespace {
-
-std::uint64_t VersionOf(const WorkingFile& file) {
-  return file.File ? file.File->Version() : 0;
-}
-
-}  // namespace
-
 PlanSheet::DrawnFrom PlanSheet::Sources() const {
-  return {Sheet.Width, Sheet.Height, Scale, VersionOf(State().Data), VersionOf(State().Align)};
+  return {Sheet.Width, Sheet.Height, Scale, FileVersion(State().Data), FileVersion(State().Align)};
 }
 
 const PlanSheets& PlanSheet::Plan() const {

@@ -8,6 +8,7 @@
 #include "drawing/section_labels.h"
 #include "drawing/sheet_frame.h"
 #include "numbers/number_text.h"
+#include "project/working_file_version.h"
 
 namespace calvora {
 
@@ -26,10 +27,6 @@ constexpr double kMarkSize = 0.2;
 constexpr double kBandTick = 0.4;
 // A vertical curve's bracket stands this far above the highest of its three points.
 constexpr double kBracketRise = 1.5;
-
-std::uint64_t VersionOf(const WorkingFile& file) {
-  return file.File ? file.File->Version() : 0;
-}
 
 std::pair<double, double> StationRange(const LongitudinalProfile& profile) {
   const auto& line = profile.Ground.empty() ? profile.Design : profile.Ground;
@@ -63,11 +60,11 @@ struct ProfileSheet::Layout {
 
 const LongitudinalProfile& ProfileSheet::Profile() const {
   const ProjectState& state = State();
-  if (!profile_ || dataVersion_ != VersionOf(state.Data) ||
-      alignmentVersion_ != VersionOf(state.Align)) {
+  if (!profile_ || dataVersion_ != FileVersion(state.Data) ||
+      alignmentVersion_ != FileVersion(state.Align)) {
     profile_ = ComputeLongitudinalProfile(state);
-    dataVersion_ = VersionOf(state.Data);
-    alignmentVersion_ = VersionOf(state.Align);
+    dataVersion_ = FileVersion(state.Data);
+    alignmentVersion_ = FileVersion(state.Align);
   }
   return *profile_;
 }

@@ -6,6 +6,7 @@
 #include "drawing/dxf_sheets.h"
 #include "drawing/print_sheets.h"
 #include "numbers/number_text.h"
+#include "project/working_file_version.h"
 
 namespace calvora {
 
@@ -14,10 +15,6 @@ namespace {
 // Zoom within these bounds: a sheet a hundred times enlarged, or ten sheets wide.
 constexpr double kLeastZoom = 0.01;
 constexpr double kGreatestZoom = 10;
-
-std::uint64_t VersionOf(const WorkingFile& file) {
-  return file.File ? file.File->Version() : 0;
-}
 
 }  // namespace
 
@@ -102,7 +99,7 @@ PictureRect SheetWindowModel::SheetInPicture(double pictureWidth, double picture
 
 SheetWindowModel::DrawnFrom SheetWindowModel::Sources() const {
   const ProjectState& state = sheets_->State();
-  return {VersionOf(state.Data), VersionOf(state.Var), VersionOf(state.Align), state.Project};
+  return {FileVersion(state.Data), FileVersion(state.Var), FileVersion(state.Align), state.Project};
 }
 
 void SheetWindowModel::Paint(GraphicDevice& device) {
